@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Configures (once) and builds everything into build/; the program folder is build/bin.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${VELTRANE_BUILD_DIR:-$root/build}
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+if [ ! -f "$build/CMakeCache.txt" ]; then
+  cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release "${launcher[@]}"
+fi
+cmake --build "$build" --parallel "$(nproc)"

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "ContentTables.h"
+#include "Random.h"
+#include "Result.h"
+#include "World.h"
+
+namespace veltrane {
+
+// Rolls a city's profile (description, economy, police, energy price) from
+// the planet's life form and the content tables. Below life form 4 nothing
+// changes. A description template that does not fit its six texts is an error.
+Status GenerateCityProfile(int lifeform, TCity& city, const TContentTables& tables, TRandom& rng);
+
+} // namespace veltrane

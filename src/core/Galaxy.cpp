@@ -1,0 +1,231 @@
+#include "Galaxy.h"
+
+#include <algorithm>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace veltrane {
+namespace {
+
+constexpr std::string_view kConsonants = "bcdfghklmnprstvwz";
+constexpr std::string_view kVowels = "aeiouy";
+constexpr int kGridStep = 5;
+
+// The last planet of a system with two or more planets never receives anything.
+int DrawPlanet(TRandom& rng, const TSystem& system) {
+    return rng.Random(static_cast<int>(system.Planets.size()) - 1);
+}
+
+// Systems 1 to 149: the last system of a sector never receives anything.
+int DrawSystem(TRandom& rng) { return rng.Random(kSystemsPerSector - 1) + 1; }
+
+TPlanet MakePlanet(TRandom& rng, int i, int count) {
+    TPlanet planet;
+    const int a = rng.Random(15);
+    const int b = rng.Random(40);
+    planet.Name = RandomName(rng);
+    planet.Size = static_cast<std::uint8_t>(rng.Random(3) + 1);
+    int surface = rng.Random(7) + 1;
+    if (i < 2 && surface == 6)
+        surface = 8;
+    if (i == count - 1 && i > 2)
+        surface = 6; // the outermost of four or more planets is always icy
+    planet.Surface = static_cast<std::uint8_t>(surface);
+    if (rng.Random(10) <= 5) {
+        planet.PosX = 100 * i + 120 + a;
+        planet.PosY = 40 * i + 40 + b;
+    } else {
+        planet.PosX = 100 * i + 120 - a;
+        planet.PosY = 40 * i + 40 - b;
+    }
+    planet.ImageIndex = -1;
+    planet.Cities.assign(static_cast<std::size_t>(rng.Random(3) + 2), TCity{});
+    return planet;
+}
+
+void GenerateSector(TGameState& world, TRandom& rng, int s, int cols, int rows, const TMapGeometry& map) {
+    std::vector<std::pair<int, int>> grid;
+    grid.reserve(kSystemsPerSector);
+    std::vector<bool> taken(static_cast<std::size_t>(cols) * static_cast<std::size_t>(rows), false);
+    for (int k = 1; k <= kSystemsPerSector; ++k) {
+        for (;;) {
+            const int x = rng.Random(cols);
+            const int y = rng.Random(rows);
+            const std::size_t cell = static_cast<std::size_t>(y) * static_cast<std::size_t>(cols) + x;
+            if (!taken[cell]) {
+                taken[cell] = true;
+                grid.emplace_back(x, y);
+                break;
+            }
+            rng.Reseed();
+        }
+    }
+
+    for (int k = 1; k <= kSystemsPerSector; ++k) {
+        TSystem& system = world.System(s, k);
+        const auto [x, y] = grid[static_cast<std::size_t>(k - 1)];
+        system.PosX = kGridStep * x + kGridStep + map.OffsetLeft;
+        system.PosY = kGridStep * y + kGridStep + map.OffsetTop;
+        system.Name = RandomName(rng);
+        system.ShapeColor = kWhite;
+        const int count = rng.Random(kMaxPlanets) + 1;
+        system.Size = static_cast<std::uint8_t>(std::clamp(count, 2, 4));
+        system.Planets.clear();
+        system.Planets.reserve(static_cast<std::size_t>(count));
+        for (int i = 0; i < count; ++i)
+            system.Planets.push_back(MakePlanet(rng, i, count));
+    }
+}
+
+} // namespace
+
+std::string RandomName(TRandom& rng) {
+    const int syllables = rng.Random(2) + 3;
+    std::string name;
+    name.reserve(static_cast<std::size_t>(syllables) * 2);
+    for (int i = 0; i < syllables; ++i) {
+        // Drawing from length - 1 means z and y never occur; names keep that flavour.
+        name += kConsonants[static_cast<std::size_t>(rng.Random(static_cast<int>(kConsonants.size()) - 1))];
+        name += kVowels[static_cast<std::size_t>(rng.Random(static_cast<int>(kVowels.size()) - 1))];
+    }
+    name[0] = static_cast<char>(name[0] - 32);
+    return name;
+}
+
+void ResetForNewGame(TGameState& world, TRandom& rng) {
+    for (auto& wanted : world.FindIdx)
+        wanted = 0;
+    for (auto& slot : world.HQArtefacts) {
+        slot.Name.clear();
+        slot.Index = 0;
+    }
+    world.QSupport = 0;
+    world.Cargo.clear();
+    world.Transport.clear();
+    world.GameSeconds = 0;
+    world.GalaxyName = RandomName(rng);
+
+    TCaptain& captain = world.Captain;
+    for (int n = 1; n <= kModuleCount; ++n)
+        captain.SetModule(n, false);
+    captain.Name = "Jon Kestrel";
+    captain.Budget = 100;
+    captain.Scanner = 1;
+    captain.Storage = 1;
+    captain.StorageCapacity = 3;
+    captain.Navigator = 1;
+    captain.EnergyCell = 1;
+    captain.Energy = 100;
+    captain.Hyperdrive = 0;
+    captain.ImageIndex = 1;
+    world.CurrentSector = 1;
+}
+
+Status GenerateGalaxy(TGameState& world, TRandom& rng, const TMapGeometry& map) {
+    const int cols = (map.Width - kGridStep) / kGridStep;
+    const int rows = (map.Height - kGridStep) / kGridStep;
+    if (cols <= 0 || rows <= 0 || cols * rows < kSystemsPerSector)
+        return Error{"The sector map of " + std::to_string(map.Width) + " x " + std::to_string(map.Height) +
+                     " pixels has room for fewer than " + std::to_string(kSystemsPerSector) + " star systems."};
+
+    rng.Reseed();
+    world.CurrentSystem = 0;
+    for (int s = 1; s <= kSectorCount; ++s)
+        GenerateSector(world, rng, s, cols, rows, map);
+
+    for (int n = 1; n <= kArtefactCount; ++n) {
+        const int s = rng.Random(kSectorCount) + 1;
+        PlaceArtefact(world, rng, n, s, n == 50);
+        // The order: one artefact per sector, later ones taking over now and then.
+        if (world.FindIdx[s] == 0)
+            world.FindIdx[s] = n;
+        else if (rng.Random(100) > 50)
+            world.FindIdx[s] = n;
+    }
+
+    PlacePowerPacks(world, rng);
+    for (auto& module : world.AlienModules)
+        module = TModulePlacement{};
+    PlaceAlienModules(world, rng);
+    world.GameSeconds = 0;
+    world.QSupport = 0;
+
+    world.Headquarter.Sector = static_cast<std::uint8_t>(world.CurrentSector);
+    world.Headquarter.System = world.CurrentSystem;
+    world.Headquarter.Name = world.Here().Name;
+    return {};
+}
+
+Status NewGameWorld(TGameState& world, TRandom& rng, const TMapGeometry& map) {
+    rng.Reseed();
+    ResetForNewGame(world, rng);
+    return GenerateGalaxy(world, rng, map);
+}
+
+bool IsFreePlanet(const TGameState& world, int sector, int system, int planet) {
+    const TPlanet& p = world.System(sector, system).Planets.at(static_cast<std::size_t>(planet));
+    if (p.Surface == kGasSurface || p.Artefact != 0 || p.PowerUp != 0)
+        return false;
+    return std::none_of(world.AlienModules.begin(), world.AlienModules.end(), [&](const TModulePlacement& m) {
+        return m.Sector == sector && m.System == system && m.Planet == planet;
+    });
+}
+
+void PlaceArtefact(TGameState& world, TRandom& rng, int artefact, int sector, bool isStart) {
+    int k = 0;
+    int p = 0;
+    for (;;) {
+        k = DrawSystem(rng);
+        if (isStart) {
+            world.CurrentSystem = k;
+            sector = world.CurrentSector;
+        }
+        p = DrawPlanet(rng, world.System(sector, k));
+        if (IsFreePlanet(world, sector, k, p)) {
+            world.System(sector, k).Planets[static_cast<std::size_t>(p)].Artefact =
+                static_cast<std::uint8_t>(artefact);
+            break;
+        }
+    }
+    TArtefact& entry = world.Artefacts[artefact];
+    entry.Sector = static_cast<std::uint8_t>(sector);
+    entry.System = k;
+    entry.Planet = p;
+}
+
+void PlacePowerPacks(TGameState& world, TRandom& rng) {
+    int placed = 0;
+    while (placed < 50) {
+        // Sector 4 twice as likely as each of the others.
+        const int s = std::min(rng.Random(5) + 1, kSectorCount);
+        const int k = DrawSystem(rng);
+        const int p = DrawPlanet(rng, world.System(s, k));
+        if (IsFreePlanet(world, s, k, p)) {
+            world.System(s, k).Planets[static_cast<std::size_t>(p)].PowerUp = 1;
+            ++placed;
+        }
+    }
+}
+
+void PlaceAlienModules(TGameState& world, TRandom& rng) {
+    int perm[kModuleCount + 1] = {0, 1, 2, 3, 4};
+    for (int j = 1; j <= kModuleCount; ++j) {
+        const int r = std::min(rng.Random(5) + 1, kModuleCount);
+        std::swap(perm[j], perm[r]);
+    }
+    for (int s = 1; s <= kSectorCount; ++s) {
+        for (;;) {
+            const int k = DrawSystem(rng);
+            const int p = DrawPlanet(rng, world.System(s, k));
+            if (IsFreePlanet(world, s, k, p)) {
+                world.AlienModules[perm[s]] = TModulePlacement{static_cast<std::int8_t>(s),
+                                                               static_cast<std::uint8_t>(k),
+                                                               static_cast<std::uint8_t>(p)};
+                break;
+            }
+        }
+    }
+}
+
+} // namespace veltrane
