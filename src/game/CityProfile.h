@@ -1,9 +1,9 @@
 #pragma once
 
-#include "ContentTables.h"
-#include "Random.h"
-#include "Result.h"
-#include "World.h"
+#include "core/ContentTables.h"
+#include "core/Random.h"
+#include "core/Result.h"
+#include "core/World.h"
 
 namespace veltrane {
 
