@@ -135,9 +135,12 @@ Status GenerateGalaxy(TGameState& world, TRandom& rng, const TMapGeometry& map) 
         GenerateSector(world, rng, s, cols, rows, map);
 
     for (int n = 1; n <= kArtefactCount; ++n) {
-        const int s = rng.Random(kSectorCount) + 1;
-        PlaceArtefact(world, rng, n, s, n == 50);
+        const int drawn = rng.Random(kSectorCount) + 1;
+        PlaceArtefact(world, rng, n, drawn, n == 50);
         // The order: one artefact per sector, later ones taking over now and then.
+        // The start artefact lies in the start sector whatever sector was drawn for
+        // it, so it is ordered for the sector it really lies in.
+        const int s = world.Artefacts[n].Sector;
         if (world.FindIdx[s] == 0)
             world.FindIdx[s] = n;
         else if (rng.Random(100) > 50)

@@ -1,0 +1,21 @@
+#include "core/Galaxy.h"
+
+#include <benchmark/benchmark.h>
+
+namespace veltrane {
+namespace {
+
+// A whole new game: new-game values and a galaxy of 600 systems on the real map.
+void BM_NewGame(benchmark::State& state) {
+    TRandom rng(1);
+    TGameState world;
+    for (auto _ : state) {
+        const Status status = NewGameWorld(world, rng);
+        benchmark::DoNotOptimize(status);
+        benchmark::DoNotOptimize(world.CurrentSystem);
+    }
+}
+BENCHMARK(BM_NewGame)->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace veltrane
