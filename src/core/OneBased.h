@@ -1,8 +1,9 @@
 #pragma once
 
 #include <array>
-#include <cassert>
 #include <cstddef>
+#include <stdexcept>
+#include <string>
 
 namespace veltrane {
 
@@ -14,11 +15,11 @@ public:
     static constexpr int kSize = static_cast<int>(N);
 
     T& operator[](int i) {
-        assert(i >= 1 && i <= kSize);
+        Check(i);
         return items_[static_cast<std::size_t>(i - 1)];
     }
     const T& operator[](int i) const {
-        assert(i >= 1 && i <= kSize);
+        Check(i);
         return items_[static_cast<std::size_t>(i - 1)];
     }
 
@@ -33,6 +34,13 @@ public:
     bool operator==(const OneBased&) const = default;
 
 private:
+    // A number outside the table would read another record's memory; loaders
+    // validate, so reaching this is a programming error that must not go unseen.
+    static void Check(int i) {
+        if (i < 1 || i > kSize) [[unlikely]]
+            throw std::out_of_range("number " + std::to_string(i) + " outside 1.." + std::to_string(kSize));
+    }
+
     std::array<T, N> items_{};
 };
 
