@@ -1,0 +1,135 @@
+#include "ScriptLookup.h"
+
+#include "persist/FileIo.h"
+#include "persist/IniSyntax.h"
+#include "persist/ProfileFile.h"
+#include "persist/TextEncoding.h"
+
+#include <list>
+#include <memory>
+#include <mutex>
+#include <sys/stat.h>
+
+namespace veltrane {
+namespace {
+
+// What tells us a file is still the one we parsed.
+struct FileStamp {
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    std::int64_t modifiedNs = 0;
+    std::int64_t changedNs = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+
+std::optional<FileStamp> StampOf(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+        return std::nullopt;
+    FileStamp stamp;
+    stamp.device = st.st_dev;
+    stamp.inode = st.st_ino;
+    stamp.size = st.st_size;
+    stamp.modifiedNs = static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    stamp.changedNs = static_cast<std::int64_t>(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec;
+    return stamp;
+}
+
+struct CachedScript {
+    std::string path;
+    FileStamp stamp;
+    std::shared_ptr<const TProfileFile> profile;
+};
+
+// A few scripts at most are in use (the current one, the one being chosen).
+constexpr std::size_t kCachedScripts = 8;
+
+class ScriptCache {
+  public:
+    std::shared_ptr<const TProfileFile> Get(const std::string& path) {
+        const auto stamp = StampOf(path);
+        if (!stamp)
+            return nullptr;
+        std::lock_guard lock(mutex_);
+        for (auto it = scripts_.begin(); it != scripts_.end(); ++it) {
+            if (it->path != path)
+                continue;
+            if (it->stamp == *stamp) {
+                scripts_.splice(scripts_.begin(), scripts_, it);
+                return it->profile;
+            }
+            scripts_.erase(it);
+            break;
+        }
+        auto bytes = ReadWholeFile(path);
+        if (!bytes)
+            return nullptr; // unreadable counts as missing: every lookup gives its default
+        // Stamp again after reading: a file replaced while we read is parsed anew next time.
+        const auto after = StampOf(path);
+        auto profile =
+            std::make_shared<const TProfileFile>(TProfileFile::Parse(DecodeTextFile(std::move(*bytes))));
+        if (after && *after == *stamp) {
+            scripts_.push_front({path, *stamp, profile});
+            if (scripts_.size() > kCachedScripts)
+                scripts_.pop_back();
+        }
+        return profile;
+    }
+
+  private:
+    std::mutex mutex_;
+    std::list<CachedScript> scripts_;
+};
+
+ScriptCache& Cache() {
+    static ScriptCache cache;
+    return cache;
+}
+
+std::mutex& LanguageMutex() {
+    static std::mutex m;
+    return m;
+}
+std::string& LanguagePath() {
+    static std::string path;
+    return path;
+}
+
+} // namespace
+
+void SetLanguageFile(std::string path) {
+    std::lock_guard lock(LanguageMutex());
+    LanguagePath() = std::move(path);
+}
+
+std::string LanguageFile() {
+    std::lock_guard lock(LanguageMutex());
+    return LanguagePath();
+}
+
+std::optional<std::string> LookupScript(const std::string& path, std::string_view section,
+                                        std::string_view key) {
+    if (path.empty())
+        return std::nullopt;
+    const auto profile = Cache().Get(path);
+    if (!profile)
+        return std::nullopt;
+    return profile->Read(section, key);
+}
+
+std::string LangText(std::string_view section, std::string_view key) {
+    auto v = LookupScript(LanguageFile(), section, key);
+    return v ? std::move(*v) : std::string(key);
+}
+
+std::string LangTextDef(std::string_view section, std::string_view key, std::string_view def) {
+    auto v = LookupScript(LanguageFile(), section, key);
+    return v ? std::move(*v) : std::string(def);
+}
+
+std::optional<std::string> TScriptFile::Lookup(std::string_view section, std::string_view key) const {
+    return LookupScript(path_, section, key);
+}
+
+} // namespace veltrane

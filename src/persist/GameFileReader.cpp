@@ -1,0 +1,300 @@
+#include "GameFileReader.h"
+
+#include "IniSyntax.h"
+
+#include "core/Galaxy.h"
+
+#include <algorithm>
+
+namespace veltrane {
+namespace {
+
+constexpr int kPlanetPictures = 3 * kSurfaceTypes; // three per surface type
+constexpr int kCaptainPortraits = 4;
+constexpr int kMaxListItems = 100;
+
+std::string Number(std::int64_t n) {
+    return std::to_string(n);
+}
+
+} // namespace
+
+std::string TGameFileReader::Text(std::string_view section, std::string_view key,
+                                  std::string_view def) const {
+    return ini_.ReadString(section, key, def);
+}
+
+std::int32_t TGameFileReader::Integer(std::string_view section, std::string_view key,
+                                      std::int32_t def) const {
+    return ini_.ReadInteger(section, key, def);
+}
+
+std::uint8_t TGameFileReader::Byte(std::string_view section, std::string_view key, std::uint8_t def) const {
+    return static_cast<std::uint8_t>(Integer(section, key, def) & 0xFF);
+}
+
+std::int8_t TGameFileReader::SignedByte(std::string_view section, std::string_view key,
+                                        std::int8_t def) const {
+    return static_cast<std::int8_t>(static_cast<std::uint8_t>(Integer(section, key, def) & 0xFF));
+}
+
+bool TGameFileReader::Flag(std::string_view section, std::string_view key) const {
+    return Integer(section, key, 0) != 0;
+}
+
+bool TGameFileReader::Truth(std::string_view section, std::string_view key) {
+    const auto text = ini_.Value(section, key).value_or("0");
+    if (const auto n = ParseIniInt(text))
+        return *n != 0;
+    if (SameIniName(text, "true"))
+        return true;
+    if (SameIniName(text, "false"))
+        return false;
+    std::string what = "\"";
+    what += text;
+    what += "\" is neither a number nor True or False";
+    Require(false, section, key, what);
+    return false;
+}
+
+bool TGameFileReader::Require(bool ok, std::string_view section, std::string_view key,
+                              const std::string& what) {
+    if (!ok && !error_)
+        error_ = Error{"Cannot load \"" + file_ + "\": section \"" + std::string(section) + "\", key \"" +
+                       std::string(key) + "\": " + what + "."};
+    return ok && !error_;
+}
+
+bool TGameFileReader::InRange(std::int64_t value, std::int64_t low, std::int64_t high,
+                              std::string_view section, std::string_view key, std::string_view what) {
+    return Require(value >= low && value <= high, section, key,
+                   Number(value) + " is not " + std::string(what) + " (" + Number(low) + " to " +
+                       Number(high) + ")");
+}
+
+Result<TGameState> TGameFileReader::Read(const TGameState& current, const CityProfiler& profiler,
+                                         TRandom& rng) {
+    if (!ini_.HasSection("Captain") || !ini_.HasSection("General"))
+        return Error{"Cannot load \"" + file_ +
+                     "\": it is not a saved game (the sections \"Captain\" and "
+                     "\"General\" are missing)."};
+
+    // Everything the file does not hold comes from the running game.
+    TGameState world = current;
+    if (ReadGalaxy(world, profiler) && ReadCaptain(world.Captain) && ReadGeneral(world) && ReadLists(world) &&
+        ReadOrderAndModules(world, rng) && ReadHeadquarter(world))
+        return world;
+    return error_.value_or(Error{"Cannot load \"" + file_ + "\"."});
+}
+
+bool TGameFileReader::ReadGalaxy(TGameState& world, const CityProfiler& profiler) {
+    for (int s = 1; s <= kSectorCount; ++s) {
+        const std::string sector = "Sector" + std::to_string(s);
+        world.Galaxy[s].Title = Text(sector, "Title", "???");
+        for (int k = 1; k <= kSystemsPerSector; ++k)
+            if (!ReadSystem(world.System(s, k), sector + "|System" + std::to_string(k), profiler))
+                return false;
+    }
+    return true;
+}
+
+bool TGameFileReader::ReadSystem(TSystem& system, const std::string& section, const CityProfiler& profiler) {
+    system.Name = Text(section, "Name", "???");
+    system.PosX = Integer(section, "PosX", 0);
+    system.PosY = Integer(section, "PosY", 0);
+    system.Size = Byte(section, "Size", 0);
+    system.ShapeColor =
+        static_cast<TColor>(Integer(section, "ShapeColor", static_cast<std::int32_t>(kWhite)));
+    const std::int32_t planets = Integer(section, "Planets", 0);
+    if (!InRange(planets, 0, kMaxPlanets, section, "Planets", "a number of planets"))
+        return false;
+    system.Planets.resize(static_cast<std::size_t>(planets));
+    for (int p = 0; p < planets; ++p)
+        if (!ReadPlanet(system.Planets[static_cast<std::size_t>(p)], section + "|Planet" + std::to_string(p),
+                        profiler))
+            return false;
+    return true;
+}
+
+bool TGameFileReader::ReadPlanet(TPlanet& planet, const std::string& section, const CityProfiler& profiler) {
+    planet.Name = Text(section, "Name", "???");
+    planet.PosX = Integer(section, "PosX", 0);
+    planet.PosY = Integer(section, "PosY", 0);
+    planet.Size = Byte(section, "Size", 0);
+    planet.Lifeform = Byte(section, "Lifeform", 0);
+    planet.Surface = Byte(section, "Surface", 0);
+    planet.SurfaceMirror = Byte(section, "SurfaceMirror", 0);
+    planet.Scanned = Truth(section, "Scanned");
+    planet.ImageIndex = Integer(section, "ImageIndex", 0);
+    planet.CityImage = Byte(section, "CityImage", 0);
+    planet.Landscape = Byte(section, "Landscape", 0);
+    planet.Artefact = Byte(section, "Artefact", 0);
+    planet.AlienRace = std::min<std::uint8_t>(Byte(section, "AlienRace", 0), kAlienRaces);
+    planet.PowerUp = Byte(section, "Powerup", 0); // written "PowerUp": the same key, case does not count
+    planet.EventOccured = Flag(section, "EventOccured");
+    const std::int32_t cities = Integer(section, "Cities", 0);
+
+    // The picture is 66 div Size pixels wide: a size of 0 would divide by zero.
+    if (!InRange(planet.Size, 1, 3, section, "Size", "a planet size") ||
+        !InRange(planet.Surface, 1, kSurfaceTypes, section, "Surface", "a surface type") ||
+        !InRange(planet.Lifeform, 0, 5, section, "Lifeform", "a life form") ||
+        !InRange(planet.ImageIndex, -1, kPlanetPictures - 1, section, "ImageIndex", "a planet picture") ||
+        !InRange(planet.Landscape, 0, kLandscapesPerType, section, "Landscape", "a landscape picture") ||
+        !InRange(planet.Artefact, 0, kArtefactCount, section, "Artefact", "an artefact number") ||
+        !InRange(cities, 0, kMaxCities, section, "Cities", "a number of cities"))
+        return false;
+
+    planet.Cities.resize(static_cast<std::size_t>(cities));
+    for (int c = 0; c < cities; ++c)
+        if (!ReadCity(planet.Cities[static_cast<std::size_t>(c)], section + "|City" + std::to_string(c),
+                      planet, profiler))
+            return false;
+    return true;
+}
+
+bool TGameFileReader::ReadCity(TCity& city, const std::string& section, const TPlanet& planet,
+                               const CityProfiler& profiler) {
+    city.Name = Text(section, "Name", "???");
+    city.PosX = Integer(section, "PosX", 0);
+    city.PosY = Integer(section, "PosY", 0);
+    city.Capital = Truth(section, "Capital");
+    city.CityImage = Integer(section, "CityImage", 0);
+    city.Size = Byte(section, "Size", 0);
+
+    // Cities of an unscanned planet are still empty; a scanned planet's cities
+    // are drawn (100 div Size pixels wide) and need their picture.
+    const int least = planet.Scanned ? 1 : 0;
+    if (!InRange(city.CityImage, least, kCityPictures, section, "CityImage", "a city picture") ||
+        !InRange(city.Size, least, 3, section, "Size", "a city size"))
+        return false;
+
+    if (profiler) {
+        const Status rolled = profiler(planet.Lifeform, city);
+        if (!rolled)
+            return Require(false, section, "Name", "its city profile: " + rolled.error().message);
+    }
+    return true;
+}
+
+bool TGameFileReader::ReadCaptain(TCaptain& captain) {
+    const char* const s = "Captain";
+    captain.Name = Text(s, "Name", "???");
+    captain.Budget = Integer(s, "Budget", 100);
+    captain.Scanner = Byte(s, "Scanner", 1);
+    captain.Energy = Byte(s, "Energy", 100);
+    captain.EnergyCell = Byte(s, "EnergyCell", 1);
+    captain.Storage = Byte(s, "Storage", 1);
+    captain.Hyperdrive = Byte(s, "Hyperdrive", 1);
+    captain.StorageCapacity = static_cast<std::uint8_t>(captain.Storage * 3);
+    captain.ImageIndex = Byte(s, "ImageIndex", 1);
+    captain.Navigator = Byte(s, "Navigator", 0);
+    for (int n = 1; n <= kModuleCount; ++n)
+        captain.SetModule(n, Flag(s, "Module" + std::to_string(n)));
+
+    return InRange(captain.Scanner, 1, 3, s, "Scanner", "a scanner level") &&
+           InRange(captain.Energy, 0, 100, s, "Energy", "an energy level in percent") &&
+           InRange(captain.EnergyCell, 1, 3, s, "EnergyCell", "an energy cell level") &&
+           InRange(captain.Storage, 1, 3, s, "Storage", "a storage level") &&
+           InRange(captain.Hyperdrive, 0, 3, s, "Hyperdrive", "a hyperdrive level") &&
+           InRange(captain.ImageIndex, 1, kCaptainPortraits, s, "ImageIndex", "a captain's portrait") &&
+           InRange(captain.Navigator, 0, 3, s, "Navigator", "a navigator level");
+}
+
+bool TGameFileReader::ReadGeneral(TGameState& world) {
+    const char* const s = "General";
+    world.CurrentSector = Integer(s, "Current sector", 1);
+    world.CurrentSystem = Integer(s, "Current system", 1);
+    world.GameSeconds = Integer(s, "Game seconds", 0);
+    world.QSupport = Byte(s, "QSupport", 0);
+    return InRange(world.CurrentSector, 1, kSectorCount, s, "Current sector", "a sector number") &&
+           InRange(world.CurrentSystem, 1, kSystemsPerSector, s, "Current system", "a system number");
+}
+
+bool TGameFileReader::ReadLists(TGameState& world) {
+    const std::int32_t cargo = Integer("General", "Cargo items", 0);
+    if (!InRange(cargo, 0, kMaxListItems, "General", "Cargo items", "a number of cargo items"))
+        return false;
+    world.Cargo.clear();
+    for (int i = 1; i <= cargo; ++i) {
+        const std::string section = "Cargo" + std::to_string(i);
+        TCargoItem item;
+        item.Name = Text(section, "Name", "???");
+        item.StateIndex = Integer(section, "StateIndex", 0);
+        if (!InRange(item.StateIndex, 1, kArtefactCount, section, "StateIndex", "an artefact number"))
+            return false;
+        world.Cargo.push_back(std::move(item));
+    }
+
+    const std::int32_t transport = Integer("General", "Transport items", 0);
+    if (!InRange(transport, 0, kMaxListItems, "General", "Transport items", "a number of transport items"))
+        return false;
+    world.Transport.clear();
+    for (int i = 1; i <= transport; ++i) {
+        const std::string section = "Transport" + std::to_string(i);
+        TTransportItem item;
+        item.Destination = Text(section, "Destination", "???");
+        item.Price = Text(section, "Price", "0");
+        item.ImageIndex = Integer(section, "ImageIndex", 0);
+        // The price is paid out on delivery and must be a sum of money.
+        if (!Require(ParseIniInt(item.Price).has_value(), section, "Price",
+                     "\"" + item.Price + "\" is not a sum of money"))
+            return false;
+        world.Transport.push_back(std::move(item));
+    }
+    return true;
+}
+
+bool TGameFileReader::ReadOrderAndModules(TGameState& world, TRandom& rng) {
+    for (int i = 1; i <= kModuleCount; ++i) {
+        const std::string slot = "HQ artefact" + std::to_string(i + 1);
+        world.HQArtefacts[i].Name = Text(slot, "Name", "");
+        world.HQArtefacts[i].Index = Integer(slot, "Index", 0);
+        if (!InRange(world.HQArtefacts[i].Index, 0, kArtefactCount, slot, "Index", "an artefact number"))
+            return false;
+
+        // 0 marks a file from before the order; the game chooses one then.
+        const std::string wanted = "FindIdx" + std::to_string(i);
+        world.FindIdx[i] = Integer("General", wanted, 0);
+        if (!InRange(world.FindIdx[i], 0, kArtefactCount, "General", wanted, "an artefact number"))
+            return false;
+
+        const std::string section = "Module" + std::to_string(i);
+        TModulePlacement& module = world.AlienModules[i];
+        module.Sector = SignedByte(section, "Sector", -1);
+        module.System = static_cast<std::uint8_t>(SignedByte(section, "System", 0));
+        module.Planet = static_cast<std::uint8_t>(SignedByte(section, "Planet", 0));
+        // Sector -1 or 0: not placed yet; System 0: the captain has taken it.
+        if (!InRange(module.Sector, -1, kSectorCount, section, "Sector", "a sector number"))
+            return false;
+        if (module.Sector >= 1 && module.System != 0) {
+            if (!InRange(module.System, 1, kSystemsPerSector, section, "System", "a system number"))
+                return false;
+            const auto planets = world.System(module.Sector, module.System).Planets.size();
+            if (!Require(module.Planet < planets, section, "Planet",
+                         Number(module.Planet) + " is not a planet of that system (it has " +
+                             Number(planets) + ")"))
+                return false;
+        }
+    }
+
+    if (const auto name = ini_.Value("General", "Galaxy name"))
+        world.GalaxyName = std::string(*name);
+    else
+        world.GalaxyName = RandomName(rng);
+    return true;
+}
+
+bool TGameFileReader::ReadHeadquarter(TGameState& world) {
+    TArtefact& hq = world.Headquarter;
+    hq.Sector = Byte("Headquarter", "Sector", 0);
+    hq.System = Integer("Headquarter", "System", 0);
+    if (hq.Sector == 0)
+        return true; // a file from before the headquarter moved: the game places it anew
+    if (!InRange(hq.Sector, 1, kSectorCount, "Headquarter", "Sector", "a sector number") ||
+        !InRange(hq.System, 1, kSystemsPerSector, "Headquarter", "System", "a system number"))
+        return false;
+    hq.Name = world.System(hq.Sector, hq.System).Name;
+    return true;
+}
+
+} // namespace veltrane

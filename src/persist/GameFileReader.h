@@ -1,0 +1,52 @@
+#pragma once
+
+// Reads one parsed saved game into a fresh world and checks, value by value,
+// that the game can use it. The first value it cannot use ends the reading
+// with a message naming the file, the section and the key.
+
+#include "MegaIni.h"
+#include "SavedGame.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace veltrane {
+
+class TGameFileReader {
+  public:
+    TGameFileReader(const TMegaIni& ini, std::string fileLabel) : ini_(ini), file_(std::move(fileLabel)) {}
+
+    Result<TGameState> Read(const TGameState& current, const CityProfiler& profiler, TRandom& rng);
+
+  private:
+    std::string Text(std::string_view section, std::string_view key, std::string_view def) const;
+    std::int32_t Integer(std::string_view section, std::string_view key, std::int32_t def) const;
+    std::uint8_t Byte(std::string_view section, std::string_view key, std::uint8_t def) const;
+    std::int8_t SignedByte(std::string_view section, std::string_view key, std::int8_t def) const;
+    bool Flag(std::string_view section, std::string_view key) const;
+    // "-1"/"0", any non-zero number, or True/False in any case; anything else refused.
+    bool Truth(std::string_view section, std::string_view key);
+
+    // Records the first refusal; later checks keep quiet.
+    bool Require(bool ok, std::string_view section, std::string_view key, const std::string& what);
+    bool InRange(std::int64_t value, std::int64_t low, std::int64_t high, std::string_view section,
+                 std::string_view key, std::string_view what);
+
+    bool ReadGalaxy(TGameState& world, const CityProfiler& profiler);
+    bool ReadSystem(TSystem& system, const std::string& section, const CityProfiler& profiler);
+    bool ReadPlanet(TPlanet& planet, const std::string& section, const CityProfiler& profiler);
+    bool ReadCity(TCity& city, const std::string& section, const TPlanet& planet,
+                  const CityProfiler& profiler);
+    bool ReadCaptain(TCaptain& captain);
+    bool ReadGeneral(TGameState& world);
+    bool ReadLists(TGameState& world);
+    bool ReadOrderAndModules(TGameState& world, TRandom& rng);
+    bool ReadHeadquarter(TGameState& world);
+
+    const TMegaIni& ini_;
+    std::string file_;
+    std::optional<Error> error_;
+};
+
+} // namespace veltrane

@@ -1,0 +1,84 @@
+#include "GameList.h"
+
+#include "FolderList.h"
+#include "IniSyntax.h"
+#include "MegaIni.h"
+#include "SavedGame.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace veltrane {
+namespace {
+
+constexpr const char* kUnknown = "Unknown";
+
+// Case-blind first, so "alpha" and "Beta" sort as a player expects; ties by
+// the exact spelling, then the file name, so the order is always the same.
+bool ListOrder(const TGameListRow& a, const TGameListRow& b) {
+    const auto [ai, bi] =
+        std::mismatch(a.GameName.begin(), a.GameName.end(), b.GameName.begin(), b.GameName.end(),
+                      [](char x, char y) { return FoldAscii(x) == FoldAscii(y); });
+    if (ai != a.GameName.end() || bi != b.GameName.end()) {
+        if (ai == a.GameName.end())
+            return true;
+        if (bi == b.GameName.end())
+            return false;
+        if (FoldAscii(*ai) != FoldAscii(*bi))
+            return static_cast<unsigned char>(FoldAscii(*ai)) < static_cast<unsigned char>(FoldAscii(*bi));
+    }
+    if (a.GameName != b.GameName)
+        return a.GameName < b.GameName;
+    return a.FileName < b.FileName;
+}
+
+} // namespace
+
+Result<TSavedGameHeader> ReadSavedGameHeader(const std::filesystem::path& path) {
+    auto ini = TMegaIni::Load(path);
+    if (!ini)
+        return ini.error();
+    TSavedGameHeader header;
+    header.GameName = ini->ReadString("General", "Game name", kUnknown);
+    header.CaptainName = ini->ReadString("Captain", "Name", kUnknown);
+    header.GameSeconds = ini->ReadInteger("General", "Game seconds", 0);
+    return header;
+}
+
+std::string GameTimeText(std::int32_t seconds) {
+    const std::int32_t s = std::max<std::int32_t>(seconds, 0);
+    char text[32];
+    std::snprintf(text, sizeof text, "%d:%02d:%02d", s / 3600, (s % 3600) / 60, s % 60);
+    return text;
+}
+
+std::vector<TGameListRow> GameList(const std::string& userFolder) {
+    std::vector<TGameListRow> rows;
+    const std::filesystem::path folder = GamesFolder(userFolder);
+    for (const std::string& name : ListMatchingFiles(folder.string(), "*.sav")) {
+        TGameListRow row{kUnknown, kUnknown, GameTimeText(0), name};
+        if (const auto header = ReadSavedGameHeader(folder / name)) {
+            row.GameName = header->GameName;
+            row.CaptainName = header->CaptainName;
+            row.Time = GameTimeText(header->GameSeconds);
+        }
+        rows.push_back(std::move(row));
+    }
+    std::sort(rows.begin(), rows.end(), ListOrder);
+    return rows;
+}
+
+Status DeleteGame(const std::string& userFolder, const std::string& fileName) {
+    const std::filesystem::path name(fileName);
+    if (fileName.empty() || name.has_parent_path() || fileName == "." || fileName == "..")
+        return Error{"\"" + fileName + "\" is not the name of a saved game."};
+    const std::filesystem::path path = GamesFolder(userFolder) / name;
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec))
+        return Error{"File \"" + path.string() + "\" not found."};
+    if (!std::filesystem::remove(path, ec) || ec)
+        return Error{"Cannot delete \"" + path.string() + "\": " + ec.message() + "."};
+    return {};
+}
+
+} // namespace veltrane

@@ -1,0 +1,66 @@
+#pragma once
+
+// The saved-game face of the INI engine: a whole file of sections and keys,
+// kept in the order first written, read and written in one go.
+//
+// Reading: lines are trimmed; empty lines and lines starting with ";" are
+// skipped; "[name]" opens a section; other lines split at the first "=" into a
+// trimmed key and value. Names compare without regard to case and the first
+// occurrence of a section or key counts. No quotes are removed and no value is
+// cut. Writing a key that exists replaces its value where it stands.
+
+#include "core/Result.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "IniSyntax.h"
+
+namespace veltrane {
+
+class TMegaIni {
+  public:
+    // Text already decoded to UTF-8.
+    static TMegaIni Parse(std::string_view text);
+    // Reads, decodes (UTF-8 or Windows-1252) and parses a whole file.
+    static Result<TMegaIni> Load(const std::filesystem::path& path);
+
+    bool HasSection(std::string_view section) const;
+    bool HasKey(std::string_view section, std::string_view key) const;
+    std::optional<std::string_view> Value(std::string_view section, std::string_view key) const;
+    std::string ReadString(std::string_view section, std::string_view key, std::string_view def) const;
+    // A missing key or one that is not an integer gives the default.
+    std::int32_t ReadInteger(std::string_view section, std::string_view key, std::int32_t def) const;
+
+    // Line breaks in a value become blanks, so no value can open a section of its own.
+    void WriteString(std::string_view section, std::string_view key, std::string_view value);
+    void WriteInteger(std::string_view section, std::string_view key, std::int64_t value);
+
+    std::size_t SectionCount() const { return sections_.size(); }
+    std::string Serialize() const;
+    Status Save(const std::filesystem::path& path) const;
+
+  private:
+    struct Entry {
+        std::string key;
+        std::string value;
+    };
+    struct Section {
+        std::string name;
+        std::vector<Entry> entries;
+    };
+
+    const Section* FindSection(std::string_view name) const;
+    Section& SectionFor(std::string_view name);
+    static const Entry* FindEntry(const Section& section, std::string_view key);
+
+    std::vector<Section> sections_;
+    std::unordered_map<std::string, std::size_t, IniNameHash, IniNameEqual> index_;
+};
+
+} // namespace veltrane

@@ -1,0 +1,183 @@
+#include "SavedGame.h"
+
+#include "FileIo.h"
+#include "GameFileReader.h"
+#include "TextEncoding.h"
+
+#include <chrono>
+#include <cstdio>
+
+namespace veltrane {
+namespace {
+
+std::string SectorSection(int s) {
+    return "Sector" + std::to_string(s);
+}
+
+void WriteByte(TMegaIni& ini, const std::string& section, std::string_view key, std::uint8_t value) {
+    ini.WriteInteger(section, key, value);
+}
+
+// Scanned and Capital are stored the old way, -1 for true.
+const char* OldTruth(bool value) {
+    return value ? "-1" : "0";
+}
+const char* Flag(bool value) {
+    return value ? "1" : "0";
+}
+
+void WriteCity(TMegaIni& ini, const std::string& section, const TCity& city) {
+    ini.WriteString(section, "Name", city.Name);
+    ini.WriteInteger(section, "PosX", city.PosX);
+    ini.WriteInteger(section, "PosY", city.PosY);
+    ini.WriteString(section, "Capital", OldTruth(city.Capital));
+    ini.WriteInteger(section, "CityImage", city.CityImage);
+    WriteByte(ini, section, "Size", city.Size);
+}
+
+void WritePlanet(TMegaIni& ini, const std::string& section, const TPlanet& planet) {
+    ini.WriteString(section, "Name", planet.Name);
+    ini.WriteInteger(section, "PosX", planet.PosX);
+    ini.WriteInteger(section, "PosY", planet.PosY);
+    WriteByte(ini, section, "Size", planet.Size);
+    WriteByte(ini, section, "Lifeform", planet.Lifeform);
+    ini.WriteInteger(section, "PosX", planet.PosX); // written twice since the first games; stays one key
+    WriteByte(ini, section, "Surface", planet.Surface);
+    WriteByte(ini, section, "SurfaceMirror", planet.SurfaceMirror);
+    ini.WriteString(section, "Scanned", OldTruth(planet.Scanned));
+    ini.WriteInteger(section, "ImageIndex", planet.ImageIndex);
+    WriteByte(ini, section, "CityImage", planet.CityImage);
+    WriteByte(ini, section, "Landscape", planet.Landscape);
+    WriteByte(ini, section, "Artefact", planet.Artefact);
+    WriteByte(ini, section, "AlienRace", planet.AlienRace);
+    ini.WriteInteger(section, "Cities", static_cast<std::int64_t>(planet.Cities.size()));
+    WriteByte(ini, section, "PowerUp", planet.PowerUp);
+    ini.WriteString(section, "EventOccured", Flag(planet.EventOccured));
+    for (std::size_t c = 0; c < planet.Cities.size(); ++c)
+        WriteCity(ini, section + "|City" + std::to_string(c), planet.Cities[c]);
+}
+
+void WriteSystem(TMegaIni& ini, const std::string& section, const TSystem& system) {
+    ini.WriteString(section, "Name", system.Name);
+    ini.WriteInteger(section, "PosX", system.PosX);
+    ini.WriteInteger(section, "PosY", system.PosY);
+    WriteByte(ini, section, "Size", system.Size);
+    ini.WriteInteger(section, "ShapeColor", static_cast<std::int32_t>(system.ShapeColor));
+    ini.WriteInteger(section, "Planets", static_cast<std::int64_t>(system.Planets.size()));
+    for (std::size_t p = 0; p < system.Planets.size(); ++p)
+        WritePlanet(ini, section + "|Planet" + std::to_string(p), system.Planets[p]);
+}
+
+} // namespace
+
+std::filesystem::path GamesFolder(const std::string& userFolder) {
+    return std::filesystem::path(userFolder) / "Games";
+}
+
+std::string SaveFileName(const std::tm& t) {
+    char name[40];
+    std::snprintf(name, sizeof name, "%04d%02d%02d%02d%02d%02d.sav", t.tm_year + 1900, t.tm_mon + 1,
+                  t.tm_mday, t.tm_hour, t.tm_min, t.tm_sec);
+    return name;
+}
+
+std::string NewSaveFileName() {
+    const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+    std::tm local{};
+    localtime_r(&now, &local);
+    return SaveFileName(local);
+}
+
+TMegaIni WriteGameIni(const TGameState& world, std::string_view gameName) {
+    TMegaIni ini;
+    for (int s = 1; s <= kSectorCount; ++s) {
+        const std::string sector = SectorSection(s);
+        ini.WriteString(sector, "Title", world.Galaxy[s].Title);
+        for (int k = 1; k <= kSystemsPerSector; ++k)
+            WriteSystem(ini, sector + "|System" + std::to_string(k), world.System(s, k));
+    }
+
+    const TCaptain& captain = world.Captain;
+    ini.WriteString("Captain", "Name", captain.Name);
+    ini.WriteInteger("Captain", "Budget", captain.Budget);
+    WriteByte(ini, "Captain", "Scanner", captain.Scanner);
+    WriteByte(ini, "Captain", "Energy", captain.Energy);
+    WriteByte(ini, "Captain", "EnergyCell", captain.EnergyCell);
+    WriteByte(ini, "Captain", "Hyperdrive", captain.Hyperdrive);
+    WriteByte(ini, "Captain", "Storage", captain.Storage);
+    WriteByte(ini, "Captain", "ImageIndex", captain.ImageIndex);
+    WriteByte(ini, "Captain", "Navigator", captain.Navigator);
+    for (int n = 1; n <= kModuleCount; ++n)
+        ini.WriteString("Captain", "Module" + std::to_string(n), Flag(captain.HasModule(n)));
+
+    ini.WriteString("General", "Game name", gameName);
+    ini.WriteInteger("General", "Current sector", world.CurrentSector);
+    ini.WriteInteger("General", "Current system", world.CurrentSystem);
+    ini.WriteInteger("General", "Game seconds", world.GameSeconds);
+    WriteByte(ini, "General", "QSupport", world.QSupport);
+    ini.WriteInteger("General", "Cargo items", static_cast<std::int64_t>(world.Cargo.size()));
+    for (std::size_t i = 0; i < world.Cargo.size(); ++i) {
+        const std::string section = "Cargo" + std::to_string(i + 1);
+        ini.WriteString(section, "Name", world.Cargo[i].Name);
+        ini.WriteInteger(section, "StateIndex", world.Cargo[i].StateIndex);
+    }
+    ini.WriteInteger("General", "Transport items", static_cast<std::int64_t>(world.Transport.size()));
+    for (std::size_t i = 0; i < world.Transport.size(); ++i) {
+        const std::string section = "Transport" + std::to_string(i + 1);
+        ini.WriteString(section, "Destination", world.Transport[i].Destination);
+        ini.WriteString(section, "Price", world.Transport[i].Price);
+        ini.WriteInteger(section, "ImageIndex", world.Transport[i].ImageIndex);
+    }
+    // The slots have been numbered from 2 since the first version.
+    for (int i = 1; i <= kModuleCount; ++i) {
+        const std::string section = "HQ artefact" + std::to_string(i + 1);
+        ini.WriteString(section, "Name", world.HQArtefacts[i].Name);
+        ini.WriteInteger(section, "Index", world.HQArtefacts[i].Index);
+    }
+    for (int i = 1; i <= kSectorCount; ++i)
+        ini.WriteInteger("General", "FindIdx" + std::to_string(i), world.FindIdx[i]);
+    ini.WriteString("General", "Galaxy name", world.GalaxyName);
+    for (int i = 1; i <= kModuleCount; ++i) {
+        const std::string section = "Module" + std::to_string(i);
+        const TModulePlacement& module = world.AlienModules[i];
+        ini.WriteInteger(section, "Sector", module.Sector);
+        ini.WriteInteger(section, "System", static_cast<std::int8_t>(module.System));
+        ini.WriteInteger(section, "Planet", static_cast<std::int8_t>(module.Planet));
+    }
+    WriteByte(ini, "Headquarter", "Sector", world.Headquarter.Sector);
+    ini.WriteInteger("Headquarter", "System", world.Headquarter.System);
+    return ini;
+}
+
+Status SaveGame(const TGameState& world, std::string_view gameName, const std::filesystem::path& path) {
+    if (path.has_parent_path()) {
+        std::error_code ec;
+        std::filesystem::create_directories(path.parent_path(), ec);
+        if (ec)
+            return Error{"Cannot create the folder \"" + path.parent_path().string() + "\": " + ec.message() +
+                         "."};
+    }
+    return WriteGameIni(world, gameName).Save(path);
+}
+
+Result<TGameState> ReadGameIni(const TMegaIni& ini, const std::string& fileLabel, const TGameState& current,
+                               const CityProfiler& profiler, TRandom& rng) {
+    return TGameFileReader(ini, fileLabel).Read(current, profiler, rng);
+}
+
+Result<TGameState> ReadGameText(std::string bytes, const std::string& fileLabel, const TGameState& current,
+                                const CityProfiler& profiler, TRandom& rng) {
+    if (bytes.find('\0') != std::string::npos)
+        return Error{"Cannot load \"" + fileLabel + "\": it holds binary data, not a saved game."};
+    return ReadGameIni(TMegaIni::Parse(DecodeTextFile(std::move(bytes))), fileLabel, current, profiler, rng);
+}
+
+Result<TGameState> LoadGame(const std::filesystem::path& path, const TGameState& current,
+                            const CityProfiler& profiler, TRandom& rng) {
+    auto bytes = ReadWholeFile(path);
+    if (!bytes)
+        return bytes.error();
+    return ReadGameText(std::move(*bytes), path.string(), current, profiler, rng);
+}
+
+} // namespace veltrane

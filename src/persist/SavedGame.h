@@ -1,0 +1,54 @@
+#pragma once
+
+// Saved games: the whole game state in one INI-style file, written and read
+// whole. Loading reads into a fresh world and checks it before handing it
+// back, so a damaged file never half-replaces the running game.
+
+#include "MegaIni.h"
+
+#include "core/Random.h"
+#include "core/Result.h"
+#include "core/World.h"
+
+#include <ctime>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace veltrane {
+
+// Rolls a loaded city's profile from its planet's life form. The game passes
+// its city rule here; persistence knows nothing of content tables.
+using CityProfiler = std::function<Status(int lifeform, TCity& city)>;
+
+// UserFolder + "Games".
+std::filesystem::path GamesFolder(const std::string& userFolder);
+
+// "yyyymmddhhnnss.sav" for the given local time.
+std::string SaveFileName(const std::tm& localTime);
+// The same for the present moment.
+std::string NewSaveFileName();
+
+// The game as sections and keys, in the order the file holds them.
+TMegaIni WriteGameIni(const TGameState& world, std::string_view gameName);
+
+// Writes the file afresh through a temporary file; creates its folder when
+// missing. A failure leaves an earlier file of that name intact.
+Status SaveGame(const TGameState& world, std::string_view gameName, const std::filesystem::path& path);
+
+// Reads a parsed file into a copy of `current` (which keeps what the file does
+// not hold: artefact names and descriptions, the headquarter's name for old
+// files) and checks everything the game relies on. `fileLabel` names the file
+// in error messages. `rng` names the galaxy of files without a galaxy name.
+Result<TGameState> ReadGameIni(const TMegaIni& ini, const std::string& fileLabel, const TGameState& current,
+                               const CityProfiler& profiler, TRandom& rng);
+
+// The same from raw file bytes (UTF-8 or Windows-1252).
+Result<TGameState> ReadGameText(std::string bytes, const std::string& fileLabel, const TGameState& current,
+                                const CityProfiler& profiler, TRandom& rng);
+
+Result<TGameState> LoadGame(const std::filesystem::path& path, const TGameState& current,
+                            const CityProfiler& profiler, TRandom& rng);
+
+} // namespace veltrane

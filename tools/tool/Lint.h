@@ -1,0 +1,2 @@
+#pragma once
+int RunLint(int argc, char** argv);
