@@ -1,10 +1,15 @@
 #include "game/SoundPlayer.h"
 
+#include "core/MediaPaths.h"
+#include "sound/SdlAudio.h"
 #include "sound/SilentAudio.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <fstream>
+#include <random>
 #include <set>
 #include <string>
 #include <vector>
@@ -246,6 +251,80 @@ TEST(SoundPlayerLifetime, DestructionReleasesTheDevice) {
     }
     EXPECT_EQ(audio.Calls().back(), "Shutdown");
     EXPECT_THAT(audio.LiveStreams(), IsEmpty());
+}
+
+} // namespace
+} // namespace veltrane
+
+namespace veltrane {
+namespace {
+
+// A silent mono 16-bit WAV of the given length: enough for the mixer to play.
+void WriteSilence(const std::filesystem::path& path, double seconds) {
+    const auto samples = static_cast<std::uint32_t>(44100 * seconds);
+    auto le = [](std::uint32_t value, int bytes) {
+        std::string out;
+        for (int i = 0; i < bytes; ++i) {
+            out += static_cast<char>((value >> (8 * i)) & 0xFF);
+        }
+        return out;
+    };
+    std::ofstream out(path, std::ios::binary);
+    out << "RIFF" << le(36 + samples * 2, 4) << "WAVEfmt " << le(16, 4) << le(1, 2) << le(1, 2)
+        << le(44100, 4) << le(88200, 4) << le(2, 2) << le(16, 2) << "data" << le(samples * 2, 4)
+        << std::string(samples * 2, '\0');
+}
+
+// The same rules over the real mixer (SDL's dummy output under test).
+class SoundPlayerWithMixerTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::random_device seed;
+        root_ = std::filesystem::temp_directory_path() / ("veltrane-player-" + std::to_string(seed()));
+        std::filesystem::create_directories(root_ / "Sounds");
+        for (const char* name : {"button.wav", "good.wav", "bad.wav", "loop.wav"}) {
+            WriteSilence(root_ / "Sounds" / name, 3.0);
+        }
+        SetProgramFolder(root_.string());
+    }
+    void TearDown() override {
+        SetProgramFolder("");
+        std::error_code ignored;
+        std::filesystem::remove_all(root_, ignored);
+    }
+
+    std::filesystem::path root_;
+};
+
+TEST_F(SoundPlayerWithMixerTest, EffectsCutEachOtherButNotTheClickOrTheMusic) {
+    SdlAudio audio;
+    TGameOptions options;
+    std::vector<std::string> reports;
+    // The mixer tells music formats by their extension: the tune here is a WAV.
+    TSoundPlayer player(
+        audio, options, [&](const std::string& text) { reports.push_back(text); },
+        [](const std::string& relative) {
+            return ResolveMedia(relative == "Sounds/space_loop.mp3" ? "Sounds/loop.wav" : relative);
+        });
+    ASSERT_TRUE(player.InitAudio()) << audio.LastError();
+
+    player.UpdateBackgroundMusic();
+    player.PlaySoundEffect("good.wav");
+    player.PlatformClick();
+    player.PlaySoundEffect("BAD.WAV"); // names are found whatever their case
+    EXPECT_THAT(reports, IsEmpty());
+    // Streams in order of creation: 1 the tune, 2 and 4 the effects, 3 the click.
+    EXPECT_TRUE(audio.IsActive(1)) << "the tune plays under the effects";
+    EXPECT_FALSE(audio.IsActive(2)) << "the first effect was cut and released";
+    EXPECT_TRUE(audio.IsActive(3)) << "the click plays on";
+    EXPECT_TRUE(audio.IsActive(4)) << "the second effect plays";
+
+    player.PlaySoundEffect("missing.wav");
+    EXPECT_THAT(reports, ElementsAre("Error playing sound file missing.wav!"));
+
+    player.Shutdown();
+    EXPECT_FALSE(audio.IsActive(1));
+    EXPECT_FALSE(audio.IsActive(3));
 }
 
 } // namespace

@@ -91,6 +91,29 @@ TEST(DecodeJpeg, DamagedDataIsAnErrorNotTheEndOfTheProgram) {
     EXPECT_TRUE(DecodeJpeg(good));
 }
 
+TEST(DecodeJpeg, FlippedBytesGiveAPictureOrAnErrorNeverACrash) {
+    const QByteArray good = AsJpeg(TwoColours(48, 32));
+    std::mt19937 random(20240611);
+    int errors = 0;
+    for (int round = 0; round < 300; ++round) {
+        QByteArray bytes = good;
+        for (int flips = 0; flips < 4; ++flips) {
+            const auto at = static_cast<int>(random() % static_cast<unsigned>(bytes.size()));
+            bytes[at] = static_cast<char>(random() & 0xFF);
+        }
+        const Result<QImage> decoded = DecodeJpeg(bytes);
+        if (decoded) {
+            // Damage the decoder cannot notice still yields a whole picture.
+            EXPECT_FALSE(decoded->isNull());
+            EXPECT_EQ(decoded->format(), QImage::Format_RGB32);
+        } else {
+            ++errors;
+            EXPECT_FALSE(decoded.error().message.empty());
+        }
+    }
+    EXPECT_GT(errors, 0) << "some of the damage must be noticed";
+}
+
 // A throw-away program folder for the loader.
 class PicturesTest : public ::testing::Test {
   protected:
