@@ -5,8 +5,10 @@
 #include <chrono>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <random>
 #include <thread>
 #include <vector>
@@ -188,6 +190,25 @@ TEST(SdlAudioWithoutDevice, StreamsFailBeforeInit) {
     EXPECT_FALSE(audio.Play(1, true));
     audio.StopAll();
     audio.Shutdown();
+}
+
+TEST(SdlAudioWithoutDevice, InitFailsCleanlyWhenNoOutputCanBeOpened) {
+    const char* before = std::getenv("SDL_AUDIODRIVER");
+    const std::optional<std::string> saved =
+        before != nullptr ? std::optional<std::string>(before) : std::nullopt;
+    setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+    SdlAudio audio;
+    const bool opened = audio.Init();
+    if (saved) {
+        setenv("SDL_AUDIODRIVER", saved->c_str(), 1);
+    } else {
+        unsetenv("SDL_AUDIODRIVER");
+    }
+    EXPECT_FALSE(opened);
+    EXPECT_FALSE(audio.LastError().empty());
+    EXPECT_EQ(audio.CreateStream("/nonexistent.wav", TStreamKind::Effect), 0u);
+    // The device is free again for a later, working attempt.
+    EXPECT_TRUE(audio.Init()) << audio.LastError();
 }
 
 // The game plays its MP3 jingle as an effect; check it with the generated one when present.
