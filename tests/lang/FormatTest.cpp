@@ -70,6 +70,9 @@ TEST(Format, RealsRoundHalfAwayFromZero) {
     EXPECT_EQ(Ok("%.2f", {2.994}), "2.99");
     EXPECT_EQ(Ok("%.2f", {9.999}), "10.00") << "the carry adds a digit";
     EXPECT_EQ(Ok("%.2f", {0.5}), "0.50");
+    // Rounding works on the stored value: the double nearest 2.675 lies just below it.
+    EXPECT_EQ(Ok("%.2f", {2.675}), "2.67");
+    EXPECT_EQ(Ok("%.2f", {1.005}), "1.00");
     EXPECT_EQ(Ok("%.0f", {2.5}), "3");
     EXPECT_EQ(Ok("%.0f", {0.4}), "0");
     EXPECT_EQ(Ok("%f", {1234.5}), "1234.50") << "default precision is 2";
