@@ -304,8 +304,9 @@ inline constexpr TTextEntry FindArtefacts = DefText("Messages", "FindArtefacts",
 inline constexpr TTextEntry FindPassengers =
     DefText("Messages", "FindPassengers",
             "Very good, sir. You will find your passengers and freight at our space port.");
+// The built-in text keeps its historical spelling; the shipped scripts carry the corrected one.
 inline constexpr TTextEntry FoundAlienModule =
-    DefText("Messages", "FoundAlienModule", "Congratulations! You have found an ancient alien module!");
+    DefText("Messages", "FoundAlienModule", "Congratulations! You have found an ancient alien mdoule!");
 inline constexpr TTextEntry FoundArtefact = DefText(
     "Messages", "FoundArtefact", "Congratulations! You have found one of the 4 artefacts of your order!");
 inline constexpr TTextEntry FoundBudgetPowerpack =
