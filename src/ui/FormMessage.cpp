@@ -74,6 +74,7 @@ FormMessage::FormMessage(QWidget* parent, const TPictureLoader& loadPicture,
     black.setColor(QPalette::WindowText, Qt::black);
     lblHeader_->setPalette(black);
     lblHeader_->setAlignment(Qt::AlignCenter);
+    lblHeader_->setTextFormat(Qt::PlainText);
     lblHeader_->setGeometry(10, 10, kWidth - 20, 26);
 
     pnlText_ = new QFrame(panel);
@@ -86,6 +87,7 @@ FormMessage::FormMessage(QWidget* parent, const TPictureLoader& loadPicture,
     lblText_ = new QLabel(pnlText_);
     lblText_->setObjectName("lblText");
     lblText_->setAlignment(Qt::AlignCenter);
+    lblText_->setTextFormat(Qt::PlainText);
     lblText_->setWordWrap(true);
     lblText_->setPalette(black);
     lblText_->setGeometry(pnlText_->contentsRect().adjusted(6, 4, -6, -4));

@@ -184,8 +184,10 @@ class TChoiceBox : public QDialog {
         setWindowTitle(QString::fromStdString(captions.Input));
         MakeWhiteOnGradient(this);
 
-        auto* label = new QLabel(text, this);
+        auto* label = new QLabel(this);
         label->setObjectName("lblText");
+        label->setTextFormat(Qt::PlainText);
+        label->setText(text);
         list_ = new QListWidget(this);
         list_->setObjectName("lbxChoice");
         list_->addItems(items);
@@ -239,6 +241,8 @@ bool ShowMessDlg(const QString& text, const QString& caption, const QString& kin
 
     auto box = std::make_unique<TMessBox>(captions);
     box->setObjectName("MessDlg");
+    // Script texts are plain: a "<" in a message is a character, not markup.
+    box->setTextFormat(Qt::PlainText);
     box->setText(text);
     box->setWindowTitle(MessDlgTitle(caption, type, captions));
     MakeWhiteOnGradient(box.get());

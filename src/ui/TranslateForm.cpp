@@ -62,7 +62,8 @@ class Translator {
     Status columns(QWidget* w, const QString& name) const {
         QAbstractItemView* view = nullptr;
         int count = 0;
-        if (auto* tree = qobject_cast<QTreeView*>(w); tree && !tree->isHeaderHidden()) {
+        // A hidden header still has its columns; each needs its title.
+        if (auto* tree = qobject_cast<QTreeView*>(w)) {
             view = tree;
             count = tree->header()->count();
         } else if (auto* table = qobject_cast<QTableView*>(w)) {

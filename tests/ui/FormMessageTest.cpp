@@ -98,6 +98,15 @@ TEST(FormMessage, TextIsCentredWrappedInArialOfTheGivenSize) {
     EXPECT_EQ(text->alignment(), Qt::AlignCenter);
 }
 
+TEST(FormMessage, ScriptTextIsNeverReadAsMarkup) {
+    FormMessage form(nullptr, {}, {});
+    form.SetText("<b>1 < 2</b>", 10);
+    form.SetHeader("<i>News</i>");
+    EXPECT_EQ(form.findChild<QLabel*>("lblText")->textFormat(), Qt::PlainText);
+    EXPECT_EQ(form.findChild<QLabel*>("lblHeader")->textFormat(), Qt::PlainText);
+    EXPECT_EQ(form.text(), "<b>1 < 2</b>");
+}
+
 TEST(FormMessage, DirectionLoadsTheNumberedArrow) {
     FakePictures pictures;
     FormMessage form(nullptr, pictures.loader(), {});

@@ -237,23 +237,26 @@ TEST(ShowMessDlg, OtherLettersGetAPlainTitleUnlessACaptionIsGiven) {
     EXPECT_EQ(given, "Version check");
 }
 
-TEST(ShowMessDlg, BoxIsWhiteWithBlackTextAndStaysOnTop) {
+TEST(ShowMessDlg, BoxIsWhiteWithBlackPlainTextAndStaysOnTop) {
     TDlgCaptions captions;
     QColor window, text;
     bool onTop = false;
     QString message;
+    Qt::TextFormat format = Qt::AutoText;
     WhenModal([&](QWidget* box) {
+        format = static_cast<QMessageBox*>(box)->textFormat();
         window = box->palette().color(QPalette::Window);
         text = box->palette().color(QPalette::WindowText);
         onTop = box->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
         message = static_cast<QMessageBox*>(box)->text();
         box->close();
     });
-    ShowMessDlg("Hello there", "", "i", captions);
+    ShowMessDlg("Hello <there>", "", "i", captions);
     EXPECT_EQ(window, QColor(Qt::white));
     EXPECT_EQ(text, QColor(Qt::black));
     EXPECT_TRUE(onTop);
-    EXPECT_EQ(message, "Hello there");
+    EXPECT_EQ(message, "Hello <there>");
+    EXPECT_EQ(format, Qt::PlainText); // script texts are never markup
 }
 
 TEST(ShowMessDlg, GradientIsPaintedBehindTheControls) {

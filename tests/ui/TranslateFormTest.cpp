@@ -205,6 +205,15 @@ TEST_F(TranslateFormTest, ListViewColumnTitlesNeedAPartPerColumn) {
     EXPECT_EQ(speed->itemText(0), "Slow");
 }
 
+TEST_F(TranslateFormTest, ListWithHiddenHeaderStillNeedsEveryColumnTitle) {
+    auto* cargo = Named<QTreeWidget>(form.get(), "lvwCargo");
+    cargo->setColumnCount(2); // the second column carries the hidden description
+    cargo->setHeaderHidden(true);
+    EXPECT_FALSE(Translate(TableScript{Opt("lvwCargo.Columns.Captions", "Fracht")}));
+    EXPECT_TRUE(Translate(TableScript{Opt("lvwCargo.Columns.Captions", "Fracht,Info")}));
+    EXPECT_EQ(cargo->headerItem()->text(1), "Info");
+}
+
 TEST_F(TranslateFormTest, TableColumnTitlesAreTranslatedToo) {
     auto* table = Named<QTableWidget>(form.get(), "lvwPrices");
     table->setColumnCount(2);
