@@ -1,6 +1,10 @@
 #include "AssetCatalogue.h"
 
+#include "ArtefactPainter.h"
+#include "CraftPainter.h"
+#include "IconPainter.h"
 #include "ImageFiles.h"
+#include "InterfacePainter.h"
 #include "LandscapePainter.h"
 #include "PlanetPainter.h"
 #include "SpacePainter.h"
@@ -56,6 +60,54 @@ std::vector<AssetJob> AssetCatalogue::jobs() {
         jobs.push_back(picture(QString("Pics/bg%1.jpg").arg(n), true, [n] { return SpacePainter::tile(n); }));
     }
     jobs.push_back(picture("Pics/Sun.jpg", true, [] { return SpacePainter::sun(); }));
+    for (int n = 1; n <= 100; ++n) {
+        jobs.push_back(picture(QString("Artefacts/artefact%1.bmp").arg(n), false,
+                               [n] { return ArtefactPainter::paint(n); }));
+    }
+    for (int n = 1; n <= 12; ++n) {
+        jobs.push_back(
+            picture(QString("Pics/ship%1.bmp").arg(n), false, [n] { return CraftPainter::ship(n); }));
+    }
+    jobs.push_back(picture(
+        "Pics/Seroship.bmp", false, [] { return CraftPainter::seroShip(); }, true));
+    for (int n = 1; n <= 4; ++n) {
+        jobs.push_back(
+            picture(QString("Pics/module%1.bmp").arg(n), false, [n] { return CraftPainter::module(n); }));
+    }
+    jobs.push_back(picture("Pics/powerup.bmp", false, [] { return CraftPainter::powerPack(); }));
+    for (int n = 1; n <= 10; ++n) {
+        jobs.push_back(picture(QString("Pics/transport%1.bmp").arg(n), false,
+                               [n] { return IconPainter::transport(n); }));
+    }
+    for (int n = 1; n <= 15; ++n) {
+        jobs.push_back(
+            picture(QString("Pics/equip%1.bmp").arg(n), false, [n] { return IconPainter::equipment(n); }));
+    }
+    for (int n = 0; n <= 2; ++n) {
+        jobs.push_back(
+            picture(QString("Pics/status%1.bmp").arg(n), false, [n] { return IconPainter::status(n); }));
+    }
+    for (const QString name : {"Map", "System", "Order", "Navigator"}) {
+        jobs.push_back(
+            picture("Pics/btn" + name + ".bmp", false, [name] { return IconPainter::button(name); }));
+    }
+    for (int n = 1; n <= 8; ++n) {
+        jobs.push_back(
+            picture(QString("Pics/arrow%1.jpg").arg(n), true, [n] { return IconPainter::arrow(n); }));
+    }
+    jobs.push_back(picture("Pics/TopLeft.jpg", true, [] { return InterfacePainter::topCorner(false); }));
+    jobs.push_back(picture("Pics/TopRight.jpg", true, [] { return InterfacePainter::topCorner(true); }));
+    jobs.push_back(picture("Pics/TitleBg.jpg", true, [] { return InterfacePainter::titleBackground(); }));
+    jobs.push_back(picture(
+        "Pics/Logo.bmp", false, [] { return InterfacePainter::logo(); }, true));
+    jobs.push_back(picture("Pics/PanelLeft.jpg", true, [] { return InterfacePainter::sidePanel(false); }));
+    jobs.push_back(picture("Pics/PanelRight.jpg", true, [] { return InterfacePainter::sidePanel(true); }));
+    jobs.push_back(picture("Pics/BottomTop.jpg", true, [] { return InterfacePainter::bottomTop(); }));
+    jobs.push_back(picture("Pics/BottomCenter.jpg", true, [] { return InterfacePainter::bottomCenter(); }));
+    jobs.push_back(picture("Pics/BottomBottom.jpg", true, [] { return InterfacePainter::bottomBottom(); }));
+    jobs.push_back(picture("Pics/MsgBack.jpg", true, [] { return InterfacePainter::messageBack(); }));
+    jobs.push_back(picture("Pics/MsgText.jpg", true, [] { return InterfacePainter::messageText(); }));
+    jobs.push_back(picture("Pics/About.jpg", true, [] { return InterfacePainter::aboutBack(); }));
     return jobs;
 }
 
