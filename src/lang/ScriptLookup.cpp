@@ -9,6 +9,7 @@
 #include <memory>
 #include <mutex>
 #include <sys/stat.h>
+#include <time.h>
 
 namespace veltrane {
 namespace {
@@ -42,6 +43,17 @@ struct CachedScript {
     std::shared_ptr<const TProfileFile> profile;
 };
 
+// File times move in coarse steps: a file changed twice within one step keeps
+// its stamp. A parse is kept only when the file had been quiet for this long
+// before we read it, so a change inside one step is never missed.
+constexpr std::int64_t kQuietNs = 2'000'000'000;
+
+std::int64_t NowNs() {
+    struct timespec now {};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    return static_cast<std::int64_t>(now.tv_sec) * 1000000000 + now.tv_nsec;
+}
+
 // A few scripts at most are in use (the current one, the one being chosen).
 constexpr std::size_t kCachedScripts = 8;
 
@@ -62,6 +74,7 @@ class ScriptCache {
             scripts_.erase(it);
             break;
         }
+        const std::int64_t readAt = NowNs();
         auto bytes = ReadWholeFile(path);
         if (!bytes)
             return nullptr; // unreadable counts as missing: every lookup gives its default
@@ -69,7 +82,8 @@ class ScriptCache {
         const auto after = StampOf(path);
         auto profile =
             std::make_shared<const TProfileFile>(TProfileFile::Parse(DecodeTextFile(std::move(*bytes))));
-        if (after && *after == *stamp) {
+        const bool quiet = stamp->modifiedNs + kQuietNs < readAt;
+        if (after && *after == *stamp && quiet) {
             scripts_.push_front({path, *stamp, profile});
             if (scripts_.size() > kCachedScripts)
                 scripts_.pop_back();
