@@ -1,11 +1,39 @@
+#include "core/MediaPaths.h"
+#include "core/Random.h"
+#include "game/Lifecycle.h"
+#include "game/SoundPlayer.h"
+#include "persist/Settings.h"
+#include "sound/SdlAudio.h"
 #include "ui/FormMain.h"
+#include "ui/GameServices.h"
 
 #include <QApplication>
+#include <QStandardPaths>
 
 int main(int argc, char** argv) {
+    using namespace veltrane;
     QApplication app(argc, argv);
     QApplication::setApplicationName("Veltrane");
-    veltrane::FormMain window;
+
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (documents.isEmpty()) {
+        ShowPlainMessage("SHGetPathFromIDList failed : invalid pidl");
+        return 1;
+    }
+    const std::string userFolder = UserFolderFromDocuments(documents.toStdString());
+    if (Status made = EnsureUserFolder(userFolder); !made)
+        ShowPlainMessage(made.error().message); // the game still runs; only saving will fail
+    TGameOptions options = LoadSettings(userFolder);
+
+    TRandom rng; // seeded from the clock
+    SdlAudio audio;
+    TSoundPlayer sound(audio, options, ShowPlainMessage);
+
+    TFormMainServices services = DefaultFormMainServices([&sound] { sound.PlatformClick(); });
+    services.UserFolder = userFolder;
+    services.InitAudio = [&sound] { sound.InitAudio(); };
+    services.ShutdownAudio = [&sound] { sound.Shutdown(); };
+    FormMain window(options, rng, sound, std::move(services));
     window.show();
     return QApplication::exec();
 }

@@ -1,14 +1,153 @@
 #pragma once
 
+#include "FormMainServices.h"
+#include "core/ContentTables.h"
+#include "core/Random.h"
+#include "core/World.h"
+#include "game/Ports.h"
+
+#include <QImage>
 #include <QWidget>
+
+#include <array>
+#include <memory>
+#include <vector>
+
+class QFrame;
+class QTimer;
 
 namespace veltrane {
 
-// The game's one permanent window.
-class FormMain : public QWidget {
+class BackgroundPainter;
+class CityView;
+class LandscapeView;
+class PictureView;
+class SectorMapView;
+class SideBar;
+class StatusPanel;
+class SystemView;
+class TitleBar;
+
+// The game's one permanent window. It owns the game state, the content tables
+// and the view state for the whole run, frames the play area and switches the
+// pages of the central area. The rules it runs live outside; the panels and
+// pages are widgets of their own.
+class FormMain : public QWidget, public IWindowPort {
     Q_OBJECT
-public:
-    explicit FormMain(QWidget* parent = nullptr);
+  public:
+    FormMain(TGameOptions& options, TRandom& rng, ISoundPort& sound, TFormMainServices services,
+             QWidget* parent = nullptr);
+    ~FormMain() override;
+
+    // IWindowPort
+    void ShowInfoLine(const std::string& text, TColor colour) override;
+    void RefreshStatus() override;
+    void ShowView(TView view) override;
+
+    void NewGame();
+    void LoadContentTables();
+    void ApplyWindowType();
+    void ShowSectorMap(bool fromMapButton);
+    void UpdateSectorThumbnails();
+    void RestoreMapMarkers();
+
+    TGameState& World() { return world_; }
+    const TGameState& World() const { return world_; }
+    TContentTables& Tables() { return tables_; }
+    TGameOptions& Options() { return options_; }
+    TRandom& Rng() { return rng_; }
+    // The current language script (yields nothing before the first load).
+    const ITextSource& Script() const;
+    IMessagePort& Messages() { return *messages_; }
+    ISoundPort& Sound() { return sound_; }
+
+    TView CurrentView() const { return currentView_; }
+    SectorMapView* SectorPage(int sector) const;
+    SystemView* SystemPage() const { return system_; }
+    StatusPanel* StatusArea() const { return status_; }
+    CityView* CityPage() const { return city_; }
+    QFrame* Background() const { return background_; }
+    bool StartupStepDone() const { return startupDone_; }
+
+    // The picture lists, loaded by the first new game of a run.
+    const std::vector<QImage>& imlTunnel() const { return imlTunnel_; }
+    const std::vector<QImage>& imlPlanets() const { return imlPlanets_; }
+    const std::vector<QImage>& imlShips() const { return imlShips_; }
+    const std::vector<QImage>& imlTransport() const { return imlTransport_; }
+    std::vector<QImage>& imlArtefacts() { return imlArtefacts_; }
+    const std::vector<QImage>& imlEquipment() const { return imlEquipment_; }
+    const std::vector<QImage>& imlStatus() const { return imlStatus_; }
+    int PictureRequests() const { return pictures_.Requests(); }
+    int BackgroundTilesDecoded() const;
+
+  public slots:
+    void timMainTimer();
+    void timBlinkerTimer();
+    void btnOptionsClick();
+    void btnExitClick();
+    void btnStarMapClick();
+    void btnSystemClick();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void BuildFrame();
+    void BuildPages();
+    void WireCommands();
+    void LoadDesignPictures();
+    bool LoadSectorPictures();
+    void LoadPictureLists();
+    bool LoadList(std::vector<QImage>& list, const char* stem, const char* extension, int first, int last,
+                  bool transparent);
+    void SetPicture(QWidget* label, const std::string& relative, bool transparent = false);
+    void ShowCaptain();
+    void ShowGalaxyName();
+    QWidget* Page(TView view) const;
+
+    TGameOptions& options_;
+    TRandom& rng_;
+    ISoundPort& sound_;
+    TFormMainServices services_;
+    PictureSource pictures_;
+    std::unique_ptr<BackgroundPainter> backgroundPainter_;
+
+    TGameState world_;
+    TContentTables tables_;
+    std::unique_ptr<ITextSource> script_;
+    class CurrentScript;
+    std::unique_ptr<CurrentScript> currentScript_;
+    std::unique_ptr<IMessagePort> messages_;
+
+    QFrame* background_ = nullptr;
+    TitleBar* top_ = nullptr;
+    SideBar* storageBar_ = nullptr;
+    SideBar* energyBar_ = nullptr;
+    StatusPanel* status_ = nullptr;
+    QFrame* main_ = nullptr;
+    std::array<SectorMapView*, kSectorCount> sectors_{};
+    SystemView* system_ = nullptr;
+    LandscapeView* landscape_ = nullptr;
+    CityView* city_ = nullptr;
+    PictureView* starFlight_ = nullptr;
+    PictureView* tunnel_ = nullptr;
+
+    QTimer* timMain_ = nullptr;
+    QTimer* timStarFlight_ = nullptr;
+    QTimer* timBlinker_ = nullptr;
+
+    std::vector<QImage> imlTunnel_, imlPlanets_, imlShips_, imlTransport_, imlArtefacts_;
+    std::vector<QImage> imlEquipment_, imlStatus_; // index 0 unused in imlEquipment
+    std::array<QImage, kSectorCount> sectorMaps_;
+
+    TView currentView_ = TView::Sector1;
+    QSize desktopSize_;
+    bool startupDone_ = false;
+    bool contentLoadedOnce_ = false;
+    bool closeConfirmed_ = false;
 };
 
 } // namespace veltrane

@@ -1,0 +1,44 @@
+#pragma once
+
+// What the main window needs from the rest of the program, handed in so the
+// program wires the real pieces and the tests wire fakes.
+
+#include "PictureSource.h"
+#include "core/ContentTables.h"
+#include "core/Random.h"
+#include "core/Result.h"
+#include "core/World.h"
+#include "game/Ports.h"
+#include "lang/TextSource.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+
+class QWidget;
+
+namespace veltrane {
+
+class FormMain;
+
+struct TFormMainServices {
+    // The per-user folder (settings and saved games), with a trailing "/".
+    std::string UserFolder;
+    // Read-only content beside the program, with a trailing "/".
+    std::string ProgramFolder;
+    TPictureFileLoader LoadPicture;
+    // Technical failures: a plain message box in the game.
+    TProblemReporter ReportProblem;
+    // A language script by its full path.
+    std::function<std::unique_ptr<ITextSource>(const std::string& path)> OpenScript;
+    std::function<Status(const ITextSource&, TGameState&, TContentTables&, TRandom&)> LoadContent;
+    std::function<void(QWidget* form, const ITextSource& script)> Translate;
+    std::function<std::unique_ptr<IMessagePort>(FormMain& window)> MakeMessagePort;
+    std::function<void()> InitAudio;
+    std::function<void()> ShutdownAudio;
+    // Shows the options dialog and answers its result tag: 0 nothing to do,
+    // 1 a game was loaded, 2 "New game" was pressed.
+    std::function<int(FormMain& window)> RunOptionsDialog;
+};
+
+} // namespace veltrane

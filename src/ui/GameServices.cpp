@@ -1,0 +1,56 @@
+#include "GameServices.h"
+
+#include "FormMain.h"
+#include "Pictures.h"
+#include "QtMessagePort.h"
+#include "TranslateForm.h"
+#include "core/MediaPaths.h"
+#include "lang/ScriptLookup.h"
+
+#if __has_include("lang/ContentLoader.h")
+#include "lang/ContentLoader.h"
+#define VELTRANE_HAVE_CONTENT_LOADER 1
+#endif
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace veltrane {
+
+void ShowPlainMessage(const std::string& text) {
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), QString::fromStdString(text),
+                    QMessageBox::Ok);
+    box.exec();
+}
+
+TFormMainServices DefaultFormMainServices(std::function<void()> platformClick) {
+    TFormMainServices s;
+    s.ProgramFolder = ProgramFolder();
+    s.LoadPicture = [](const std::string& relative, bool transparent) {
+        return LoadPicture(relative, transparent ? TTransparency::Fuchsia : TTransparency::Opaque);
+    };
+    s.ReportProblem = ShowPlainMessage;
+    s.OpenScript = [](const std::string& path) -> std::unique_ptr<ITextSource> {
+        // The lookups that do not go through a text source read this one too.
+        SetLanguageFile(path);
+        return std::make_unique<TScriptFile>(path);
+    };
+#ifdef VELTRANE_HAVE_CONTENT_LOADER
+    s.LoadContent = [](const ITextSource& script, TGameState& world, TContentTables& tables, TRandom& rng) {
+        return LoadContentTables(script, world, tables, rng);
+    };
+#endif
+    s.Translate = [](QWidget* form, const ITextSource& script) { TranslateForm(form, script); };
+    s.MakeMessagePort = [click =
+                             std::move(platformClick)](FormMain& window) -> std::unique_ptr<IMessagePort> {
+        auto loader = [](const QString& relative) {
+            Result<QImage> picture = LoadPicture(relative.toStdString());
+            return picture ? *picture : QImage();
+        };
+        return std::make_unique<QtMessagePort>(&window, window.Tables().DlgCaptions, window.Script(),
+                                               window.World(), loader, click);
+    };
+    return s;
+}
+
+} // namespace veltrane

@@ -1,0 +1,65 @@
+#include "SectorMapView.h"
+
+#include "ColourConvert.h"
+#include "NewShape.h"
+
+#include <QLabel>
+#include <QPixmap>
+
+#include <algorithm>
+
+namespace veltrane {
+
+SectorMapView::SectorMapView(int sector, QWidget* parent) : QFrame(parent), sector_(sector) {
+    setObjectName(QString("pnlSector%1").arg(sector));
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::black);
+    setPalette(pal);
+    resize(817, 450);
+
+    background_ = new QLabel(this);
+    background_->setObjectName(QString("imgSectorBg%1").arg(sector));
+    background_->setScaledContents(true);
+    background_->setGeometry(0, 0, 817, 450);
+}
+
+void SectorMapView::setBackground(const QImage& picture) {
+    background_->setPixmap(QPixmap::fromImage(picture));
+}
+
+void SectorMapView::CreateMarkers(const TSector& systems) {
+    for (TNewShape* old : markers_)
+        delete old;
+    markers_.clear();
+    markers_.reserve(kSystemsPerSector);
+    for (int k = 1; k <= kSystemsPerSector; ++k) {
+        const TSystem& s = systems.Systems[k];
+        auto* shape = new TNewShape(k, this);
+        shape->setGeometry(s.PosX, s.PosY, s.Size, s.Size);
+        const QColor colour = ToQColor(s.ShapeColor);
+        shape->setBrushColor(colour);
+        shape->setTrueColor(colour);
+        connect(shape, &TNewShape::pressed, this, [this](int tag) { emit markerPressed(sector_, tag); });
+        shape->show();
+        markers_.push_back(shape);
+    }
+}
+
+void SectorMapView::RestoreMarkers(const TSector& systems) {
+    for (int k = 1; k <= markerCount(); ++k) {
+        const TSystem& s = systems.Systems[k];
+        const int size = std::clamp<int>(s.Size, 2, 5);
+        TNewShape* shape = markers_[static_cast<std::size_t>(k - 1)];
+        shape->setGeometry(s.PosX, s.PosY, size, size);
+        shape->setBrushColor(ToQColor(s.ShapeColor));
+    }
+}
+
+TNewShape* SectorMapView::marker(int system) const {
+    if (system < 1 || system > markerCount())
+        return nullptr;
+    return markers_[static_cast<std::size_t>(system - 1)];
+}
+
+} // namespace veltrane

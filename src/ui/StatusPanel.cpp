@@ -1,0 +1,173 @@
+#include "StatusPanel.h"
+
+#include "WidgetKit.h"
+
+#include <QHeaderView>
+#include <QTreeWidget>
+
+namespace veltrane {
+
+namespace {
+
+// A rounded frame drawn behind a box of the panel (the design's shapes).
+QFrame* RoundedBox(QWidget* parent, const char* name, const QRect& where) {
+    auto* shape = new QFrame(parent);
+    shape->setObjectName(name);
+    shape->setGeometry(where);
+    shape->setStyleSheet(QString("QFrame#%1 { border: 1px solid rgba(110, 200, 220, 150); border-radius: 7px;"
+                                 " background: rgba(0, 0, 0, 60); }")
+                             .arg(name));
+    return shape;
+}
+
+QFrame* Inner(QWidget* parent, const char* name, const QRect& where, QFrame::Shadow shadow, int bevel) {
+    auto* inner = new QFrame(parent);
+    inner->setObjectName(name);
+    inner->setGeometry(where);
+    inner->setFrameShape(QFrame::Panel);
+    inner->setFrameShadow(shadow);
+    inner->setLineWidth(bevel);
+    return inner;
+}
+
+QTreeWidget* StatusList(QWidget* parent, const char* name, const QStringList& columns,
+                        const QList<int>& widths, const QColor& colour) {
+    auto* list = new QTreeWidget(parent);
+    list->setObjectName(name);
+    list->setColumnCount(static_cast<int>(columns.size()));
+    list->setHeaderLabels(columns);
+    list->setHeaderHidden(true);
+    for (int i = 0; i < widths.size(); ++i)
+        list->setColumnWidth(i, widths[i]);
+    list->setRootIsDecorated(false);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list->setIconSize(QSize(16, 16));
+    list->setFocusPolicy(Qt::NoFocus);
+    QPalette pal = list->palette();
+    pal.setColor(QPalette::Base, colour);
+    pal.setColor(QPalette::Text, Qt::black);
+    list->setPalette(pal);
+    list->setGeometry(parent->rect());
+    return list;
+}
+
+QPushButton* CommandButton(QWidget* parent, const char* name, const QString& hint, const QRect& where) {
+    QPushButton* button = MakeButton(parent, name, "", where);
+    button->setToolTip(hint);
+    button->setIconSize(QSize(32, 28));
+    return button;
+}
+
+} // namespace
+
+StatusPanel::StatusPanel(QWidget* parent) : QFrame(parent) {
+    setObjectName("pnlBottom");
+    resize(900, 205);
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(28, 34, 44));
+    setPalette(pal);
+
+    bottomTop_ = MakePicture(this, "imgBottomTop", QRect(0, 0, 900, 12), true);
+    bottomCenter_ = MakePicture(this, "imgBottomCenter", QRect(0, 12, 900, 180), true);
+    bottomBottom_ = MakePicture(this, "imgBottomBotttom", QRect(0, 192, 900, 13), true);
+
+    BuildCaptainBox();
+    BuildInfoLine();
+    BuildLists();
+    BuildModules();
+    BuildGalaxyBox();
+    BuildCommands();
+}
+
+void StatusPanel::BuildCaptainBox() {
+    RoundedBox(this, "shpCaptain", QRect(2, 17, 139, 173));
+    captainName_ = MakeLabel(this, "lblCaptainTop", "", QRect(7, 17, 130, 17));
+    captainName_->setAlignment(Qt::AlignCenter);
+    QFrame* frame = Inner(this, "pnlImgCaptain", QRect(17, 34, 109, 140), QFrame::Sunken, 1);
+    captain_ = MakePicture(frame, "imgCaptain", frame->contentsRect(), true);
+    budget_ = MakeLabel(this, "lblBudget", "", QRect(7, 172, 130, 17));
+    budget_->setAlignment(Qt::AlignCenter);
+}
+
+void StatusPanel::BuildInfoLine() {
+    MakeLabel(this, "lblInfoTop", "Info", QRect(149, 17, 55, 17));
+    QFrame* screen = Inner(this, "pnlScreenInner", QRect(208, 18, 569, 47), QFrame::Sunken, 4);
+    screen->setAutoFillBackground(true);
+    QPalette pal = screen->palette();
+    pal.setColor(QPalette::Window, Qt::black);
+    screen->setPalette(pal);
+    info_ = MakeLabel(screen, "lblInfo", "", QRect(10, 6, 549, 34));
+    info_->setAlignment(Qt::AlignCenter);
+    info_->setWordWrap(true);
+}
+
+void StatusPanel::BuildLists() {
+    MakeLabel(this, "lblCargoTop", "Cargo", QRect(152, 71, 100, 17));
+    QFrame* cargoBox = Inner(this, "pnlCargoInner", QRect(151, 88, 258, 100), QFrame::Plain, 0);
+    cargo_ = StatusList(cargoBox, "lvwCargo", {"Name"}, {230}, QColor(192, 220, 192));
+
+    MakeLabel(this, "lblTransport", "Transport", QRect(416, 71, 150, 17));
+    QFrame* transportBox = Inner(this, "pnlTransportInner", QRect(416, 88, 153, 100), QFrame::Plain, 0);
+    transport_ = StatusList(transportBox, "lvwTransDisplay", {"Destination", "Price"}, {100, 40},
+                            QColor(166, 202, 240));
+}
+
+void StatusPanel::BuildModules() {
+    MakeLabel(this, "lblModules", "Modules", QRect(576, 71, 70, 17));
+    QFrame* box = Inner(this, "pnlModules", QRect(576, 88, 65, 100), QFrame::Sunken, 1);
+    const int tops[] = {4, 27, 50, 73};
+    for (int n = 1; n <= 4; ++n) {
+        const QByteArray name = QString("imgModule%1").arg(n).toLatin1();
+        QLabel* module = MakePicture(box, name.constData(), QRect(8, tops[n - 1], 48, 24));
+        module->setAttribute(Qt::WA_TranslucentBackground);
+        module->hide();
+        modules_[static_cast<std::size_t>(n - 1)] = module;
+    }
+}
+
+void StatusPanel::BuildGalaxyBox() {
+    galaxy_ = MakeLabel(this, "lblGalaxyTop", "Galaxy", QRect(650, 71, 130, 17));
+    auto* box = new QFrame(this);
+    box->setObjectName("pnlGalaxyInner");
+    box->setGeometry(650, 90, 127, 79);
+    box->setAutoFillBackground(true);
+    QPalette pal = box->palette();
+    pal.setColor(QPalette::Window, Qt::black);
+    pal.setColor(QPalette::WindowText, Qt::white);
+    box->setPalette(pal);
+
+    const QPoint places[] = {{34, 5}, {67, 5}, {34, 38}, {67, 38}};
+    for (int s = 1; s <= 4; ++s) {
+        const QPoint at = places[s - 1];
+        for (bool current : {false, true}) {
+            const QByteArray name = QString("imgSector%1%2").arg(s).arg(current ? 'b' : 'a').toLatin1();
+            QLabel* thumb = MakePicture(box, name.constData(), QRect(at, QSize(34, 34)), true);
+            thumbnails_[static_cast<std::size_t>((s - 1) * 2 + (current ? 1 : 0))] = thumb;
+        }
+        const QByteArray name = QString("lblSector%1").arg(s).toLatin1();
+        QLabel* label =
+            MakeLabel(box, name.constData(), QString::number(s), QRect(at + QPoint(3, 1), QSize(12, 16)));
+        label->setAttribute(Qt::WA_TransparentForMouseEvents);
+        label->raise();
+    }
+    time_ = MakeLabel(this, "lblTime", "00:00:00", QRect(650, 168, 127, 20));
+}
+
+void StatusPanel::BuildCommands() {
+    RoundedBox(this, "shpCommands", QRect(782, 17, 111, 173));
+    QLabel* title = MakeLabel(this, "lblCommands", "Commands", QRect(784, 20, 107, 17));
+    title->setAlignment(Qt::AlignCenter);
+    starMap_ = CommandButton(this, "btnStarMap", "Map", QRect(790, 44, 45, 37));
+    system_ = CommandButton(this, "btnSystem", "System", QRect(842, 44, 45, 37));
+    order_ = CommandButton(this, "btnOrder", "Order", QRect(790, 88, 45, 37));
+    navigator_ = CommandButton(this, "btnNavigator", "Navigation", QRect(842, 88, 45, 37));
+    sector_ = MakeButton(this, "btnSector", "Change sector", QRect(788, 134, 100, 37));
+}
+
+QLabel* StatusPanel::imgSector(int sector, bool current) const {
+    return thumbnails_.at(static_cast<std::size_t>((sector - 1) * 2 + (current ? 1 : 0)));
+}
+
+} // namespace veltrane

@@ -1,0 +1,41 @@
+#include "WidgetKit.h"
+
+#include "game/StatusDisplay.h"
+
+#include <QFrame>
+
+namespace veltrane {
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const QRect& where) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setGeometry(where);
+    return label;
+}
+
+QLabel* MakePicture(QWidget* parent, const char* name, const QRect& where, bool stretched) {
+    auto* picture = new QLabel(parent);
+    picture->setObjectName(name);
+    picture->setGeometry(where);
+    picture->setScaledContents(stretched);
+    return picture;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text, const QRect& where) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    button->setGeometry(where);
+    button->setFocusPolicy(Qt::NoFocus);
+    return button;
+}
+
+void CentreInParent(QWidget* panel) {
+    QWidget* parent = panel ? panel->parentWidget() : nullptr;
+    if (!parent)
+        return;
+    const QRect client = parent->contentsRect();
+    const TPoint at = CentreOffset(client.width(), client.height(), panel->width(), panel->height());
+    panel->move(client.left() + at.X, client.top() + at.Y);
+}
+
+} // namespace veltrane
