@@ -1,12 +1,14 @@
 #include "AssetCatalogue.h"
 
 #include "ArtefactPainter.h"
+#include "CityPainter.h"
 #include "CraftPainter.h"
 #include "IconPainter.h"
 #include "ImageFiles.h"
 #include "InterfacePainter.h"
 #include "LandscapePainter.h"
 #include "PlanetPainter.h"
+#include "PortraitPainter.h"
 #include "SpacePainter.h"
 
 namespace veltrane::assetgen {
@@ -108,6 +110,23 @@ std::vector<AssetJob> AssetCatalogue::jobs() {
     jobs.push_back(picture("Pics/MsgBack.jpg", true, [] { return InterfacePainter::messageBack(); }));
     jobs.push_back(picture("Pics/MsgText.jpg", true, [] { return InterfacePainter::messageText(); }));
     jobs.push_back(picture("Pics/About.jpg", true, [] { return InterfacePainter::aboutBack(); }));
+    for (int n = 1; n <= 30; ++n) {
+        jobs.push_back(
+            picture(QString("Aliens/alien%1.jpg").arg(n), true, [n] { return PortraitPainter::alien(n); }));
+    }
+    for (int n = 1; n <= 4; ++n) {
+        jobs.push_back(
+            picture(QString("Pics/Captain%1.jpg").arg(n), true, [n] { return PortraitPainter::captain(n); }));
+    }
+    jobs.push_back(picture("Pics/President.jpg", true, [] { return PortraitPainter::president(); }));
+    for (int n = 1; n <= 29; ++n) {
+        jobs.push_back(
+            picture(QString("Cities/city%1.jpg").arg(n), true, [n] { return CityPainter::inside(n); }));
+    }
+    for (int n = 1; n <= 10; ++n) {
+        jobs.push_back(
+            picture(QString("Pics/city%1.bmp").arg(n), false, [n] { return CityPainter::silhouette(n); }));
+    }
     return jobs;
 }
 
