@@ -89,7 +89,7 @@ QFrame* CityView::BuildCityTop() {
     personPicture->setGeometry(412, 5, 150, 180);
     personPicture->setScaledContents(true);
 
-    person_ = MakeLabel(top, "lblPerson", "", QRect(570, 5, 240, 180));
+    person_ = MakeLabel(top, "lblPerson", "", QRect(570, 5, 240, 150));
     person_->setWordWrap(true);
     person_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
@@ -99,11 +99,11 @@ QFrame* CityView::BuildCityTop() {
     auto* police = new QLabel(top);
     police->setObjectName("imgPoliceIndex");
     police->setGeometry(448, 195, 32, 32);
-    MakeLabel(top, "lblPercentPrice", "Percent price: ", QRect(486, 190, 90, 18));
-    MakeLabel(top, "lblRefuelPrice", "", QRect(486, 210, 70, 18));
+    MakeLabel(top, "lblPercentPrice", "Percent price: ", QRect(486, 190, 150, 18));
+    MakeLabel(top, "lblRefuelPrice", "", QRect(486, 210, 150, 18));
 
-    MakeButton(top, "btnCityInfo", "City info", QRect(580, 196, 110, 30));
-    MakeButton(top, "btnAlienInfo", "Alien info", QRect(698, 196, 110, 30));
+    MakeButton(top, "btnCityInfo", "City info", QRect(640, 160, 170, 30));
+    MakeButton(top, "btnAlienInfo", "Alien info", QRect(640, 196, 170, 30));
     return top;
 }
 

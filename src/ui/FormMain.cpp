@@ -110,6 +110,12 @@ void FormMain::BuildFrame() {
     pal.setColor(QPalette::WindowText, QColor(200, 235, 245));
     pal.setColor(QPalette::Disabled, QPalette::WindowText, QColor(140, 170, 180));
     pal.setColor(QPalette::ButtonText, QColor(16, 24, 32));
+    // Bevels in the frame's metal tones rather than the desktop's white and grey.
+    pal.setColor(QPalette::Light, QColor(96, 128, 142));
+    pal.setColor(QPalette::Midlight, QColor(70, 92, 104));
+    pal.setColor(QPalette::Mid, QColor(36, 46, 56));
+    pal.setColor(QPalette::Dark, QColor(12, 16, 22));
+    pal.setColor(QPalette::Shadow, QColor(0, 0, 0));
     background_->setPalette(pal);
 
     top_ = new TitleBar(background_);
