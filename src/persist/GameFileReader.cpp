@@ -19,14 +19,23 @@ std::string Number(std::int64_t n) {
 
 } // namespace
 
+std::optional<std::string_view> TGameFileReader::Value(std::string_view section, std::string_view key) const {
+    if (last_ == nullptr || lastName_ != section) {
+        lastName_ = section;
+        last_ = ini_.FindSection(section);
+    }
+    return TMegaIni::ValueIn(last_, key);
+}
+
 std::string TGameFileReader::Text(std::string_view section, std::string_view key,
                                   std::string_view def) const {
-    return ini_.ReadString(section, key, def);
+    return std::string(Value(section, key).value_or(def));
 }
 
 std::int32_t TGameFileReader::Integer(std::string_view section, std::string_view key,
                                       std::int32_t def) const {
-    return ini_.ReadInteger(section, key, def);
+    const auto text = Value(section, key);
+    return text ? ParseIniInt(*text).value_or(def) : def;
 }
 
 std::uint8_t TGameFileReader::Byte(std::string_view section, std::string_view key, std::uint8_t def) const {
@@ -43,7 +52,7 @@ bool TGameFileReader::Flag(std::string_view section, std::string_view key) const
 }
 
 bool TGameFileReader::Truth(std::string_view section, std::string_view key) {
-    const auto text = ini_.Value(section, key).value_or("0");
+    const auto text = Value(section, key).value_or("0");
     if (const auto n = ParseIniInt(text))
         return *n != 0;
     if (SameIniName(text, "true"))
@@ -277,7 +286,7 @@ bool TGameFileReader::ReadOrderAndModules(TGameState& world, TRandom& rng) {
         }
     }
 
-    if (const auto name = ini_.Value("General", "Galaxy name"))
+    if (const auto name = Value("General", "Galaxy name"))
         world.GalaxyName = std::string(*name);
     else
         world.GalaxyName = RandomName(rng);

@@ -20,6 +20,7 @@ class TGameFileReader {
     Result<TGameState> Read(const TGameState& current, const CityProfiler& profiler, TRandom& rng);
 
   private:
+    std::optional<std::string_view> Value(std::string_view section, std::string_view key) const;
     std::string Text(std::string_view section, std::string_view key, std::string_view def) const;
     std::int32_t Integer(std::string_view section, std::string_view key, std::int32_t def) const;
     std::uint8_t Byte(std::string_view section, std::string_view key, std::uint8_t def) const;
@@ -47,6 +48,9 @@ class TGameFileReader {
     const TMegaIni& ini_;
     std::string file_;
     std::optional<Error> error_;
+    // Keys are read section by section: remember the last one found.
+    mutable std::string lastName_;
+    mutable const TMegaIni::Section* last_ = nullptr;
 };
 
 } // namespace veltrane

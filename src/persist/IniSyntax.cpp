@@ -14,30 +14,11 @@ std::string_view TrimIni(std::string_view text) {
     return text.substr(begin, end - begin);
 }
 
-bool SameIniName(std::string_view a, std::string_view b) {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (FoldAscii(a[i]) != FoldAscii(b[i]))
-            return false;
-    return true;
-}
-
 std::string FoldIniName(std::string_view name) {
     std::string folded(name);
     for (char& c : folded)
         c = FoldAscii(c);
     return folded;
-}
-
-std::size_t IniNameHash::operator()(std::string_view name) const {
-    // FNV-1a over the folded bytes.
-    std::uint64_t h = 1469598103934665603ull;
-    for (char c : name) {
-        h ^= static_cast<unsigned char>(FoldAscii(c));
-        h *= 1099511628211ull;
-    }
-    return static_cast<std::size_t>(h);
 }
 
 std::optional<std::int32_t> ParseIniInt(std::string_view text) {

@@ -23,7 +23,15 @@ inline char FoldAscii(char c) {
 }
 
 // Names compare without regard to ASCII case; other letters compare as written.
-bool SameIniName(std::string_view a, std::string_view b);
+// Inline: readers and writers call it for every key.
+inline bool SameIniName(std::string_view a, std::string_view b) {
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (a[i] != b[i] && FoldAscii(a[i]) != FoldAscii(b[i]))
+            return false;
+    return true;
+}
 
 // Lowercases ASCII letters, for index keys.
 std::string FoldIniName(std::string_view name);
@@ -32,7 +40,14 @@ std::string FoldIniName(std::string_view name);
 // lookup by string_view needs no temporary string.
 struct IniNameHash {
     using is_transparent = void;
-    std::size_t operator()(std::string_view name) const;
+    std::size_t operator()(std::string_view name) const {
+        // Setting bit 5 folds the letters; the few punctuation pairs it also
+        // folds together only share a bucket, equality still tells them apart.
+        std::uint64_t h = name.size();
+        for (char c : name)
+            h = h * 31 + (static_cast<unsigned char>(c) | 0x20u);
+        return static_cast<std::size_t>(h ^ (h >> 29));
+    }
 };
 struct IniNameEqual {
     using is_transparent = void;

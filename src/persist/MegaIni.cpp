@@ -3,8 +3,14 @@
 #include "FileIo.h"
 #include "TextEncoding.h"
 
+#include <algorithm>
+#include <charconv>
+#include <cstring>
+
 namespace veltrane {
 namespace {
+
+constexpr std::size_t kBlockBytes = 64 * 1024;
 
 // Splits text into lines at "\n"; a "\r" before it goes with the trim.
 template <typename Fn> void ForEachLine(std::string_view text, Fn&& fn) {
@@ -18,21 +24,28 @@ template <typename Fn> void ForEachLine(std::string_view text, Fn&& fn) {
     }
 }
 
-std::string OneLine(std::string_view value) {
-    std::string line(value);
-    for (char& c : line)
+bool HasLineBreak(std::string_view text) {
+    for (char c : text)
         if (c == '\n' || c == '\r')
-            c = ' ';
+            return true;
+    return false;
+}
+
+std::string OneLine(std::string_view text) {
+    std::string line(text);
+    std::replace_if(
+        line.begin(), line.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
     return line;
 }
 
 } // namespace
 
-TMegaIni TMegaIni::Parse(std::string_view text) {
+TMegaIni TMegaIni::Parse(std::string text) {
     TMegaIni ini;
+    ini.source_ = std::make_unique<const std::string>(std::move(text));
     Section* current = nullptr;
     bool skipping = false; // inside a repeated section: the first one counts
-    ForEachLine(text, [&](std::string_view raw) {
+    ForEachLine(*ini.source_, [&](std::string_view raw) {
         const std::string_view line = TrimIni(raw);
         if (line.empty() || line.front() == ';')
             return;
@@ -44,7 +57,9 @@ TMegaIni TMegaIni::Parse(std::string_view text) {
                 return;
             }
             skipping = false;
-            current = &ini.SectionFor(name);
+            ini.index_.emplace(name, ini.sections_.size());
+            ini.sections_.push_back({name, {}});
+            current = &ini.sections_.back();
             return;
         }
         if (skipping || current == nullptr)
@@ -55,7 +70,7 @@ TMegaIni TMegaIni::Parse(std::string_view text) {
         const std::string_view key = TrimIni(line.substr(0, eq));
         if (key.empty() || FindEntry(*current, key) != nullptr)
             return;
-        current->entries.push_back({std::string(key), std::string(TrimIni(line.substr(eq + 1)))});
+        current->entries.push_back({key, TrimIni(line.substr(eq + 1))});
     });
     return ini;
 }
@@ -67,17 +82,38 @@ Result<TMegaIni> TMegaIni::Load(const std::filesystem::path& path) {
     return Parse(DecodeTextFile(std::move(*bytes)));
 }
 
+std::string_view TMegaIni::Store(std::string_view text) {
+    if (text.empty())
+        return {};
+    if (blocks_.empty() || blockSize_ - blockUsed_ < text.size()) {
+        blockSize_ = std::max(kBlockBytes, text.size());
+        blocks_.push_back(std::make_unique<char[]>(blockSize_));
+        blockUsed_ = 0;
+    }
+    char* at = blocks_.back().get() + blockUsed_;
+    std::memcpy(at, text.data(), text.size());
+    blockUsed_ += text.size();
+    return {at, text.size()};
+}
+
 const TMegaIni::Section* TMegaIni::FindSection(std::string_view name) const {
     const auto it = index_.find(name);
     return it == index_.end() ? nullptr : &sections_[it->second];
 }
 
 TMegaIni::Section& TMegaIni::SectionFor(std::string_view name) {
+    if (lastWritten_ < sections_.size() && sections_[lastWritten_].name == name)
+        return sections_[lastWritten_];
     const auto it = index_.find(name);
-    if (it != index_.end())
+    if (it != index_.end()) {
+        lastWritten_ = it->second;
         return sections_[it->second];
-    index_.emplace(std::string(name), sections_.size());
-    sections_.push_back({std::string(name), {}});
+    }
+    const std::string_view stored = Store(name);
+    lastWritten_ = sections_.size();
+    index_.emplace(stored, sections_.size());
+    sections_.push_back({stored, {}});
+    sections_.back().entries.reserve(8); // most sections hold six to eight keys
     return sections_.back();
 }
 
@@ -89,6 +125,15 @@ const TMegaIni::Entry* TMegaIni::FindEntry(const Section& section, std::string_v
     return nullptr;
 }
 
+std::optional<std::string_view> TMegaIni::ValueIn(const Section* section, std::string_view key) {
+    if (section == nullptr)
+        return std::nullopt;
+    const Entry* e = FindEntry(*section, key);
+    if (e == nullptr)
+        return std::nullopt;
+    return e->value;
+}
+
 bool TMegaIni::HasSection(std::string_view section) const {
     return FindSection(section) != nullptr;
 }
@@ -98,13 +143,7 @@ bool TMegaIni::HasKey(std::string_view section, std::string_view key) const {
 }
 
 std::optional<std::string_view> TMegaIni::Value(std::string_view section, std::string_view key) const {
-    const Section* s = FindSection(section);
-    if (s == nullptr)
-        return std::nullopt;
-    const Entry* e = FindEntry(*s, key);
-    if (e == nullptr)
-        return std::nullopt;
-    return std::string_view(e->value);
+    return ValueIn(FindSection(section), key);
 }
 
 std::string TMegaIni::ReadString(std::string_view section, std::string_view key, std::string_view def) const {
@@ -120,18 +159,26 @@ std::int32_t TMegaIni::ReadInteger(std::string_view section, std::string_view ke
 }
 
 void TMegaIni::WriteString(std::string_view section, std::string_view key, std::string_view value) {
-    Section& s = SectionFor(TrimIni(OneLine(section)));
+    if (HasLineBreak(section) || HasLineBreak(key) || HasLineBreak(value)) {
+        WriteString(OneLine(section), OneLine(key), OneLine(value));
+        return;
+    }
+    Section& s = SectionFor(TrimIni(section));
     for (Entry& entry : s.entries) {
         if (SameIniName(entry.key, key)) {
-            entry.value = OneLine(value);
+            if (entry.value != value)
+                entry.value = Store(value);
             return;
         }
     }
-    s.entries.push_back({OneLine(key), OneLine(value)});
+    const std::string_view storedKey = Store(key);
+    s.entries.push_back({storedKey, Store(value)});
 }
 
 void TMegaIni::WriteInteger(std::string_view section, std::string_view key, std::int64_t value) {
-    WriteString(section, key, std::to_string(value));
+    char digits[24];
+    const auto [end, ec] = std::to_chars(digits, digits + sizeof digits, value);
+    WriteString(section, key, std::string_view(digits, static_cast<std::size_t>(end - digits)));
 }
 
 std::string TMegaIni::Serialize() const {

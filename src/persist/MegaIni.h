@@ -13,6 +13,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,8 +26,16 @@ namespace veltrane {
 
 class TMegaIni {
   public:
+    TMegaIni() = default;
+    // Keys and values are views into the object's own storage: it moves, it
+    // is not copied.
+    TMegaIni(TMegaIni&&) noexcept = default;
+    TMegaIni& operator=(TMegaIni&&) noexcept = default;
+    TMegaIni(const TMegaIni&) = delete;
+    TMegaIni& operator=(const TMegaIni&) = delete;
+
     // Text already decoded to UTF-8.
-    static TMegaIni Parse(std::string_view text);
+    static TMegaIni Parse(std::string text);
     // Reads, decodes (UTF-8 or Windows-1252) and parses a whole file.
     static Result<TMegaIni> Load(const std::filesystem::path& path);
 
@@ -42,25 +51,37 @@ class TMegaIni {
     void WriteInteger(std::string_view section, std::string_view key, std::int64_t value);
 
     std::size_t SectionCount() const { return sections_.size(); }
+
+    struct Entry {
+        std::string_view key;
+        std::string_view value;
+    };
+    struct Section {
+        std::string_view name;
+        std::vector<Entry> entries;
+    };
+
+    // For readers that take many keys from one section: find it once.
+    const Section* FindSection(std::string_view name) const;
+    static std::optional<std::string_view> ValueIn(const Section* section, std::string_view key);
+
     std::string Serialize() const;
     Status Save(const std::filesystem::path& path) const;
 
   private:
-    struct Entry {
-        std::string key;
-        std::string value;
-    };
-    struct Section {
-        std::string name;
-        std::vector<Entry> entries;
-    };
-
-    const Section* FindSection(std::string_view name) const;
     Section& SectionFor(std::string_view name);
     static const Entry* FindEntry(const Section& section, std::string_view key);
+    // Copies text into storage that never moves for the object's lifetime.
+    std::string_view Store(std::string_view text);
+
+    std::unique_ptr<const std::string> source_; // the parsed text, viewed in place
+    std::vector<std::unique_ptr<char[]>> blocks_;
+    std::size_t blockUsed_ = 0;
+    std::size_t blockSize_ = 0;
 
     std::vector<Section> sections_;
-    std::unordered_map<std::string, std::size_t, IniNameHash, IniNameEqual> index_;
+    std::unordered_map<std::string_view, std::size_t, IniNameHash, IniNameEqual> index_;
+    std::size_t lastWritten_ = 0; // writers fill one section after the other
 };
 
 } // namespace veltrane
