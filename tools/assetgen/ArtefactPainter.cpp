@@ -363,8 +363,8 @@ class Relic {
     void key() {
         p_.save();
         p_.translate(20, 20);
-        p_.rotate(-45 + (variant_ % 3) * 22);
-        const double length = 26 + variant_ % 3 * 2;
+        p_.rotate(-75 + (variant_ * 37) % 110);
+        const double length = 24 + variant_ % 4 * 2.5;
         QPen shaft(lit(QRectF(-20, -4, 40, 8)), 3.2, Qt::SolidLine, Qt::RoundCap);
         p_.setPen(shaft);
         p_.drawLine(QPointF(-length / 2 + 8, 0), QPointF(length / 2, 0));

@@ -9,6 +9,7 @@
 #include "LandscapePainter.h"
 #include "PlanetPainter.h"
 #include "PortraitPainter.h"
+#include "SoundSynth.h"
 #include "SpacePainter.h"
 
 namespace veltrane::assetgen {
@@ -127,6 +128,21 @@ std::vector<AssetJob> AssetCatalogue::jobs() {
         jobs.push_back(
             picture(QString("Pics/city%1.bmp").arg(n), false, [n] { return CityPainter::silhouette(n); }));
     }
+    for (const QString name : {"button", "good", "bad", "goodmsg", "badmsg", "install", "fanfare"}) {
+        jobs.push_back({"Sounds/" + name + ".wav", false, [name] {
+                            return std::vector<AssetFile>{
+                                {"Sounds/" + name + ".wav", SoundFiles::wav(SoundSynth::effect(name))}};
+                        }});
+    }
+    jobs.push_back(
+        {"Sounds/trance.mp3", false, [] {
+             return std::vector<AssetFile>{{"Sounds/trance.mp3", SoundFiles::mp3(SoundSynth::trance(), 160)}};
+         }});
+    jobs.push_back({"Sounds/space_loop.mp3", false, [] {
+                        return std::vector<AssetFile>{
+                            {"Sounds/space_loop.mp3",
+                             SoundFiles::mp3(SoundSynth::encoderInputForLoop(SoundSynth::spaceLoop()), 128)}};
+                    }});
     return jobs;
 }
 

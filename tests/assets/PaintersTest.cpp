@@ -1,0 +1,199 @@
+// Properties of the pictures that a player would notice if they broke.
+#include "ArtefactPainter.h"
+#include "IconPainter.h"
+#include "LandscapePainter.h"
+#include "PlanetPainter.h"
+#include "SpacePainter.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+#include <array>
+#include <cmath>
+
+using namespace veltrane::assetgen;
+
+namespace {
+
+// Mean absolute difference per channel, 0…255.
+double difference(const QImage& a, const QImage& b) {
+    double sum = 0.0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            sum +=
+                std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
+        }
+    }
+    return sum / (3.0 * a.width() * a.height());
+}
+
+double luma(QRgb p) {
+    return (0.299 * qRed(p) + 0.587 * qGreen(p) + 0.114 * qBlue(p)) / 255.0;
+}
+
+double meanLuma(const QImage& image, const QRect& area) {
+    double sum = 0.0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            sum += luma(image.pixel(x, y));
+        }
+    }
+    return sum / (area.width() * area.height());
+}
+
+} // namespace
+
+TEST(Artefacts, NoTwoRelicsLookAlike) {
+    std::vector<QImage> relics;
+    for (int n = 1; n <= 100; ++n) {
+        relics.push_back(ArtefactPainter::paint(n));
+        ASSERT_EQ(relics.back().size(), QSize(ArtefactPainter::kWidth, ArtefactPainter::kHeight));
+    }
+    double closest = 1e9;
+    int pairA = 0, pairB = 0;
+    for (int a = 0; a < 100; ++a) {
+        for (int b = a + 1; b < 100; ++b) {
+            const double d = difference(relics[a], relics[b]);
+            if (d < closest) {
+                closest = d;
+                pairA = a + 1;
+                pairB = b + 1;
+            }
+        }
+    }
+    EXPECT_GT(closest, 6.0) << "artefact" << pairA << " and artefact" << pairB << " are nearly the same";
+}
+
+TEST(Planets, SurfaceTypesAreToldApartByColour) {
+    // The mean colour of the lit disc, per surface type.
+    std::array<std::array<double, 3>, 8> means{};
+    for (int n = 1; n <= 24; ++n) {
+        const QImage planet = PlanetPainter::paint(n);
+        double r = 0, g = 0, b = 0;
+        int count = 0;
+        for (int y = 25; y < 60; ++y) {
+            for (int x = 25; x < 60; ++x) {
+                const QRgb p = planet.pixel(x, y);
+                r += qRed(p);
+                g += qGreen(p);
+                b += qBlue(p);
+                ++count;
+            }
+        }
+        auto& m = means[PlanetPainter::surfaceOf(n) - 1];
+        m[0] += r / count / 3;
+        m[1] += g / count / 3;
+        m[2] += b / count / 3;
+    }
+    for (int a = 0; a < 8; ++a) {
+        for (int b = a + 1; b < 8; ++b) {
+            const double d =
+                std::hypot(means[a][0] - means[b][0], means[a][1] - means[b][1], means[a][2] - means[b][2]);
+            EXPECT_GT(d, 12.0) << "types " << a + 1 << " and " << b + 1;
+        }
+    }
+}
+
+TEST(Planets, AreLitFromTheUpperLeft) {
+    for (int n = 1; n <= 24; n += 5) {
+        const QImage planet = PlanetPainter::paint(n);
+        EXPECT_GT(meanLuma(planet, QRect(30, 30, 12, 12)), meanLuma(planet, QRect(58, 58, 12, 12)) * 1.5)
+            << "planet" << n;
+    }
+}
+
+TEST(Landscapes, TenDifferentViewsPerType) {
+    for (int type = 1; type <= 8; ++type) {
+        std::vector<QImage> views;
+        for (int n = 1; n <= 10; ++n) {
+            views.push_back(LandscapePainter::paint(type, n).scaled(204, 112));
+        }
+        for (int a = 0; a < 10; ++a) {
+            for (int b = a + 1; b < 10; ++b) {
+                EXPECT_GT(difference(views[a], views[b]), 4.0)
+                    << "type" << type << " landscapes " << a + 1 << ", " << b + 1;
+            }
+        }
+    }
+}
+
+TEST(Landscapes, LowerFifthIsCalmerThanThePicture) {
+    // Things stand on the lower fifth: its brightness must vary less than the whole view's.
+    for (int type = 1; type <= 8; ++type) {
+        const QImage view = LandscapePainter::paint(type, 1 + type % 10);
+        const auto spread = [&](int top) {
+            double sum = 0, sum2 = 0;
+            int count = 0;
+            for (int y = top; y < view.height(); y += 2) {
+                for (int x = 0; x < view.width(); x += 2) {
+                    const double l = luma(view.pixel(x, y));
+                    sum += l;
+                    sum2 += l * l;
+                    ++count;
+                }
+            }
+            const double mean = sum / count;
+            return std::sqrt(std::max(0.0, sum2 / count - mean * mean));
+        };
+        EXPECT_LT(spread(view.height() * 4 / 5), spread(0)) << "type" << type;
+    }
+}
+
+TEST(Tunnel, FramesMoveAndTheLastLeadsBackToTheFirst) {
+    std::vector<QImage> frames;
+    for (int n = 1; n <= SpacePainter::kTunnelFrames; ++n) {
+        frames.push_back(SpacePainter::tunnel(n));
+    }
+    const double step = difference(frames[0], frames[1]);
+    const double wrap = difference(frames[3], frames[0]);
+    EXPECT_GT(step, 3.0) << "the frames barely move";
+    EXPECT_LT(wrap, step * 1.6);
+    EXPECT_GT(wrap, step * 0.6);
+}
+
+TEST(Tiles, WrapWithoutASeam) {
+    for (int n = 1; n <= 3; ++n) {
+        const QImage tile = SpacePainter::tile(n);
+        const int last = SpacePainter::kTile - 1;
+        double across = 0, inside = 0;
+        for (int i = 0; i <= last; ++i) {
+            across += std::abs(luma(tile.pixel(last, i)) - luma(tile.pixel(0, i)));
+            across += std::abs(luma(tile.pixel(i, last)) - luma(tile.pixel(i, 0)));
+            inside += std::abs(luma(tile.pixel(63, i)) - luma(tile.pixel(64, i)));
+            inside += std::abs(luma(tile.pixel(i, 63)) - luma(tile.pixel(i, 64)));
+        }
+        EXPECT_LT(across, inside * 2.0 + 1.0) << "bg" << n;
+    }
+}
+
+TEST(Sectors, TheSecondPictureIsBrighterAndFramed) {
+    for (int sector = 1; sector <= 4; ++sector) {
+        const auto [plain, bright] = SpacePainter::nebula(sector);
+        const QRect inner(100, 100, 600, 250);
+        EXPECT_GT(meanLuma(bright, inner), meanLuma(plain, inner) * 1.2) << sector;
+        const QRect frame(0, 200, SpacePainter::kFrame - 2, 50);
+        EXPECT_GT(meanLuma(bright, frame), 0.6) << sector;
+        EXPECT_GT(meanLuma(bright, frame), meanLuma(plain, frame) + 0.2) << sector;
+    }
+}
+
+TEST(Arrows, PointClockwiseFromUp) {
+    // Across the arrow head the bright band is wide; across the shaft it is narrow.
+    for (int n = 1; n <= 8; ++n) {
+        const QImage arrow = IconPainter::arrow(n);
+        const double angle = (n - 1) * M_PI / 4;
+        const double dx = std::sin(angle), dy = -std::cos(angle);
+        const auto width = [&](double along) {
+            int bright = 0;
+            for (double s = -12; s <= 12; s += 0.5) {
+                const int x = static_cast<int>(16 + along * dx - s * dy);
+                const int y = static_cast<int>(16 + along * dy + s * dx);
+                bright += luma(arrow.pixel(std::clamp(x, 0, 31), std::clamp(y, 0, 31))) > 0.55;
+            }
+            return bright;
+        };
+        EXPECT_GT(width(4), width(-6) + 4) << "arrow" << n;
+    }
+}
