@@ -63,7 +63,12 @@ Daytime daytimeFor(int type, int n) {
         // Icy worlds show off their aurora: mostly night.
         return n % 3 == 0 ? Daytime::Day : Daytime::Night;
     }
-    return cycle[static_cast<std::size_t>((n - 1 + type) % 10)];
+    const Daytime t = cycle[static_cast<std::size_t>((n - 1 + type) % 10)];
+    if (t == Daytime::Night && (type == 2 || type == 7)) {
+        // Dust and haze glow even late: these worlds keep their coloured sky.
+        return n % 2 ? Daytime::Dusk : Daytime::Dawn;
+    }
+    return t;
 }
 
 // Sky and light for a time of day; the ground is tinted by the same light.
@@ -113,9 +118,13 @@ class Scene {
     QImage paint() {
         sky();
         celestial();
-        buildLayers();
-        ground();
-        details();
+        if (type_ == 5) {
+            cloudscape();
+        } else {
+            buildLayers();
+            ground();
+            details();
+        }
         mist();
         AssetRandom grainRnd(rnd_.next());
         PaintKit::grain(image_, grainRnd, 0.025);
@@ -378,6 +387,44 @@ class Scene {
                     auto* line = reinterpret_cast<QRgb*>(image_.scanLine(y));
                     line[x] = mix(Rgb::from(line[x]), c, cover).toRgb();
                 }
+            }
+        }
+    }
+
+    // Gas giants have no ground: a sea of cloud bands rolling towards the horizon, with
+    // towering heads in the distance and the odd storm.
+    void cloudscape() {
+        layers_.assign(3, Layer{});
+        for (int x = 0; x < kW; ++x) {
+            const double heads = noise_.fbm(x / 120.0, n_ * 3.1, 5);
+            layers_[0].top.push_back(horizon_ + 10 - 70 * std::pow(heads, 1.5));
+            layers_[1].top.push_back(horizon_ + 40);
+            layers_[2].top.push_back(kH * 0.75);
+        }
+        const Rgb cream = pal_.accent, orange = pal_.mid, brown = pal_.fore;
+        const double stormX = rnd_.range(0.2, 0.8) * kW, stormY = rnd_.range(horizon_ + 60, kH - 60);
+        for (int x = 0; x < kW; ++x) {
+            const double top = layers_[0].top[x];
+            for (int y = std::max(0, static_cast<int>(top)); y < kH; ++y) {
+                const double depth = 1.0 / (std::max(1.0, y - horizon_ + 14.0));
+                const double u = x * depth * 0.6, v = depth * 180.0;
+                const double warp = noise_.fbm(u * 2.0, v * 0.5 + n_, 4);
+                const double band = 0.5 + 0.5 * std::sin(v * 3.0 + warp * 5.0 + n_);
+                Rgb c = mix(brown, orange, smoothstep(0.1, 0.7, band));
+                c = mix(c, cream, smoothstep(0.6, 0.95, band) * 0.8);
+                // Billows: light on their upper-left flanks.
+                const double billow = noise_.fbm(x / 40.0, y / 16.0 + n_, 4);
+                const double behind = noise_.fbm((x + 3) / 40.0, (y + 3) / 16.0 + n_, 4);
+                c = c * (0.85 + 0.3 * billow + std::clamp((billow - behind) * 5.0, -0.2, 0.2));
+                const double sx = (x - stormX) / 70.0, sy = (y - stormY) / 26.0;
+                const double swirl = std::exp(-(sx * sx + sy * sy));
+                c = mix(c, Rgb::hex(0xb04a2a) * (0.8 + 0.4 * noise_.at(sx * 4, sy * 4)), swirl * 0.75);
+                // Far clouds fade into the hazy sky; the towering heads stand out above it.
+                const double haze = y < horizon_ + 12 ? 0.45 : 0.55 * smoothstep(60, 0, y - horizon_);
+                c = mix(c, pal_.skyHorizon, haze) * light_;
+                const double cover = clamp01(y + 1.0 - top);
+                auto* line = reinterpret_cast<QRgb*>(image_.scanLine(y));
+                line[x] = mix(Rgb::from(line[x]), c, cover).toRgb();
             }
         }
     }
