@@ -165,23 +165,56 @@ class Street {
         vanish_ = vanish;
     }
 
+    // The street canyon: a facade on each side running towards the vanishing point, its
+    // windows in perspective. The right facade faces the light from the left.
     void sideBlocks(QPainter& p) {
-        // Near facades frame the view on both sides.
         for (int side : {0, 1}) {
-            const double w = rnd_.range(40, 70);
-            const double x = side ? kW - w : 0;
-            const double top = rnd_.range(10, 60);
-            const QRectF body(x, top, w, kH - top);
-            QLinearGradient g(body.topLeft(), body.topRight());
-            g.setColorAt(0, (light_.stone * (side ? 0.9 : 0.55)).toColor());
-            g.setColorAt(1, (light_.stone * (side ? 0.5 : 0.4)).toColor());
+            // Some views open onto a plaza on one side.
+            if ((side == 0 && n_ % 4 == 3) || (side == 1 && n_ % 5 == 4)) {
+                continue;
+            }
+            const double nearX = side ? kW : 0;
+            const double farX = vanish_.x() + (side ? 1 : -1) * rnd_.range(45, 90);
+            const double nearTop = rnd_.range(-20, 40), farTop = vanish_.y() - rnd_.range(50, 90);
+            const double nearBottom = kH, farBottom = vanish_.y() + 4;
+            const auto at = [&](double t, double f) {
+                const double x = nearX + (farX - nearX) * t;
+                const double top = nearTop + (farTop - nearTop) * t;
+                const double bottom = nearBottom + (farBottom - nearBottom) * t;
+                return QPointF(x, top + (bottom - top) * f);
+            };
+            const Rgb face = light_.stone * (side ? (light_.night ? 0.6 : 0.95) : 0.45);
+            QLinearGradient g(QPointF(nearX, 0), QPointF(farX, 0));
+            g.setColorAt(0, face.toColor());
+            g.setColorAt(1, mix(face, light_.haze, 0.45).toColor());
             p.setBrush(g);
-            p.drawRect(body);
-            windows(p, body.adjusted(3, 4, -3, -30), light_.night ? 0.8 : 0.3, 0.0);
-            // A glowing shop sign.
-            const Rgb sign = Rgb::from(QColor::fromHsv((n_ * 47 + side * 120) % 360, 180, 255).rgb());
-            p.setBrush(sign.toColor(220));
-            p.drawRoundedRect(QRectF(x + 6, kH - 42, w - 12, 7), 2, 2);
+            p.drawPolygon(QPolygonF{at(0, 0), at(1, 0), at(1, 1), at(0, 1)});
+            // Columns close up towards the distance; rows follow the converging lines.
+            const int rows = 14 + rnd_.below(8);
+            double t = 0.0;
+            for (int column = 0; column < 14 && t < 0.93; ++column) {
+                const double next = 1.0 - std::pow(0.8, column + 1);
+                const double t0 = t + (next - t) * 0.2, t1 = t + (next - t) * 0.8;
+                for (int row = 1; row < rows - 2; ++row) {
+                    if (!rnd_.chance(light_.night ? 0.6 : 0.3)) {
+                        continue;
+                    }
+                    const double f0 = (row + 0.15) / rows, f1 = (row + 0.75) / rows;
+                    const Rgb c = mix(light_.window, light_.haze, t * 0.5);
+                    p.setBrush(c.toColor(rnd_.chance(0.7) ? 235 : 150));
+                    p.drawPolygon(QPolygonF{at(t0, f0), at(t1, f0), at(t1, f1), at(t0, f1)});
+                }
+                t = next;
+            }
+            // Shop signs glowing along the street.
+            for (int k = 0; k < 3; ++k) {
+                const double ts = 0.08 + k * 0.22;
+                const Rgb sign =
+                    Rgb::from(QColor::fromHsv((n_ * 47 + side * 120 + k * 70) % 360, 170, 255).rgb());
+                p.setBrush(sign.toColor(225));
+                p.drawPolygon(
+                    QPolygonF{at(ts, 0.84), at(ts + 0.12, 0.84), at(ts + 0.12, 0.88), at(ts, 0.88)});
+            }
         }
     }
 
@@ -199,8 +232,12 @@ class Street {
                 trail.setColorAt(1, QColor(255, 200, 150, 0));
                 p.setBrush(trail);
                 p.drawRect(QRectF(right ? x - 30 : x, y - 0.8, 30, 1.6));
-                p.setBrush(PaintKit::litBrush(QRectF(x - 5, y - 2.5, 10, 5), light_.stone * 1.2));
-                p.drawEllipse(QRectF(x - 5, y - 2.5, 10, 5));
+                const double size = rnd_.range(4, 8);
+                p.setBrush(
+                    PaintKit::litBrush(QRectF(x - size, y - size / 2, size * 2, size), light_.stone * 1.3));
+                p.drawEllipse(QRectF(x - size, y - size / 2, size * 2, size));
+                p.setBrush(QColor(255, 250, 220, 230));
+                p.drawEllipse(QPointF(right ? x + size * 0.8 : x - size * 0.8, y), 1.2, 1.2);
             }
         }
         // Ground vehicles: head and tail lights on the road.

@@ -88,17 +88,12 @@ QImage InterfacePainter::topCorner(bool right) {
     QImage image = brushed(119, 41, right ? "topright" : "topleft");
     QPainter p(&image);
     p.setRenderHints(PaintKit::hints());
+    // The bevel keeps the one light direction; only the cyan trim is mirrored.
+    bevel(p, QRectF(0, 0, 119, 41));
     if (right) {
-        // Mirror the geometry so the pair frames the title symmetrically.
         p.translate(119, 0);
         p.scale(-1, 1);
     }
-    bevel(p, QRectF(0, 0, 119, 41));
-    QPainterPath inset;
-    inset.moveTo(6, 30);
-    inset.lineTo(100, 30);
-    inset.lineTo(112, 18);
-    inset.lineTo(119, 18);
     cyanLine(p, QPointF(6, 33), QPointF(101, 33));
     cyanLine(p, QPointF(101, 33), QPointF(114, 20));
     cyanLine(p, QPointF(114, 20), QPointF(119, 20));
