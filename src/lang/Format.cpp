@@ -257,9 +257,12 @@ class TFormatter {
     Error Fail(const std::string& what) const {
         return Error{"Format text \"" + std::string(fmt_) + "\": " + what};
     }
-    std::string Spec() const { return "\"" + std::string(fmt_.substr(start_, pos_ - start_)) + "\""; }
+    std::string Spec() const { return SpecUpTo(pos_); }
     std::string SpecUpTo(std::size_t end) const {
-        return "\"" + std::string(fmt_.substr(start_, end - start_)) + "\"";
+        std::string quoted(1, '"');
+        quoted.append(fmt_.substr(start_, end - start_));
+        quoted.push_back('"');
+        return quoted;
     }
 
     bool AtDigit() const { return pos_ < fmt_.size() && fmt_[pos_] >= '0' && fmt_[pos_] <= '9'; }

@@ -159,8 +159,9 @@ TEST(RefusedFile, ATruncatedFileNeverCrashesAndIsRefusedWhereTheDamageShows) {
     for (const auto& c : cuts) {
         TRandom rng(1);
         const auto loaded = ReadGameText(text.substr(0, c.cut), "cut.sav", Running(), kKeepProfile, rng);
-        if (c.outcome == Outcome::Refused)
+        if (c.outcome == Outcome::Refused) {
             EXPECT_FALSE(loaded) << "cut at " << c.cut;
+        }
         if (c.outcome == Outcome::Loaded) {
             ASSERT_TRUE(loaded) << "cut at " << c.cut << ": " << loaded.error().message;
             EXPECT_EQ(loaded->Cargo.size(), 4u);
