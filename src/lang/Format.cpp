@@ -21,7 +21,7 @@ TDecimal ToDecimal(double v) {
     d.Negative = std::signbit(v);
     v = std::fabs(v);
     if (v == 0.0) {
-        d.Digits = "0";
+        d.Digits.assign(1, '0');
         d.Exponent = 1;
         return d;
     }
@@ -42,7 +42,7 @@ TDecimal ToDecimal(double v) {
 // Keeps `keep` leading digits, rounding half away from zero on the digits.
 void RoundDigits(TDecimal& d, int keep) {
     if (keep < 0) {
-        d.Digits = "0";
+        d.Digits.assign(1, '0');
         d.Exponent = 1;
         return;
     }
@@ -64,7 +64,7 @@ void RoundDigits(TDecimal& d, int keep) {
         }
     }
     if (d.Digits.empty() || d.Digits.find_first_not_of('0') == std::string::npos) {
-        d.Digits = "0";
+        d.Digits.assign(1, '0');
         d.Exponent = 1;
     }
 }
