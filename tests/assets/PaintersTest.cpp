@@ -1,14 +1,18 @@
 // Properties of the pictures that a player would notice if they broke.
 #include "ArtefactPainter.h"
+#include "CraftPainter.h"
 #include "IconPainter.h"
+#include "InterfacePainter.h"
 #include "LandscapePainter.h"
 #include "PlanetPainter.h"
+#include "PortraitPainter.h"
 #include "SpacePainter.h"
 
 #include <gtest/gtest.h>
 
 #include <QImage>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -196,4 +200,98 @@ TEST(Arrows, PointClockwiseFromUp) {
         };
         EXPECT_GT(width(4), width(-6) + 4) << "arrow" << n;
     }
+}
+
+TEST(Portraits, ThirtyRacesAllDifferentOnDarkBackdrops) {
+    std::vector<QImage> aliens;
+    for (int n = 1; n <= 30; ++n) {
+        aliens.push_back(PortraitPainter::alien(n));
+        const QImage& a = aliens.back();
+        ASSERT_EQ(a.size(), QSize(150, 180));
+        // The top corners are backdrop: dark.
+        EXPECT_LT(meanLuma(a, QRect(0, 0, 20, 20)), 0.25) << "alien" << n;
+        EXPECT_LT(meanLuma(a, QRect(130, 0, 20, 20)), 0.25) << "alien" << n;
+    }
+    for (int a = 0; a < 30; ++a) {
+        for (int b = a + 1; b < 30; ++b) {
+            EXPECT_GT(difference(aliens[a], aliens[b]), 8.0) << "alien" << a + 1 << " and alien" << b + 1;
+        }
+    }
+    EXPECT_EQ(PortraitPainter::captain(1).size(), QSize(109, 140));
+    EXPECT_EQ(PortraitPainter::president().size(), QSize(120, 150));
+    EXPECT_GT(difference(PortraitPainter::captain(1), PortraitPainter::captain(2)), 5.0);
+}
+
+TEST(Craft, TwelveShipsAndFourModulesAllDifferent) {
+    std::vector<QImage> ships;
+    for (int n = 1; n <= 12; ++n) {
+        ships.push_back(CraftPainter::ship(n));
+    }
+    for (int a = 0; a < 12; ++a) {
+        for (int b = a + 1; b < 12; ++b) {
+            EXPECT_GT(difference(ships[a], ships[b]), 5.0) << "ship" << a + 1 << " and ship" << b + 1;
+        }
+    }
+    for (int a = 1; a <= 4; ++a) {
+        for (int b = a + 1; b <= 4; ++b) {
+            EXPECT_GT(difference(CraftPainter::module(a), CraftPainter::module(b)), 15.0) << a << ", " << b;
+        }
+    }
+}
+
+TEST(Icons, EquipmentGrowsWithItsLevel) {
+    // Within each kind, the drawing covers more of the panel at every level.
+    const QImage bare = IconPainter::background(25, 25);
+    for (int kind = 0; kind < 5; ++kind) {
+        int previous = 0;
+        for (int level = 1; level <= 3; ++level) {
+            const QImage icon = IconPainter::equipment(kind * 3 + level);
+            ASSERT_EQ(icon.size(), QSize(25, 25));
+            int ink = 0;
+            for (int y = 0; y < 25; ++y) {
+                for (int x = 0; x < 25; ++x) {
+                    const QRgb p = icon.pixel(x, y), q = bare.pixel(x, y);
+                    ink += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+                               std::abs(qBlue(p) - qBlue(q)) >
+                           30;
+                }
+            }
+            EXPECT_GT(ink, previous) << "kind " << kind << " level " << level;
+            previous = ink;
+        }
+    }
+}
+
+TEST(Icons, StatusShowsOneTwoThreeColouredBars) {
+    const auto lit = [](const QImage& icon) {
+        int coloured = 0;
+        for (int x = 0; x < 32; ++x) {
+            for (int y = 0; y < 32; ++y) {
+                const QRgb p = icon.pixel(x, y);
+                coloured +=
+                    std::max({qRed(p), qGreen(p), qBlue(p)}) - std::min({qRed(p), qGreen(p), qBlue(p)}) > 80;
+            }
+        }
+        return coloured;
+    };
+    const int one = lit(IconPainter::status(0)), two = lit(IconPainter::status(1)),
+              three = lit(IconPainter::status(2));
+    EXPECT_GT(one, 10);
+    EXPECT_GT(two, one * 1.5);
+    EXPECT_GT(three, two * 1.2);
+    const QRgb red = IconPainter::status(0).pixel(8, 20), green = IconPainter::status(2).pixel(25, 15);
+    EXPECT_GT(qRed(red), qGreen(red) * 2);
+    EXPECT_GT(qGreen(green), qRed(green) * 2);
+}
+
+TEST(Window, MessageTextPanelIsLightEnoughForBlackText) {
+    const QImage panel = InterfacePainter::messageText();
+    ASSERT_EQ(panel.size(), QSize(433, 145));
+    double darkest = 1.0;
+    for (int y = 2; y < 143; y += 3) {
+        for (int x = 2; x < 431; x += 3) {
+            darkest = std::min(darkest, luma(panel.pixel(x, y)));
+        }
+    }
+    EXPECT_GT(darkest, 0.7);
 }

@@ -230,6 +230,12 @@ QImage IconPainter::button(const QString& name) {
     return canvas.finishOnKey(qRgb(30, 60, 70));
 }
 
+QImage IconPainter::background(int width, int height) {
+    SpriteCanvas canvas(width, height);
+    panel(canvas.painter(), width, height);
+    return canvas.finish().convertToFormat(QImage::Format_RGB32);
+}
+
 QImage IconPainter::arrow(int n) {
     SpriteCanvas canvas(32, 32);
     QPainter& p = canvas.painter();

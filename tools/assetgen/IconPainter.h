@@ -19,6 +19,8 @@ class IconPainter {
     static QImage button(const QString& name);
     // 32 × 32, 1 = up, then clockwise in steps of 45°.
     static QImage arrow(int n);
+    // The dark glass square the equipment, status and arrow icons are drawn on.
+    static QImage background(int width, int height);
 };
 
 } // namespace veltrane::assetgen
