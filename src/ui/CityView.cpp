@@ -199,6 +199,14 @@ void CityView::SetUpgradeCaptions(const std::vector<std::string>& captions) {
         nodes[i]->setText(0, QString::fromStdString(captions[i]));
 }
 
+void CityView::SetEquipmentPictures(const std::vector<QImage>& imlEquipment) {
+    for (QTreeWidgetItem* node : UpgradeNodesDepthFirst()) {
+        const int index = node->data(0, kImageIndexRole).toInt();
+        if (index >= 1 && index < static_cast<int>(imlEquipment.size()))
+            node->setIcon(0, QIcon(QPixmap::fromImage(imlEquipment[static_cast<std::size_t>(index)])));
+    }
+}
+
 void CityView::ShowCityPanel(QFrame* panel) {
     for (QFrame* p : {phrasesMain_, sell_, refuel_, upgrade_, transport_})
         p->setVisible(p == panel);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFrame>
+#include <QImage>
 
 #include <string>
 #include <vector>
@@ -33,6 +34,9 @@ class CityView : public QFrame {
     // Node texts in depth-first order; extra captions are ignored, missing ones
     // leave their nodes as they are.
     void SetUpgradeCaptions(const std::vector<std::string>& captions);
+
+    // Gives every upgrade node the imlEquipment picture it names.
+    void SetEquipmentPictures(const std::vector<QImage>& imlEquipment);
 
     // Makes `panel` the one visible dialogue panel and centres it.
     void ShowCityPanel(QFrame* panel);

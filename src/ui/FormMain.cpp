@@ -210,6 +210,7 @@ void FormMain::LoadDesignPictures() {
         imlEquipment_.resize(16);
     if (!LoadList(imlStatus_, "Pics/status", ".bmp", 0, 2, true))
         imlStatus_.resize(3);
+    city_->SetEquipmentPictures(imlEquipment_);
 }
 
 bool FormMain::LoadList(std::vector<QImage>& list, const char* stem, const char* extension, int first,

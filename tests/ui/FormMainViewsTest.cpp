@@ -6,6 +6,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QTest>
 #include <QTreeWidget>
 
 namespace veltrane::test {
@@ -134,6 +135,32 @@ TEST_F(Views, UpgradeTreeHasFiveClassesOfThreeVariantsInShopOrder) {
     }
     // Silver shows the second energy cell picture.
     EXPECT_EQ(nodes[6]->data(0, Qt::UserRole + 2).toInt(), 8);
+}
+
+TEST_F(Views, UpgradeNodesShowTheirEquipmentPictures) {
+    const std::vector<QTreeWidgetItem*> nodes = Window().CityPage()->UpgradeNodesDepthFirst();
+    auto colourOf = [](QTreeWidgetItem* node) {
+        return node->icon(0).pixmap(8, 8).toImage().pixelColor(0, 0);
+    };
+    EXPECT_EQ(colourOf(nodes[4]), ColourOf("Pics/equip7.bmp"));   // Energy Cell
+    EXPECT_EQ(colourOf(nodes[6]), ColourOf("Pics/equip8.bmp"));   // Silver
+    EXPECT_EQ(colourOf(nodes[19]), ColourOf("Pics/equip15.bmp")); // Triple
+}
+
+TEST_F(Views, MarkerPressSelectsAndDoubleClickMarksTheFlight) {
+    SectorMapView* page = Window().SectorPage(2);
+    std::vector<std::pair<int, int>> presses;
+    QObject::connect(page, &SectorMapView::markerPressed,
+                     [&presses](int sector, int system) { presses.emplace_back(sector, system); });
+    TNewShape* marker = page->marker(17);
+    const QPoint centre = marker->rect().center();
+    QTest::mouseClick(marker, Qt::LeftButton, {}, centre);
+    EXPECT_FALSE(marker->doubleClickPending());
+    QTest::mouseDClick(marker, Qt::LeftButton, {}, centre);
+    EXPECT_TRUE(marker->doubleClickPending());
+    EXPECT_EQ(presses, (std::vector<std::pair<int, int>>{{2, 17}, {2, 17}}));
+    QTest::mouseClick(marker, Qt::RightButton, {}, centre);
+    EXPECT_EQ(presses.size(), 2u);
 }
 
 TEST_F(Views, UpgradeCaptionsComeFromTheScriptInTreeOrder) {
