@@ -450,6 +450,9 @@ void FormMain::ApplyWindowType() {
         resize(1024, 768);
         setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
         setWindowState(Qt::WindowFullScreen);
+        // Without a window manager the full-screen state is only a hint: cover the screen ourselves.
+        if (const QScreen* display = screen())
+            setGeometry(display->geometry());
     }
     CentreInParent(background_);
     top_->PlaceExitButton();

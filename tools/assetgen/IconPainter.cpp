@@ -214,7 +214,7 @@ QImage IconPainter::button(const QString& name) {
         p.setPen(QPen(QColor(20, 110, 150), 1.4));
         for (int i = 0; i < 4; ++i) {
             p.drawLine(QPointF(15, 7.5 + i * 5), QPointF(21, 7.5 + i * 5));
-            p.drawPolyline(QPolygonF{{10.5, 7.5 + i * 5}, {11.8, 9 + i * 5}, {13.5, 5.8 + i * 5}});
+            p.drawPolyline(QPolygonF{{10.5, 7.5 + i * 5}, {11.8, 9.0 + i * 5}, {13.5, 5.8 + i * 5}});
         }
     } else {
         // Navigator: a compass rose.

@@ -57,12 +57,14 @@ std::pair<QImage, QImage> SpacePainter::nebula(int sector) {
             line[x] = c.toRgb();
         }
     }
-    const int stars = kMapWidth * kMapHeight / 260;
+    // Background stars stay few, faint and tinted: the system markers on top of the map are
+    // small white discs and must never be mistaken for one of them.
+    const int stars = kMapWidth * kMapHeight / 900;
     for (int i = 0; i < stars; ++i) {
         const double b = std::pow(rnd.real(), 3.0);
         const double tint = rnd.real();
-        const Rgb colour = tint < 0.3 ? mix(Rgb{1, 1, 1}, mood.highlight, 0.5) : Rgb{0.95, 0.95, 1.0};
-        PaintKit::star(plain, rnd.range(0, kMapWidth), rnd.range(0, kMapHeight), 0.2 + 0.8 * b, colour);
+        const Rgb colour = mix(Rgb{0.8, 0.8, 0.9}, mood.highlight, tint < 0.5 ? 0.7 : 0.45);
+        PaintKit::star(plain, rnd.range(0, kMapWidth), rnd.range(0, kMapHeight), 0.1 + 0.3 * b, colour);
     }
 
     // The bright twin: lifted midtones and a pale bevelled frame thick enough to read as a
@@ -155,8 +157,8 @@ QImage SpacePainter::sun() {
     AssetRandom rnd(AssetRandom::seedFor("sun"));
     const Noise noise(rnd.next());
     constexpr int kSize = 100;
+    // Pure black around the star: the system page is black, so no square may show.
     QImage image = PaintKit::opaque(kSize, kSize, Rgb{});
-    PaintKit::space(image, rnd, 0.0, Rgb::hex(0x050915));
     const double c = kSize / 2.0;
     for (int y = 0; y < kSize; ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
@@ -166,7 +168,9 @@ QImage SpacePainter::sun() {
             const double angle = std::atan2(dy, dx);
             // Corona rays: angular noise stretched outwards.
             const double rays = noise.fbmPeriodic((angle / (2 * M_PI) + 0.5) * 24, r * 1.5, 24, 3);
-            const double corona = std::exp(-(r - 1.0) * (2.2 - 1.2 * rays)) * 0.9;
+            // The corona dies out before the picture's edge.
+            const double fade = 1.0 - smoothstep(0.7 * c, 0.98 * c, std::sqrt(dx * dx + dy * dy));
+            const double corona = std::exp(-(r - 1.0) * (2.2 - 1.2 * rays)) * 0.9 * fade;
             Rgb col = Rgb::from(line[x]);
             if (r < 1.0) {
                 // Limb darkening and boiling granules on the disc.
