@@ -449,10 +449,11 @@ void FormMain::ApplyWindowType() {
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         resize(1024, 768);
         setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-        setWindowState(Qt::WindowFullScreen);
-        // Without a window manager the full-screen state is only a hint: cover the screen ourselves.
+        // Without a window manager the full-screen state is only a hint: cover the screen ourselves
+        // first (setting a geometry afterwards would clear the state again).
         if (const QScreen* display = screen())
             setGeometry(display->geometry());
+        setWindowState(Qt::WindowFullScreen);
     }
     CentreInParent(background_);
     top_->PlaceExitButton();
