@@ -14,9 +14,6 @@
 
 int main(int argc, char** argv) {
     using namespace veltrane;
-    // SDL would otherwise take over SIGINT and SIGTERM and turn them into quit
-    // events nobody reads, so the game could not be ended from outside.
-    setenv("SDL_NO_SIGNAL_HANDLERS", "1", 0);
     QApplication app(argc, argv);
     QApplication::setApplicationName("Veltrane");
 

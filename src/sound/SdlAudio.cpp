@@ -20,6 +20,9 @@ bool SdlAudio::Init() {
     if (open_) {
         return true;
     }
+    // SDL would otherwise take over SIGINT and SIGTERM and turn them into quit
+    // events nobody reads, so the program could not be ended from outside.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
         NoteError();
         return false;
