@@ -1,6 +1,7 @@
 #include "ui/FormMessage.h"
 
 #include "lang/Format.h"
+#include "lang/TextCatalogue.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -31,10 +32,10 @@ QFont Arial(int pointSize) {
     return font;
 }
 
-QString Header(const TMessageWindowEnv& env, const char* key, const char* english) {
+QString Header(const TMessageWindowEnv& env, const TTextEntry& entry) {
     if (!env.texts)
-        return QString::fromUtf8(english);
-    return QString::fromStdString(env.texts->TextDef("Captions", key, english));
+        return QString::fromUtf8(entry.DefaultText().data(), static_cast<int>(entry.DefaultText().size()));
+    return QString::fromStdString(Lookup(*env.texts, entry));
 }
 
 void Show(const TMessageWindowEnv& env, const QString& header, const QString& text, int points,
@@ -159,16 +160,16 @@ QString IncomingMessageText(const QString& format, int value) {
 }
 
 void ShowIncomingMessage(const TMessageWindowEnv& env, const QString& format, int value) {
-    Show(env, Header(env, "IncMsg", "Incoming Message"), IncomingMessageText(format, value),
+    Show(env, Header(env, texts::IncMsg), IncomingMessageText(format, value),
          kIncomingTextPoints, std::nullopt);
 }
 
 void ShowInfoMessage(const TMessageWindowEnv& env, const QString& text) {
-    Show(env, Header(env, "Information", "Information"), text, kInfoTextPoints, std::nullopt);
+    Show(env, Header(env, texts::Information), text, kInfoTextPoints, std::nullopt);
 }
 
 void ShowDirectionMessage(const TMessageWindowEnv& env, const QString& text, std::optional<int> arrow) {
-    Show(env, Header(env, "Information", "Information"), text, kInfoTextPoints, arrow);
+    Show(env, Header(env, texts::Information), text, kInfoTextPoints, arrow);
 }
 
 } // namespace veltrane
