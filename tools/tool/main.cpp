@@ -5,7 +5,10 @@
 #include "Lint.h"
 
 #include "core/Galaxy.h"
+#include "core/MediaPaths.h"
 #include "core/Random.h"
+#include "game/CityProfile.h"
+#include "lang/ContentLoader.h"
 #include "lang/ScriptLookup.h"
 #include "persist/GameList.h"
 #include "persist/SavedGame.h"
@@ -46,17 +49,25 @@ int Refuse(const std::string& message) {
     return kRefused;
 }
 
-// The tool has no content tables: the city profiles stay as they were read.
-const CityProfiler kNoProfile = [](int, TCity&) { return Status::Ok(); };
-
 struct LoadedGame {
     TGameState world;
     std::string name;
 };
 
+// Loads the way the game does: artefact texts and city profiles come from the
+// shipped English script beside the tool (built-in texts when it is missing).
 std::optional<LoadedGame> Load(const std::string& path, TRandom& rng, int& exitCode) {
     TGameState blank;
-    auto world = LoadGame(path, blank, kNoProfile, rng);
+    TContentTables tables;
+    const TScriptFile script(ProgramFolder() + "LScripts/English.lng");
+    if (const Status content = LoadContentTables(script, blank, tables, rng); !content.ok()) {
+        exitCode = Refuse(content.error().message);
+        return std::nullopt;
+    }
+    const CityProfiler profiler = [&](int lifeform, TCity& city) {
+        return GenerateCityProfile(lifeform, city, tables, rng);
+    };
+    auto world = LoadGame(path, blank, profiler, rng);
     if (!world) {
         exitCode = Refuse(world.error().message);
         return std::nullopt;
