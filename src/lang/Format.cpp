@@ -265,6 +265,13 @@ class TFormatter {
         return quoted;
     }
 
+    // A width or precision: written out, or "*" taken from the arguments.
+    Result<int> Field(const char* what) {
+        if (pos_ < fmt_.size() && fmt_[pos_] == '*')
+            return StarValue(what);
+        return Number(what);
+    }
+
     bool AtDigit() const { return pos_ < fmt_.size() && fmt_[pos_] >= '0' && fmt_[pos_] <= '9'; }
 
     // Reads digits, refusing numbers above the width limit before they can overflow.
@@ -325,32 +332,17 @@ class TFormatter {
             left = true;
             ++pos_;
         }
-        int width = 0;
-        if (pos_ < fmt_.size() && fmt_[pos_] == '*') {
-            auto w = StarValue("width");
-            if (!w)
-                return w.error();
-            width = *w;
-        } else {
-            auto w = Number("width");
-            if (!w)
-                return w.error();
-            width = *w;
-        }
+        auto widthField = Field("width");
+        if (!widthField)
+            return widthField.error();
+        const int width = *widthField;
         int precision = -1;
         if (pos_ < fmt_.size() && fmt_[pos_] == '.') {
             ++pos_;
-            if (pos_ < fmt_.size() && fmt_[pos_] == '*') {
-                auto p = StarValue("precision");
-                if (!p)
-                    return p.error();
-                precision = *p;
-            } else {
-                auto p = Number("precision");
-                if (!p)
-                    return p.error();
-                precision = *p;
-            }
+            auto precisionField = Field("precision");
+            if (!precisionField)
+                return precisionField.error();
+            precision = *precisionField;
         }
         if (pos_ >= fmt_.size())
             return Fail("the specifier " + SpecUpTo(fmt_.size()) + " at the end has no type letter");
