@@ -86,8 +86,11 @@ namespace {
 Result<std::string> FormatLooked(const std::string& value, std::string_view section, std::string_view key,
                                  const std::vector<FormatArg>& args) {
     auto r = Format(value, args);
-    if (!r)
-        return Error{"[" + std::string(section) + "] " + std::string(key) + ": " + r.error().message};
+    if (!r) {
+        std::string where(1, '[');
+        where.append(section).append("] ").append(key).append(": ");
+        return Error{where + r.error().message};
+    }
     return r;
 }
 
