@@ -1,5 +1,6 @@
 #include "lang/Format.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -130,14 +131,19 @@ std::string ExponentText(int exp, bool plusSign, int minDigits) {
     return out + digits;
 }
 
+// `v` rounded to `digits` significant digits.
+TDecimal Significant(double v, int digits) {
+    TDecimal d = ToDecimal(v);
+    RoundDigits(d, digits);
+    return d;
+}
+
 // %e: precision is the number of significant digits; Delphi writes at least three exponent digits.
 std::string ScientificText(double v, int precision) {
     if (!std::isfinite(v))
         return NonFinite(v);
-    if (precision < 1)
-        precision = 1;
-    TDecimal d = ToDecimal(v);
-    RoundDigits(d, precision);
+    precision = std::max(precision, 1);
+    TDecimal d = Significant(v, precision);
     std::string out = (d.Negative && !IsZero(d)) ? "-" : "";
     out.push_back(DigitAt(d, 0));
     if (precision > 1) {
@@ -153,10 +159,8 @@ std::string ScientificText(double v, int precision) {
 std::string GeneralText(double v, int precision) {
     if (!std::isfinite(v))
         return NonFinite(v);
-    if (precision < 1)
-        precision = 1;
-    TDecimal d = ToDecimal(v);
-    RoundDigits(d, precision);
+    precision = std::max(precision, 1);
+    TDecimal d = Significant(v, precision);
     while (d.Digits.size() > 1 && d.Digits.back() == '0')
         d.Digits.pop_back();
     std::string out = (d.Negative && !IsZero(d)) ? "-" : "";
