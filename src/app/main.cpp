@@ -6,6 +6,7 @@
 #include "sound/SdlAudio.h"
 #include "ui/FormMain.h"
 #include "ui/GameServices.h"
+#include "ui/GuardedApplication.h"
 
 #include <QApplication>
 #include <QStandardPaths>
@@ -14,7 +15,7 @@
 
 int main(int argc, char** argv) {
     using namespace veltrane;
-    QApplication app(argc, argv);
+    TGuardedApplication app(argc, argv, ShowPlainMessage);
     QApplication::setApplicationName("Veltrane");
 
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);

@@ -1,7 +1,8 @@
 #pragma once
 
 // The small doors through which the rules talk to the window. The window
-// implements them; tests replace them with recording fakes.
+// implements them with Qt; tests, bots and the command-line player use the
+// recording fakes of game/Headless.h.
 
 #include "core/World.h"
 
@@ -21,19 +22,38 @@ enum class TView {
     Tunnel,
 };
 
-// Feedback line, status display and the one visible view of the main window.
+inline constexpr TView kAllViews[] = {TView::Sector1, TView::Sector2,   TView::Sector3,
+                                      TView::Sector4, TView::System,    TView::Landscape,
+                                      TView::City,    TView::StarFlight, TView::Tunnel};
+
+inline bool IsSectorView(TView view) {
+    return view == TView::Sector1 || view == TView::Sector2 || view == TView::Sector3 || view == TView::Sector4;
+}
+
+inline TView SectorView(int sector) {
+    return static_cast<TView>(static_cast<int>(TView::Sector1) + (sector >= 1 && sector <= 4 ? sector - 1 : 0));
+}
+
+// Feedback line, status display and the pages of the main window.
 class IWindowPort {
-public:
+  public:
     virtual ~IWindowPort() = default;
     // White informs, red refuses (with "bad.wav"), green congratulates (with "good.wav").
     virtual void ShowInfoLine(const std::string& text, TColor colour) = 0;
     virtual void RefreshStatus() = 0;
-    virtual void ShowView(TView view) = 0;
+    // Makes `view` the one visible page; the rules have decided everything else.
+    virtual void ShowPage(TView view) = 0;
+    // What a page shows changed in the session: draw it again from there.
+    virtual void PageChanged(TView view) = 0;
+    // The energy gauge during a flight, before the captain's energy is settled.
+    virtual void ShowFlightEnergy(int gaugeValue) = 0;
+    // The scanner gauge, 0..100.
+    virtual void ShowScanProgress(int value) = 0;
 };
 
 // The translated message dialogs and the incoming-message window.
 class IMessagePort {
-public:
+  public:
     virtual ~IMessagePort() = default;
     // Kind "c" asks Yes/No (true for Yes); "i" informs; "w" warns. A kind text
     // longer than one letter does not wait and answers true.
@@ -47,12 +67,34 @@ public:
 
 // Sound as the rules ask for it.
 class ISoundPort {
-public:
+  public:
     virtual ~ISoundPort() = default;
     // An empty name only stops the effect that plays.
     virtual void PlaySoundEffect(const std::string& fileName) = 0;
     virtual void PlayButtonSound() = 0;
     virtual void UpdateBackgroundMusic() = 0;
+};
+
+// The main window's three timers.
+enum class TTimer {
+    Main,       // 1 s: clock, flight progress, tunnel end
+    StarFlight, // 20 ms: star field, tunnel frames, passing ships
+    Blinker,    // 300 ms: the blinking marker of the current system
+};
+
+// Time as the rules see it. The window runs real timers; tests and bots run a
+// manual clock that returns from every wait at once.
+class ITimePort {
+  public:
+    virtual ~ITimePort() = default;
+    virtual void StartTimer(TTimer timer) = 0;
+    virtual void StopTimer(TTimer timer) = 0;
+    virtual bool TimerRunning(TTimer timer) const = 0;
+    // Waits while the window stays live: painting, timer ticks and clicks are
+    // handled meanwhile (the scanner animation).
+    virtual void LiveWait(int milliseconds) = 0;
+    // Waits with the window blocked (the refuelling animation).
+    virtual void BlockingWait(int milliseconds) = 0;
 };
 
 } // namespace veltrane

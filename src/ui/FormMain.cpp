@@ -2,19 +2,29 @@
 
 #include "BackgroundPainter.h"
 #include "CityView.h"
+#include "ClickLabel.h"
 #include "ColourConvert.h"
+#include "FormNavigator.h"
 #include "Gauge.h"
 #include "LandscapeView.h"
 #include "NewShape.h"
 #include "PictureView.h"
+#include "QtTimePort.h"
 #include "SectorMapView.h"
+#include "StarFlightView.h"
 #include "SideBar.h"
 #include "StatusPanel.h"
 #include "SystemView.h"
 #include "TitleBar.h"
 #include "WidgetKit.h"
+#include "game/Course.h"
+#include "game/Flight.h"
+#include "game/Headless.h"
+#include "game/Headquarter.h"
+#include "game/Landing.h"
 #include "game/Lifecycle.h"
 #include "game/StatusDisplay.h"
+#include "game/Views.h"
 #include "lang/Format.h"
 #include "lang/TextCatalogue.h"
 
@@ -50,7 +60,9 @@ class FormMain::CurrentScript : public ITextSource {
 
 FormMain::FormMain(TGameOptions& options, TRandom& rng, ISoundPort& sound, TFormMainServices services,
                    QWidget* parent)
-    : QWidget(parent), options_(options), rng_(rng), sound_(sound), services_(std::move(services)),
+    : QWidget(parent), options_(options), rng_(rng),
+      cosmetic_(services.CosmeticSeed ? TRandom(*services.CosmeticSeed) : TRandom()), sound_(sound),
+      services_(std::move(services)),
       pictures_(services_.LoadPicture, services_.ReportProblem),
       currentScript_(std::make_unique<CurrentScript>(script_)) {
     setObjectName("FormMain");
@@ -69,6 +81,8 @@ FormMain::FormMain(TGameOptions& options, TRandom& rng, ISoundPort& sound, TForm
     WireCommands();
     LoadDesignPictures();
     messages_ = services_.MakeMessagePort ? services_.MakeMessagePort(*this) : nullptr;
+    if (!messages_)
+        messages_ = std::make_unique<THeadlessMessages>(); // nobody to ask: every question is answered yes
 
     timMain_ = new QTimer(this);
     timMain_->setObjectName("timMain");
@@ -77,17 +91,28 @@ FormMain::FormMain(TGameOptions& options, TRandom& rng, ISoundPort& sound, TForm
     timStarFlight_ = new QTimer(this);
     timStarFlight_->setObjectName("timStarFlight");
     timStarFlight_->setInterval(20);
+    connect(timStarFlight_, &QTimer::timeout, this, &FormMain::timStarFlightTimer);
     timBlinker_ = new QTimer(this);
     timBlinker_->setObjectName("timBlinker");
     timBlinker_->setInterval(300);
     connect(timBlinker_, &QTimer::timeout, this, &FormMain::timBlinkerTimer);
+    qtTime_ = std::make_unique<QtTimePort>(timMain_, timStarFlight_, timBlinker_);
+    time_ = services_.Time ? services_.Time : qtTime_.get();
+    ctx_ = std::make_unique<TContext>(TContext{session_, tables_, *currentScript_, rng_, *this, *messages_, sound_,
+                                               *time_, options_});
+    for (SectorMapView* page : sectors_)
+        page->Attach(*ctx_);
+    system_->Attach(*ctx_);
+    landscape_->Attach(*ctx_, [this](const std::string& relative, bool transparent) {
+        return pictures_.Load(relative, transparent);
+    });
 
     ApplyWindowType();
     if (services_.InitAudio)
         services_.InitAudio();
     NewGame();
     CentreInParent(background_);
-    timMain_->start();
+    time_->StartTimer(TTimer::Main);
 }
 
 FormMain::~FormMain() = default;
@@ -158,7 +183,7 @@ void FormMain::BuildPages() {
     system_ = new SystemView(main_);
     landscape_ = new LandscapeView(main_);
     city_ = new CityView(main_);
-    starFlight_ = new PictureView("pnlStarFlight", "imgStarFlight", main_);
+    starFlight_ = new StarFlightView(main_);
     tunnel_ = new PictureView("pnlTunnel", "imgTunnel", main_);
     for (QWidget* page : std::initializer_list<QWidget*>{system_, landscape_, city_, starFlight_, tunnel_}) {
         page->setGeometry(client);
@@ -172,6 +197,18 @@ void FormMain::WireCommands() {
     connect(top_->btnExit(), &QPushButton::clicked, this, &FormMain::btnExitClick);
     connect(status_->btnStarMap(), &QPushButton::clicked, this, &FormMain::btnStarMapClick);
     connect(status_->btnSystem(), &QPushButton::clicked, this, &FormMain::btnSystemClick);
+    connect(status_->btnNavigator(), &QPushButton::clicked, this, &FormMain::btnNavigatorClick);
+    // The cargo and transport lists both tell about the cargo row selected.
+    auto cargoInfo = [this] {
+        const QModelIndex row = status_->lvwCargo()->currentIndex();
+        const bool selected = row.isValid() && status_->lvwCargo()->selectionModel()->isSelected(row);
+        ShowCargoInfo(*ctx_, selected ? std::optional<int>(row.row()) : std::nullopt);
+    };
+    connect(status_->lvwCargo(), &QTreeWidget::itemClicked, this, cargoInfo);
+    connect(status_->lvwTransDisplay(), &QTreeWidget::itemClicked, this, cargoInfo);
+    for (int n = 1; n <= kModuleCount; ++n)
+        if (auto* module = qobject_cast<TClickLabel*>(status_->imgModule(n)))
+            connect(module, &TClickLabel::clicked, this, [this, n] { ToggleModuleFilter(*ctx_, n); });
 }
 
 void FormMain::SetPicture(QWidget* target, const std::string& relative, bool transparent) {
@@ -255,22 +292,44 @@ SectorMapView* FormMain::SectorPage(int sector) const {
 }
 
 void FormMain::ShowView(TView view) {
+    veltrane::ShowView(*ctx_, view);
+}
+
+void FormMain::ShowPage(TView view) {
     QWidget* shown = Page(view);
-    for (TView v : {TView::Sector1, TView::Sector2, TView::Sector3, TView::Sector4, TView::System,
-                    TView::Landscape, TView::City, TView::StarFlight, TView::Tunnel})
+    for (TView v : kAllViews)
         Page(v)->setVisible(Page(v) == shown);
-    currentView_ = view;
-    const bool onMap =
-        view == TView::Sector1 || view == TView::Sector2 || view == TView::Sector3 || view == TView::Sector4;
-    status_->btnSector()->setEnabled(onMap);
+    if (view == TView::Landscape)
+        landscape_->ResetShip();
+    status_->btnSector()->setEnabled(IsSectorView(view));
+}
+
+void FormMain::PageChanged(TView view) {
+    if (IsSectorView(view)) {
+        if (SectorMapView* page = SectorPage(session_.World.CurrentSector))
+            page->Sync(session_);
+    } else if (view == TView::System) {
+        system_->Sync(session_, imlPlanets_);
+    } else if (view == TView::Landscape) {
+        landscape_->Sync(session_.Surface);
+    } else if (view == TView::StarFlight) {
+        starFlight_->InitStarfield(cosmetic_);
+    }
+}
+
+void FormMain::ShowFlightEnergy(int gaugeValue) {
+    const int value = ClampGauge(gaugeValue);
+    energyBar_->gauge()->setProgress(value);
+    energyBar_->gauge()->setForeColor(ToQColor(EnergyGaugeColour(value)));
+    energyBar_->percent()->setText(QString::number(value) + " %");
+}
+
+void FormMain::ShowScanProgress(int value) {
+    system_->gauScanner()->setProgress(value);
 }
 
 void FormMain::ShowSectorMap(bool fromMapButton) {
-    if (fromMapButton)
-        sound_.PlayButtonSound();
-    const int sector = std::clamp(world_.CurrentSector, 1, kSectorCount);
-    ShowView(static_cast<TView>(static_cast<int>(TView::Sector1) + sector - 1));
-    timBlinker_->start();
+    veltrane::ShowSectorMap(*ctx_, fromMapButton);
 }
 
 void FormMain::btnStarMapClick() {
@@ -279,7 +338,18 @@ void FormMain::btnStarMapClick() {
 
 void FormMain::btnSystemClick() {
     sound_.PlayButtonSound();
-    ShowView(TView::System);
+    ShowSystemView(*ctx_);
+}
+
+void FormMain::btnNavigatorClick() {
+    FormNavigator dialog(
+        *ctx_, [this](const std::string& relative, bool transparent) { return pictures_.Load(relative, transparent); },
+        [this](QWidget* form) {
+            if (services_.Translate && script_)
+                services_.Translate(form, *script_);
+        },
+        services_.PlatformClick, this);
+    OpenNavigator(*ctx_, dialog);
 }
 
 void FormMain::ShowInfoLine(const std::string& text, TColor colour) {
@@ -296,11 +366,11 @@ void FormMain::ShowInfoLine(const std::string& text, TColor colour) {
 }
 
 void FormMain::RefreshStatus() {
-    const TStatusValues v = ComputeStatus(world_);
+    const TStatusValues v = ComputeStatus(session_.World);
 
     // A translation whose budget text does not fit one number falls back to
     // the built-in text rather than leaving the budget blank.
-    const std::vector<FormatArg> amount{std::int64_t{world_.Captain.Budget}};
+    const std::vector<FormatArg> amount{std::int64_t{session_.World.Captain.Budget}};
     Result<std::string> budget = FormatText(Script(), texts::Budget, amount);
     if (!budget)
         budget = Format(texts::Budget.DefaultText(), amount);
@@ -320,40 +390,105 @@ void FormMain::RefreshStatus() {
 
     storageBar_->percent()->setText(QString::fromStdString(v.StoragePercentText));
     energyBar_->percent()->setText(QString::fromStdString(v.EnergyPercentText));
-    for (int n = 1; n <= kModuleCount; ++n)
-        status_->imgModule(n)->setVisible(v.ModuleVisible[static_cast<std::size_t>(n - 1)]);
+    for (int n = 1; n <= kModuleCount; ++n) {
+        const bool owned = v.ModuleVisible[static_cast<std::size_t>(n - 1)];
+        status_->imgModule(n)->setVisible(owned);
+        // An owned module's hint also tells how to use it.
+        std::string hint = ModuleDescription(Script(), n);
+        if (owned)
+            hint += " " + Lookup(Script(), texts::ClickEnable);
+        status_->imgModule(n)->setToolTip(QString::fromStdString(hint));
+    }
+    if (session_.Passage == TPassage::StarFlight)
+        ShowFlightEnergy(session_.FlightEnergy);
+    FillLists();
+}
+
+void FormMain::FillLists() {
+    // The cargo pictures follow the cargo: one picture per artefact aboard, kept while it stays.
+    const auto& cargo = session_.World.Cargo;
+    std::vector<QImage> pictures;
+    std::vector<int> numbers;
+    for (const TCargoItem& item : cargo) {
+        auto known = std::find(cargoPictures_.begin(), cargoPictures_.end(), item.StateIndex);
+        if (known != cargoPictures_.end()) {
+            pictures.push_back(imlArtefacts_[static_cast<std::size_t>(known - cargoPictures_.begin())]);
+        } else {
+            auto loaded = pictures_.Load("Artefacts/artefact" + std::to_string(item.StateIndex) + ".bmp", true);
+            pictures.push_back(loaded ? *loaded : QImage());
+        }
+        numbers.push_back(item.StateIndex);
+    }
+    imlArtefacts_ = std::move(pictures);
+    cargoPictures_ = std::move(numbers);
+
+    QTreeWidget* cargoList = status_->lvwCargo();
+    const int selected = cargoList->currentIndex().isValid() ? cargoList->currentIndex().row() : -1;
+    cargoList->clear();
+    for (std::size_t i = 0; i < cargo.size(); ++i) {
+        auto* row = new QTreeWidgetItem(cargoList);
+        row->setText(0, QString::fromStdString(cargo[i].Name));
+        row->setData(0, kStateIndexRole, cargo[i].StateIndex);
+        if (!imlArtefacts_[i].isNull())
+            row->setIcon(0, QIcon(Pixmap(imlArtefacts_[i])));
+    }
+    if (selected >= 0 && selected < cargoList->topLevelItemCount())
+        cargoList->setCurrentItem(cargoList->topLevelItem(selected));
+
+    QTreeWidget* transportList = status_->lvwTransDisplay();
+    transportList->clear();
+    for (const TTransportItem& job : session_.World.Transport) {
+        auto* row = new QTreeWidgetItem(transportList);
+        row->setText(0, QString::fromStdString(job.Destination));
+        row->setText(1, QString::fromStdString(job.Price));
+        row->setData(0, kImageIndexRole, job.ImageIndex);
+        if (job.ImageIndex >= 0 && job.ImageIndex < static_cast<int>(imlTransport_.size()))
+            row->setIcon(0, QIcon(Pixmap(imlTransport_[static_cast<std::size_t>(job.ImageIndex)])));
+    }
 }
 
 void FormMain::ShowGalaxyName() {
     status_->lblGalaxyTop()->setText(
-        QString::fromStdString(Lookup(Script(), texts::Galaxy) + " " + world_.GalaxyName));
+        QString::fromStdString(Lookup(Script(), texts::Galaxy) + " " + session_.World.GalaxyName));
 }
 
 void FormMain::ShowCaptain() {
-    status_->lblCaptainTop()->setText(QString::fromStdString(world_.Captain.Name));
-    SetPicture(status_->imgCaptain(), "Pics/Captain" + std::to_string(world_.Captain.ImageIndex) + ".jpg");
+    status_->lblCaptainTop()->setText(QString::fromStdString(session_.World.Captain.Name));
+    SetPicture(status_->imgCaptain(), "Pics/Captain" + std::to_string(session_.World.Captain.ImageIndex) + ".jpg");
 }
 
 void FormMain::NewGame() {
-    const Status made = StartNewGame(world_, tables_, rng_, TMapGeometry{817, 450, 0, 0});
+    const Status made = StartNewGame(session_.World, tables_, rng_, TMapGeometry{817, 450, 0, 0});
     if (!made && services_.ReportProblem)
         services_.ReportProblem(made.error().message);
-    imlArtefacts_.clear();
-    status_->lvwCargo()->clear();
-    status_->lvwTransDisplay()->clear();
+    ResetViewState();
 
     ShowGalaxyName();
     ShowCaptain();
     RefreshStatus();
     for (int s = 1; s <= kSectorCount; ++s)
-        SectorPage(s)->CreateMarkers(world_.Galaxy[s]);
-    timBlinker_->start();
+        SectorPage(s)->CreateMarkers(session_.World.Galaxy[s]);
+    time_->StartTimer(TTimer::Blinker);
+    // The new captain sees where the ship is.
+    SelectSystem(*ctx_, session_.World.CurrentSystem);
 
     if (!LoadSectorPictures())
         return;
     UpdateSectorThumbnails();
     if (imlTunnel_.empty())
         LoadPictureLists();
+}
+
+void FormMain::ResetViewState() {
+    // Nothing of the previous game's view state survives; the start-up step stays done.
+    const bool startupDone = session_.StartupStepDone;
+    TGameState world = std::move(session_.World);
+    session_ = TSession{};
+    session_.World = std::move(world);
+    session_.StartupStepDone = startupDone;
+    time_->StopTimer(TTimer::StarFlight);
+    imlArtefacts_.clear();
+    cargoPictures_.clear();
 }
 
 bool FormMain::LoadSectorPictures() {
@@ -398,18 +533,19 @@ void FormMain::LoadPictureLists() {
 
 void FormMain::UpdateSectorThumbnails() {
     for (int s = 1; s <= kSectorCount; ++s) {
-        status_->imgSector(s, false)->setVisible(s != world_.CurrentSector);
-        status_->imgSector(s, true)->setVisible(s == world_.CurrentSector);
+        status_->imgSector(s, false)->setVisible(s != session_.World.CurrentSector);
+        status_->imgSector(s, true)->setVisible(s == session_.World.CurrentSector);
     }
-    if (SectorPage(world_.CurrentSector))
-        SectorPage(world_.CurrentSector)
-            ->setBackground(sectorMaps_[static_cast<std::size_t>(world_.CurrentSector - 1)]);
+    if (SectorPage(session_.World.CurrentSector))
+        SectorPage(session_.World.CurrentSector)
+            ->setBackground(sectorMaps_[static_cast<std::size_t>(session_.World.CurrentSector - 1)]);
 }
 
 void FormMain::RestoreMapMarkers() {
+    ResetViewState();
     for (int s = 1; s <= kSectorCount; ++s)
-        SectorPage(s)->RestoreMarkers(world_.Galaxy[s]);
-    RestoreArtefactPlaces(world_, rng_);
+        SectorPage(s)->RestoreMarkers(session_.World.Galaxy[s]);
+    RestoreArtefactPlaces(session_.World, rng_);
     UpdateSectorThumbnails();
     RefreshStatus();
     ShowSectorMap(false);
@@ -424,7 +560,7 @@ void FormMain::LoadContentTables() {
     if (services_.Translate)
         services_.Translate(this, *script_);
     Status loaded =
-        services_.LoadContent ? services_.LoadContent(*script_, world_, tables_, rng_) : Status::Ok();
+        services_.LoadContent ? services_.LoadContent(*script_, session_.World, tables_, rng_) : Status::Ok();
     // Whatever was read before a faulty entry is shown; the fault is reported.
     city_->SetUpgradeCaptions(tables_.UpgradeTreeCaptions);
     ShowGalaxyName();
@@ -462,26 +598,26 @@ void FormMain::ApplyWindowType() {
 }
 
 void FormMain::timMainTimer() {
-    const bool startupDue = AdvanceGameClock(world_, startupDone_);
-    status_->lblTime()->setText(QString::fromStdString(ClockText(world_.GameSeconds)));
-    if (startupDue) {
+    const TTickResult tick = MainTick(*ctx_);
+    status_->lblTime()->setText(QString::fromStdString(ClockText(session_.World.GameSeconds)));
+    if (tick.StartupDue) {
         btnOptionsClick();
-        startupDone_ = true;
+        session_.StartupStepDone = true;
         status_->setEnabled(true);
     }
 }
 
+void FormMain::timStarFlightTimer() {
+    const TView view = session_.CurrentView;
+    if (view == TView::Landscape || view == TView::City)
+        landscape_->StepShip(cosmetic_, imlShips_);
+    else if (view != TView::Tunnel)
+        starFlight_->StepStarfield(cosmetic_);
+}
+
 void FormMain::timBlinkerTimer() {
-    SectorMapView* page = SectorPage(world_.CurrentSector);
-    TNewShape* marker = page ? page->marker(world_.CurrentSystem) : nullptr;
-    if (!marker)
-        return;
-    if (marker->brushColor() != QColor(Qt::black)) {
-        marker->setTrueColor(marker->brushColor());
-        marker->setBrushColor(Qt::black);
-    } else {
-        marker->setBrushColor(marker->trueColor());
-    }
+    if (SectorMapView* page = SectorPage(session_.World.CurrentSector))
+        page->Blink(session_.World.CurrentSystem);
 }
 
 void FormMain::btnOptionsClick() {
@@ -490,8 +626,10 @@ void FormMain::btnOptionsClick() {
         RestoreMapMarkers();
     else if (result == 2)
         NewGame();
-    if (world_.AlienModules[1].Sector < 0)
-        PlaceAlienModules(world_, rng_);
+    if (session_.World.AlienModules[1].Sector < 0)
+        PlaceAlienModules(session_.World, rng_);
+    if (session_.World.Headquarter.Sector == 0)
+        RelocateHeadquarter(session_.World, rng_);
     ApplyWindowType();
     sound_.UpdateBackgroundMusic();
     ShowCaptain();
@@ -526,7 +664,7 @@ void FormMain::closeEvent(QCloseEvent* event) {
 
 void FormMain::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    backgroundPainter_->Paint(painter, size(), rng_);
+    backgroundPainter_->Paint(painter, size(), cosmetic_);
 }
 
 void FormMain::resizeEvent(QResizeEvent* event) {

@@ -4,7 +4,9 @@
 #include "core/ContentTables.h"
 #include "core/Random.h"
 #include "core/World.h"
+#include "game/Context.h"
 #include "game/Ports.h"
+#include "game/Session.h"
 
 #include <QImage>
 #include <QWidget>
@@ -22,16 +24,18 @@ class BackgroundPainter;
 class CityView;
 class LandscapeView;
 class PictureView;
+class QtTimePort;
 class SectorMapView;
+class StarFlightView;
 class SideBar;
 class StatusPanel;
 class SystemView;
 class TitleBar;
 
-// The game's one permanent window. It owns the game state, the content tables
-// and the view state for the whole run, frames the play area and switches the
-// pages of the central area. The rules it runs live outside; the panels and
-// pages are widgets of their own.
+// The game's one permanent window. It owns the session (the game state and
+// what the game keeps of the window), the content tables and the rules'
+// context for the whole run, frames the play area and shows the pages of the
+// central area. The rules live in game/; the pages own their handlers.
 class FormMain : public QWidget, public IWindowPort {
     Q_OBJECT
   public:
@@ -42,7 +46,13 @@ class FormMain : public QWidget, public IWindowPort {
     // IWindowPort
     void ShowInfoLine(const std::string& text, TColor colour) override;
     void RefreshStatus() override;
-    void ShowView(TView view) override;
+    void ShowPage(TView view) override;
+    void PageChanged(TView view) override;
+    void ShowFlightEnergy(int gaugeValue) override;
+    void ShowScanProgress(int value) override;
+
+    // Switches pages the way the rules do (police check, current system selected).
+    void ShowView(TView view);
 
     void NewGame();
     void LoadContentTables();
@@ -51,8 +61,11 @@ class FormMain : public QWidget, public IWindowPort {
     void UpdateSectorThumbnails();
     void RestoreMapMarkers();
 
-    TGameState& World() { return world_; }
-    const TGameState& World() const { return world_; }
+    TGameState& World() { return session_.World; }
+    const TGameState& World() const { return session_.World; }
+    TSession& Session() { return session_; }
+    TContext& Context() { return *ctx_; }
+    ITimePort& Time() { return *time_; }
     TContentTables& Tables() { return tables_; }
     TGameOptions& Options() { return options_; }
     TRandom& Rng() { return rng_; }
@@ -61,13 +74,15 @@ class FormMain : public QWidget, public IWindowPort {
     IMessagePort& Messages() { return *messages_; }
     ISoundPort& Sound() { return sound_; }
 
-    TView CurrentView() const { return currentView_; }
+    TView CurrentView() const { return session_.CurrentView; }
     SectorMapView* SectorPage(int sector) const;
     SystemView* SystemPage() const { return system_; }
     StatusPanel* StatusArea() const { return status_; }
     CityView* CityPage() const { return city_; }
+    LandscapeView* LandscapePage() const { return landscape_; }
+    StarFlightView* StarFlightPage() const { return starFlight_; }
     QFrame* Background() const { return background_; }
-    bool StartupStepDone() const { return startupDone_; }
+    bool StartupStepDone() const { return session_.StartupStepDone; }
 
     // The picture lists, loaded by the first new game of a run.
     const std::vector<QImage>& imlTunnel() const { return imlTunnel_; }
@@ -82,7 +97,9 @@ class FormMain : public QWidget, public IWindowPort {
 
   public slots:
     void timMainTimer();
+    void timStarFlightTimer();
     void timBlinkerTimer();
+    void btnNavigatorClick();
     void btnOptionsClick();
     void btnExitClick();
     void btnStarMapClick();
@@ -106,21 +123,29 @@ class FormMain : public QWidget, public IWindowPort {
     void SetPicture(QWidget* label, const std::string& relative, bool transparent = false);
     void ShowCaptain();
     void ShowGalaxyName();
+    void FillLists();
+    void ResetViewState();
     QWidget* Page(TView view) const;
 
     TGameOptions& options_;
     TRandom& rng_;
+    // Star field, background tiles and passing ships: never the game's generator,
+    // so a seeded game plays the same however often the window paints.
+    TRandom cosmetic_;
     ISoundPort& sound_;
     TFormMainServices services_;
     PictureSource pictures_;
     std::unique_ptr<BackgroundPainter> backgroundPainter_;
 
-    TGameState world_;
+    TSession session_;
     TContentTables tables_;
     std::unique_ptr<ITextSource> script_;
     class CurrentScript;
     std::unique_ptr<CurrentScript> currentScript_;
     std::unique_ptr<IMessagePort> messages_;
+    std::unique_ptr<QtTimePort> qtTime_;
+    ITimePort* time_ = nullptr;
+    std::unique_ptr<TContext> ctx_;
 
     QFrame* background_ = nullptr;
     TitleBar* top_ = nullptr;
@@ -132,7 +157,7 @@ class FormMain : public QWidget, public IWindowPort {
     SystemView* system_ = nullptr;
     LandscapeView* landscape_ = nullptr;
     CityView* city_ = nullptr;
-    PictureView* starFlight_ = nullptr;
+    StarFlightView* starFlight_ = nullptr;
     PictureView* tunnel_ = nullptr;
 
     QTimer* timMain_ = nullptr;
@@ -140,12 +165,11 @@ class FormMain : public QWidget, public IWindowPort {
     QTimer* timBlinker_ = nullptr;
 
     std::vector<QImage> imlTunnel_, imlPlanets_, imlShips_, imlTransport_, imlArtefacts_;
+    std::vector<int> cargoPictures_; // the artefact number behind each imlArtefacts picture
     std::vector<QImage> imlEquipment_, imlStatus_; // index 0 unused in imlEquipment
     std::array<QImage, kSectorCount> sectorMaps_;
 
-    TView currentView_ = TView::Sector1;
     QSize desktopSize_;
-    bool startupDone_ = false;
     bool contentLoadedOnce_ = false;
     bool closeConfirmed_ = false;
 };

@@ -11,7 +11,9 @@
 #include "game/Ports.h"
 #include "lang/TextSource.h"
 
+#include <cstdint>
 #include <functional>
+#include <optional>
 #include <memory>
 #include <string>
 
@@ -34,11 +36,19 @@ struct TFormMainServices {
     std::function<Status(const ITextSource&, TGameState&, TContentTables&, TRandom&)> LoadContent;
     std::function<void(QWidget* form, const ITextSource& script)> Translate;
     std::function<std::unique_ptr<IMessagePort>(FormMain& window)> MakeMessagePort;
+    // The click of dialog buttons, sounding whatever the options say.
+    std::function<void()> PlatformClick;
     std::function<void()> InitAudio;
     std::function<void()> ShutdownAudio;
     // Shows the options dialog and answers its result tag: 0 nothing to do,
     // 1 a game was loaded, 2 "New game" was pressed.
     std::function<int(FormMain& window)> RunOptionsDialog;
+    // Time for the rules; nothing means the window's own timers. Tests hand in
+    // a manual clock and drive the ticks themselves.
+    ITimePort* Time = nullptr;
+    // Seed of the window's own generator for pictures-only randomness; nothing
+    // means the clock.
+    std::optional<std::uint64_t> CosmeticSeed;
 };
 
 } // namespace veltrane

@@ -41,6 +41,7 @@ TFormMainServices DefaultFormMainServices(std::function<void()> platformClick) {
     };
 #endif
     s.Translate = [](QWidget* form, const ITextSource& script) { TranslateForm(form, script); };
+    s.PlatformClick = platformClick;
     s.MakeMessagePort = [click =
                              std::move(platformClick)](FormMain& window) -> std::unique_ptr<IMessagePort> {
         auto loader = [](const QString& relative) {

@@ -1,34 +1,63 @@
 #pragma once
 
+#include "core/Random.h"
+#include "game/Context.h"
+
 #include <QFrame>
+#include <QImage>
 
 #include <array>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
 
 class QLabel;
 
 namespace veltrane {
+
+class TClickLabel;
 
 // A planet's surface (pnlLandscape): the landscape picture with the cities,
 // the artefact, the power pack, the alien module and a passing ship on it.
 class LandscapeView : public QFrame {
     Q_OBJECT
   public:
+    using TPictures = std::function<std::optional<QImage>(const std::string& relative, bool transparent)>;
+
     explicit LandscapeView(QWidget* parent = nullptr);
 
-    QLabel* imgLandscape() const { return landscape_; }
-    QLabel* imgCity(int n) const { return cities_.at(static_cast<std::size_t>(n - 1)); } // 1..6
-    QLabel* imgArtefact() const { return artefact_; }
-    QLabel* imgPowerPack() const { return powerPack_; }
-    QLabel* imgAlienModule() const { return alienModule_; }
-    QLabel* imgSpaceShip() const { return spaceShip_; }
+    void Attach(TContext& ctx, TPictures pictures);
+    // Shows what the session says lies on the surface.
+    void Sync(const TSurface& surface);
+    // A new landing: the passing ship waits beyond the right edge.
+    void ResetShip();
+    // One frame of the passing ship; a ship that has crossed the sky comes
+    // back from the left at another height, speed and look.
+    void StepShip(TRandom& rng, const std::vector<QImage>& imlShips);
+
+    QLabel* imgLandscape() const;
+    QLabel* imgCity(int n) const; // 1..6
+    QLabel* imgArtefact() const;
+    QLabel* imgPowerPack() const;
+    QLabel* imgAlienModule() const;
+    QLabel* imgSpaceShip() const;
+    int shipSpeed() const { return shipSpeed_; }
 
   private:
-    QLabel* landscape_;
-    std::array<QLabel*, 6> cities_{};
-    QLabel* artefact_;
-    QLabel* powerPack_;
-    QLabel* alienModule_;
-    QLabel* spaceShip_;
+    template <typename Rule> void Run(Rule rule);
+
+    TContext* ctx_ = nullptr;
+    TPictures pictures_;
+    std::string shownLandscape_;
+    bool shownMirrored_ = false;
+    TClickLabel* landscape_;
+    std::array<TClickLabel*, 6> cities_{};
+    TClickLabel* artefact_;
+    TClickLabel* powerPack_;
+    TClickLabel* alienModule_;
+    TClickLabel* spaceShip_;
+    int shipSpeed_ = 5;
 };
 
 } // namespace veltrane

@@ -2,6 +2,7 @@
 
 #include "ColourConvert.h"
 #include "NewShape.h"
+#include "game/Course.h"
 
 #include <QLabel>
 #include <QPixmap>
@@ -40,7 +41,7 @@ void SectorMapView::CreateMarkers(const TSector& systems) {
         const QColor colour = ToQColor(s.ShapeColor);
         shape->setBrushColor(colour);
         shape->setTrueColor(colour);
-        connect(shape, &TNewShape::pressed, this, [this](int tag) { emit markerPressed(sector_, tag); });
+        connect(shape, &TNewShape::pressed, this, [this](int tag) { MarkerPressed(tag); });
         shape->show();
         markers_.push_back(shape);
     }
@@ -53,6 +54,44 @@ void SectorMapView::RestoreMarkers(const TSector& systems) {
         TNewShape* shape = markers_[static_cast<std::size_t>(k - 1)];
         shape->setGeometry(s.PosX, s.PosY, size, size);
         shape->setBrushColor(ToQColor(s.ShapeColor));
+    }
+}
+
+void SectorMapView::MarkerPressed(int system) {
+    TNewShape* shape = marker(system);
+    if (ctx_ && shape) {
+        // The double click noted itself before this press arrived.
+        if (shape->doubleClickPending()) {
+            shape->setDoubleClickPending(false);
+            FlyToMarker(*ctx_, system);
+        } else {
+            SelectSystem(*ctx_, system);
+        }
+    }
+    emit markerPressed(sector_, system);
+}
+
+void SectorMapView::Sync(const TSession& session) {
+    const TGameState& world = session.World;
+    const bool current = world.CurrentSector == sector_;
+    for (int k = 1; k <= markerCount(); ++k) {
+        TNewShape* shape = markers_[static_cast<std::size_t>(k - 1)];
+        const QColor colour = ToQColor(world.System(sector_, k).ShapeColor);
+        shape->setTrueColor(colour);
+        shape->setBrushColor(colour);
+        shape->setVisible(!current || !session.MarkerHidden(k));
+    }
+}
+
+void SectorMapView::Blink(int system) {
+    TNewShape* shape = marker(system);
+    if (!shape)
+        return;
+    if (shape->brushColor() != QColor(Qt::black)) {
+        shape->setTrueColor(shape->brushColor());
+        shape->setBrushColor(Qt::black);
+    } else {
+        shape->setBrushColor(shape->trueColor());
     }
 }
 

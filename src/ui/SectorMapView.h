@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/World.h"
+#include "game/Context.h"
 
 #include <QFrame>
 #include <QImage>
@@ -14,8 +15,8 @@ namespace veltrane {
 class TNewShape;
 
 // One sector's map page (pnlSector1..4): the stretched nebula picture and one
-// round marker per star system. Presses on markers are passed on with the
-// system number; what a press means is decided by the window's rules.
+// round marker per star system. A press on a marker selects its system, a
+// double click flies there.
 class SectorMapView : public QFrame {
     Q_OBJECT
   public:
@@ -31,6 +32,14 @@ class SectorMapView : public QFrame {
     // (a loaded game): size held to 2..5, true colour left to the blinker.
     void RestoreMarkers(const TSector& systems);
 
+    // The rules a press on a marker runs.
+    void Attach(TContext& ctx) { ctx_ = &ctx; }
+    // Colours and visibility from the session: true colours, filters applied,
+    // the blinker's dark phase undone.
+    void Sync(const TSession& session);
+    // The blinker's step for the marker of `system`.
+    void Blink(int system);
+
     int markerCount() const { return static_cast<int>(markers_.size()); }
     // 1-based like the systems; nullptr outside 1..markerCount().
     TNewShape* marker(int system) const;
@@ -39,6 +48,9 @@ class SectorMapView : public QFrame {
     void markerPressed(int sector, int system);
 
   private:
+    void MarkerPressed(int system);
+
+    TContext* ctx_ = nullptr;
     int sector_;
     QLabel* background_;
     std::vector<TNewShape*> markers_;

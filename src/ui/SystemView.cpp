@@ -1,8 +1,13 @@
 #include "SystemView.h"
 
+#include "ClickLabel.h"
 #include "Gauge.h"
+#include "game/Landing.h"
+#include "game/Scanning.h"
+#include "game/Views.h"
 
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 
 namespace veltrane {
@@ -15,23 +20,28 @@ SystemView::SystemView(QWidget* parent) : QFrame(parent) {
     setPalette(pal);
     resize(817, 450);
 
-    sun_ = new QLabel(this);
+    sun_ = new TClickLabel(this);
     sun_->setObjectName("imgSun");
     sun_->setGeometry(0, 0, 100, 100);
     sun_->setScaledContents(true);
 
     // Placed and shown by the system builder once a system is known.
     for (int n = 1; n <= 6; ++n) {
-        auto* planet = new QLabel(this);
+        auto* planet = new TClickLabel(this);
         planet->setObjectName(QString("imgPlanet%1").arg(n));
         planet->setProperty("tag", n - 1);
         planet->setGeometry(100 + (n - 1) * 110, 150, 100, 100);
         planet->setScaledContents(true);
         planet->hide();
         planets_[static_cast<std::size_t>(n - 1)] = planet;
+        const int p = n - 1;
+        connect(planet, &TClickLabel::clicked, this, [this, p] { Run([p](TContext& c) { ShowPlanetInfo(c, p); }); });
+        connect(planet, &TClickLabel::doubleClicked, this,
+                [this, p] { Run([p](TContext& c) { LandOnPlanet(c, p); }); });
     }
+    connect(sun_, &TClickLabel::clicked, this, [this] { Run([](TContext& c) { ShowSectorMap(c, false); }); });
 
-    seroShip_ = new QLabel(this);
+    seroShip_ = new TClickLabel(this);
     seroShip_->setObjectName("imgSEROShip");
     seroShip_->setGeometry(22, 256, 147, 71);
     seroShip_->hide();
@@ -62,6 +72,50 @@ SystemView::SystemView(QWidget* parent) : QFrame(parent) {
     scan_ = new QPushButton("Scan", scannerBar_);
     scan_->setObjectName("btnScan");
     scan_->setGeometry(630, 16, 100, 30);
+    connect(scan_, &QPushButton::clicked, this, [this] { Run([](TContext& c) { ScanSystem(c); }); });
+}
+
+QLabel* SystemView::imgSun() const {
+    return sun_;
+}
+
+QLabel* SystemView::imgPlanet(int n) const {
+    return planets_.at(static_cast<std::size_t>(n - 1));
+}
+
+QLabel* SystemView::imgSEROShip() const {
+    return seroShip_;
+}
+
+template <typename Rule> void SystemView::Run(Rule rule) {
+    if (ctx_)
+        rule(*ctx_);
+}
+
+void SystemView::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton)
+        Run([](TContext& c) { ShowSectorMap(c, false); });
+}
+
+void SystemView::Sync(const TSession& session, const std::vector<QImage>& imlPlanets) {
+    const TGameState& world = session.World;
+    const auto& planets = world.Here().Planets;
+    for (int i = 0; i < 6; ++i) {
+        TClickLabel* picture = planets_[static_cast<std::size_t>(i)];
+        const bool built = i < session.SystemSlotsBuilt && i < static_cast<int>(planets.size());
+        if (!built) {
+            picture->hide();
+            continue;
+        }
+        const TPlanet& planet = planets[static_cast<std::size_t>(i)];
+        const int side = 66 / std::max(1, static_cast<int>(planet.Size));
+        picture->setGeometry(planet.PosX, planet.PosY, side, side);
+        if (planet.ImageIndex >= 0 && planet.ImageIndex < static_cast<int>(imlPlanets.size()))
+            picture->setPixmap(QPixmap::fromImage(imlPlanets[static_cast<std::size_t>(planet.ImageIndex)]));
+        picture->setVisible(planet.Scanned);
+    }
+    seroShip_->setVisible(world.Headquarter.Sector == world.CurrentSector &&
+                          world.Headquarter.System == world.CurrentSystem);
 }
 
 } // namespace veltrane

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "game/Context.h"
+
 #include <QFrame>
+#include <QImage>
 
 #include <array>
+#include <vector>
 
 class QLabel;
 class QPushButton;
@@ -10,25 +14,38 @@ class QPushButton;
 namespace veltrane {
 
 class Gauge;
+class TClickLabel;
 
 // The system page (pnlSystem): the sun, up to six planets, the SERO ship when
-// the headquarter is here, and the scanner bar at the bottom.
+// the headquarter is here, and the scanner bar at the bottom. A click on a
+// planet tells about it, a double click lands; the sun or a double click on
+// empty space goes back to the map.
 class SystemView : public QFrame {
     Q_OBJECT
   public:
     explicit SystemView(QWidget* parent = nullptr);
 
-    QLabel* imgSun() const { return sun_; }
-    QLabel* imgPlanet(int n) const { return planets_.at(static_cast<std::size_t>(n - 1)); } // 1..6
-    QLabel* imgSEROShip() const { return seroShip_; }
+    void Attach(TContext& ctx) { ctx_ = &ctx; }
+    // Places and shows the current system's planets and the SERO ship.
+    void Sync(const TSession& session, const std::vector<QImage>& imlPlanets);
+
+    QLabel* imgSun() const;
+    QLabel* imgPlanet(int n) const; // 1..6
+    QLabel* imgSEROShip() const;
     QLabel* imgScanner() const { return scanner_; }
     Gauge* gauScanner() const { return scanGauge_; }
     QPushButton* btnScan() const { return scan_; }
 
+  protected:
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
   private:
-    QLabel* sun_;
-    std::array<QLabel*, 6> planets_{};
-    QLabel* seroShip_;
+    template <typename Rule> void Run(Rule rule);
+
+    TContext* ctx_ = nullptr;
+    TClickLabel* sun_;
+    std::array<TClickLabel*, 6> planets_{};
+    TClickLabel* seroShip_;
     QFrame* scannerBar_;
     QLabel* scanTop_;
     Gauge* scanGauge_;

@@ -1,5 +1,7 @@
 #include "WidgetKit.h"
 
+#include "ClickLabel.h"
+
 #include "game/StatusDisplay.h"
 
 #include <QFrame>
@@ -14,7 +16,7 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const 
 }
 
 QLabel* MakePicture(QWidget* parent, const char* name, const QRect& where, bool stretched) {
-    auto* picture = new QLabel(parent);
+    auto* picture = new TClickLabel(parent);
     picture->setObjectName(name);
     picture->setGeometry(where);
     picture->setScaledContents(stretched);

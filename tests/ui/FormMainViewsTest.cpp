@@ -1,8 +1,10 @@
 #include "FormMainFixture.h"
 
+#include "game/Course.h"
 #include "ui/CityView.h"
 #include "ui/NewShape.h"
 #include "ui/SectorMapView.h"
+#include "ui/StatusPanel.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -147,18 +149,26 @@ TEST_F(Views, UpgradeNodesShowTheirEquipmentPictures) {
     EXPECT_EQ(colourOf(nodes[19]), ColourOf("Pics/equip15.bmp")); // Triple
 }
 
-TEST_F(Views, MarkerPressSelectsAndDoubleClickMarksTheFlight) {
-    SectorMapView* page = Window().SectorPage(2);
+TEST_F(Views, MarkerPressSelectsAndDoubleClickFlies) {
+    SectorMapView* page = Window().SectorPage(1);
     std::vector<std::pair<int, int>> presses;
     QObject::connect(page, &SectorMapView::markerPressed,
                      [&presses](int sector, int system) { presses.emplace_back(sector, system); });
-    TNewShape* marker = page->marker(17);
+    int target = 0;
+    for (int k = 1; k <= kSystemsPerSector && target == 0; ++k)
+        if (SystemDistance(Window().World(), k) > 0 && FlightCost(SystemDistance(Window().World(), k), 1) <= 100)
+            target = k;
+    ASSERT_NE(target, 0);
+    TNewShape* marker = page->marker(target);
     const QPoint centre = marker->rect().center();
     QTest::mouseClick(marker, Qt::LeftButton, {}, centre);
-    EXPECT_FALSE(marker->doubleClickPending());
+    EXPECT_EQ(Window().World().CurrentSystem == target, false);
+    EXPECT_NE(Window().StatusArea()->lblInfo()->text().toStdString().find(Window().World().System(1, target).Name),
+              std::string::npos);
     QTest::mouseDClick(marker, Qt::LeftButton, {}, centre);
-    EXPECT_TRUE(marker->doubleClickPending());
-    EXPECT_EQ(presses, (std::vector<std::pair<int, int>>{{2, 17}, {2, 17}}));
+    EXPECT_FALSE(marker->doubleClickPending());
+    EXPECT_EQ(presses, (std::vector<std::pair<int, int>>{{1, target}, {1, target}}));
+    EXPECT_EQ(Window().World().CurrentSystem, target);
     QTest::mouseClick(marker, Qt::RightButton, {}, centre);
     EXPECT_EQ(presses.size(), 2u);
 }

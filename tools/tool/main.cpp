@@ -3,6 +3,7 @@
 // Exit codes: 0 done, 1 input refused (one "error:" line), 2 usage.
 
 #include "Lint.h"
+#include "Play.h"
 
 #include "core/Galaxy.h"
 #include "core/MediaPaths.h"
@@ -35,7 +36,8 @@ constexpr const char* kUsageText =
     "  info FILE                                 summarise a saved game\n"
     "  resave IN OUT                             load a saved game and save it again\n"
     "  text SCRIPT SECTION KEY [DEFAULT]         look up a text in a language script\n"
-    "  lint ...                                  check language scripts\n";
+    "  lint ...                                  check language scripts\n"
+    "  play --seed N [--in GAME] --out GAME [SCRIPT]  play commands without a window\n";
 
 int Usage(const char* problem = nullptr) {
     if (problem != nullptr)
@@ -192,6 +194,8 @@ int main(int argc, char** argv) {
         return RunText(argc, argv);
     if (command == "lint")
         return RunLint(argc, argv);
+    if (command == "play")
+        return RunPlay(argc, argv);
     if (command == "--help" || command == "-h" || command == "help") {
         std::cout << kUsageText;
         return kOk;

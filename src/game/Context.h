@@ -1,0 +1,54 @@
+#pragma once
+
+// Everything a rule works with, handed in as one bundle: the session, the
+// content tables, the language script, the game's random generator and the
+// ports to the window, the dialogs, the sound and the clock.
+
+#include "core/ContentTables.h"
+#include "core/World.h"
+#include "core/Random.h"
+#include "game/Ports.h"
+#include "game/Session.h"
+#include "lang/TextSource.h"
+
+#include <string>
+#include <utility>
+
+namespace veltrane {
+
+// Sizes of the window that the rules place things by.
+struct TLayout {
+    int PageWidth = 817;     // every page of the main area
+    int PageHeight = 450;
+    int LeftBarHeight = 454; // the storage bar beside the main area
+};
+
+struct TContext {
+    TSession& Session;
+    TContentTables& Tables;
+    const ITextSource& Script;
+    TRandom& Rng;
+    IWindowPort& Window;
+    IMessagePort& Messages;
+    ISoundPort& Sound;
+    ITimePort& Time;
+    const TGameOptions& Options;
+    TLayout Layout{};
+
+    TGameState& World() const { return Session.World; }
+};
+
+// What a player action came to: done, or refused with the text shown for it.
+struct TOutcome {
+    bool Done = true;
+    std::string Text;
+
+    static TOutcome Ok(std::string text = {}) { return {true, std::move(text)}; }
+    static TOutcome Refused(std::string text) { return {false, std::move(text)}; }
+    explicit operator bool() const { return Done; }
+};
+
+// Shows `text` in red (with "bad.wav") and answers the refusal.
+TOutcome Refuse(TContext& ctx, std::string text);
+
+} // namespace veltrane

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QLabel>
+
+namespace veltrane {
+
+// A picture the player can click or double-click (planets, items on a
+// surface, module icons). Clicks nobody listens to pass on to the parent, so
+// a double click on an idle picture still reaches the page beneath it.
+class TClickLabel : public QLabel {
+    Q_OBJECT
+  public:
+    using QLabel::QLabel;
+
+  signals:
+    void clicked();
+    void doubleClicked();
+
+  protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+};
+
+} // namespace veltrane
