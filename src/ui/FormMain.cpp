@@ -525,6 +525,8 @@ void FormMain::LoadPictureLists() {
         imlTunnel_.clear();
         return;
     }
+    for (QImage& planet : imlPlanets_)
+        planet = SystemView::PlanetPicture(planet);
     SetPicture(landscape_->imgPowerPack(), "Pics/powerup.bmp", true);
     for (int n = 1; n <= kModuleCount; ++n)
         SetPicture(status_->imgModule(n), "Pics/Module" + std::to_string(n) + ".bmp", true);

@@ -16,10 +16,20 @@ FormNavigator::FormNavigator(TContext& ctx, TPictures pictures, TTranslate trans
     setObjectName("FormNavigator");
     setWindowTitle("Navigator");
     setFixedSize(397, 504);
+    QFont font("Arial");
+    font.setPixelSize(13);
+    setFont(font);
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(20, 26, 34));
     pal.setColor(QPalette::WindowText, QColor(180, 235, 245));
+    pal.setColor(QPalette::Base, QColor(12, 18, 28));
+    pal.setColor(QPalette::AlternateBase, QColor(18, 26, 38));
+    pal.setColor(QPalette::Text, QColor(200, 235, 245));
+    pal.setColor(QPalette::Highlight, QColor(0, 120, 150));
+    pal.setColor(QPalette::HighlightedText, Qt::white);
+    pal.setColor(QPalette::Button, QColor(40, 52, 64));
+    pal.setColor(QPalette::ButtonText, QColor(210, 240, 250));
     setPalette(pal);
 
     title_ = MakeLabel(this, "lblTitle", "System List of Sector %d", QRect(16, 12, 365, 24));
@@ -41,7 +51,9 @@ FormNavigator::FormNavigator(TContext& ctx, TPictures pictures, TTranslate trans
     list_->setHeaderLabels({"Name", "Coordin.", "Dist.", "Range"});
     list_->setColumnWidth(0, 130);
     list_->setColumnWidth(1, 80);
+    list_->setColumnWidth(2, 60);
     list_->setColumnWidth(3, 70);
+    list_->setAlternatingRowColors(true);
     list_->setRootIsDecorated(false);
     list_->setSelectionBehavior(QAbstractItemView::SelectRows);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);

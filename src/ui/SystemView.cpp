@@ -7,6 +7,8 @@
 #include "game/Views.h"
 
 #include <QLabel>
+
+#include <algorithm>
 #include <QMouseEvent>
 #include <QPushButton>
 
@@ -85,6 +87,21 @@ QLabel* SystemView::imgPlanet(int n) const {
 
 QLabel* SystemView::imgSEROShip() const {
     return seroShip_;
+}
+
+QImage SystemView::PlanetPicture(const QImage& picture) {
+    QImage out = picture.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < out.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < out.width(); ++x) {
+            const QRgb c = line[x];
+            const int bright = std::max({qRed(c), qGreen(c), qBlue(c)});
+            // Near-black backdrop fades out; the planet and its rim light stay opaque.
+            if (bright < 48)
+                line[x] = qRgba(qRed(c), qGreen(c), qBlue(c), std::max(0, (bright - 16) * 8));
+        }
+    }
+    return out;
 }
 
 template <typename Rule> void SystemView::Run(Rule rule) {

@@ -26,6 +26,9 @@ class SystemView : public QFrame {
     explicit SystemView(QWidget* parent = nullptr);
 
     void Attach(TContext& ctx) { ctx_ = &ctx; }
+    // A planet picture with its dark backdrop faded out, so it sits on the
+    // black page without a visible square.
+    static QImage PlanetPicture(const QImage& picture);
     // Places and shows the current system's planets and the SERO ship.
     void Sync(const TSession& session, const std::vector<QImage>& imlPlanets);
 
