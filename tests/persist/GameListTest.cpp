@@ -69,7 +69,9 @@ TEST(GameListRows, MissingKeysAndUnreadableFilesShowUnknown) {
 
 TEST(GameListRows, ASavedGameShowsUpWithItsName) {
     TempFolder user;
-    const std::string file = NewSaveFileName();
+    const auto named = NewSaveFileName(GamesFolder(user.str()));
+    ASSERT_TRUE(named);
+    const std::string file = *named;
     ASSERT_TRUE(SaveGame(MakeScannedWorld(2), "Long voyage", GamesFolder(user.str()) / file));
     const auto rows = GameList(user.str());
     ASSERT_EQ(rows.size(), 1u);
