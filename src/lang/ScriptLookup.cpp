@@ -1,9 +1,6 @@
 #include "ScriptLookup.h"
 
-#include "persist/FileIo.h"
-#include "persist/IniSyntax.h"
 #include "persist/ProfileFile.h"
-#include "persist/TextEncoding.h"
 
 #include <list>
 #include <memory>
@@ -75,13 +72,14 @@ class ScriptCache {
             break;
         }
         const std::int64_t readAt = NowNs();
-        auto bytes = ReadWholeFile(path);
-        if (!bytes)
-            return nullptr; // unreadable counts as missing: every lookup gives its default
+        // Unreadable counts as missing, and so does a script too large for
+        // memory: every lookup gives its default.
+        auto loaded = TProfileFile::Load(path);
+        if (!loaded)
+            return nullptr;
         // Stamp again after reading: a file replaced while we read is parsed anew next time.
         const auto after = StampOf(path);
-        auto profile =
-            std::make_shared<const TProfileFile>(TProfileFile::Parse(DecodeTextFile(std::move(*bytes))));
+        auto profile = std::make_shared<const TProfileFile>(std::move(*loaded));
         const bool quiet = stamp->modifiedNs + kQuietNs < readAt;
         if (after && *after == *stamp && quiet) {
             scripts_.push_front({path, *stamp, profile});

@@ -83,6 +83,10 @@ Result<std::string> ReadWholeFile(const std::filesystem::path& path, std::uintma
     return bytes;
 }
 
+Error OutOfMemoryReading(const std::filesystem::path& path) {
+    return Error{"Cannot read " + Quoted(path) + ": not enough memory for its contents."};
+}
+
 Status WriteFileAtomically(const std::filesystem::path& path, std::string_view data) {
     const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
     std::string hidden = ".";

@@ -20,6 +20,10 @@ inline constexpr std::uintmax_t kMaxTextFileBytes = 64ull * 1024 * 1024;
 Result<std::string> ReadWholeFile(const std::filesystem::path& path,
                                   std::uintmax_t maxBytes = kMaxTextFileBytes);
 
+// What a reader says when a file's contents do not fit into memory: readers
+// catch std::bad_alloc where they start and give this instead of ending the game.
+Error OutOfMemoryReading(const std::filesystem::path& path);
+
 // Writes into a temporary file beside the target, flushes it to the disk and
 // renames it over the target. On any failure the previous file is untouched.
 Status WriteFileAtomically(const std::filesystem::path& path, std::string_view data);

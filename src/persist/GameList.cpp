@@ -1,12 +1,17 @@
 #include "GameList.h"
 
+#include "FileIo.h"
 #include "FolderList.h"
 #include "IniSyntax.h"
 #include "MegaIni.h"
 #include "SavedGame.h"
+#include "TextEncoding.h"
 
 #include <algorithm>
 #include <cstdio>
+#include <new>
+#include <optional>
+#include <utility>
 
 namespace veltrane {
 namespace {
@@ -35,14 +40,52 @@ bool ListOrder(const TGameListRow& a, const TGameListRow& b) {
 } // namespace
 
 Result<TSavedGameHeader> ReadSavedGameHeader(const std::filesystem::path& path) {
-    auto ini = TMegaIni::Load(path);
-    if (!ini)
-        return ini.error();
-    TSavedGameHeader header;
-    header.GameName = ini->ReadString("General", "Game name", kUnknown);
-    header.CaptainName = ini->ReadString("Captain", "Name", kUnknown);
-    header.GameSeconds = ini->ReadInteger("General", "Game seconds", 0);
-    return header;
+    try {
+        auto bytes = ReadWholeFile(path);
+        if (!bytes)
+            return bytes.error();
+        const std::string text = DecodeTextFile(std::move(*bytes));
+
+        // The list shows three keys of every file: read past the galaxy without
+        // keeping it, and stop once the first "General" and "Captain" sections
+        // (the ones that count) are behind us.
+        enum class In { Other, General, Captain };
+        In in = In::Other;
+        bool generalSeen = false;
+        bool captainSeen = false;
+        std::optional<std::string_view> gameName, captainName, seconds;
+        const auto first = [](std::optional<std::string_view>& slot, std::string_view value) {
+            if (!slot)
+                slot = value;
+        };
+        TMegaIni::ScanLines(
+            text,
+            [&](std::string_view name) {
+                in = In::Other;
+                if (SameIniName(name, "General") && !std::exchange(generalSeen, true))
+                    in = In::General;
+                else if (SameIniName(name, "Captain") && !std::exchange(captainSeen, true))
+                    in = In::Captain;
+                return in != In::Other || !generalSeen || !captainSeen;
+            },
+            [&](std::string_view key, std::string_view value) {
+                if (in == In::General && SameIniName(key, "Game name"))
+                    first(gameName, value);
+                else if (in == In::General && SameIniName(key, "Game seconds"))
+                    first(seconds, value);
+                else if (in == In::Captain && SameIniName(key, "Name"))
+                    first(captainName, value);
+                return true;
+            });
+
+        TSavedGameHeader header;
+        header.GameName = std::string(gameName.value_or(kUnknown));
+        header.CaptainName = std::string(captainName.value_or(kUnknown));
+        header.GameSeconds = seconds ? ParseIniInt(*seconds).value_or(0) : 0;
+        return header;
+    } catch (const std::bad_alloc&) {
+        return OutOfMemoryReading(path);
+    }
 }
 
 std::string GameTimeText(std::int32_t seconds) {

@@ -6,23 +6,15 @@
 #include <algorithm>
 #include <charconv>
 #include <cstring>
+#include <new>
 
 namespace veltrane {
 namespace {
 
 constexpr std::size_t kBlockBytes = 64 * 1024;
-
-// Splits text into lines at "\n"; a "\r" before it goes with the trim.
-template <typename Fn> void ForEachLine(std::string_view text, Fn&& fn) {
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string_view::npos)
-            end = text.size();
-        fn(text.substr(start, end - start));
-        start = end + 1;
-    }
-}
+// Sections hold six to eight keys: up to this many a straight search beats any
+// index, beyond it only a damaged or hostile file would go.
+constexpr std::size_t kIndexedEntries = 16;
 
 bool HasLineBreak(std::string_view text) {
     for (char c : text)
@@ -43,43 +35,35 @@ std::string OneLine(std::string_view text) {
 TMegaIni TMegaIni::Parse(std::string text) {
     TMegaIni ini;
     ini.source_ = std::make_unique<const std::string>(std::move(text));
-    Section* current = nullptr;
-    bool skipping = false; // inside a repeated section: the first one counts
-    ForEachLine(*ini.source_, [&](std::string_view raw) {
-        const std::string_view line = TrimIni(raw);
-        if (line.empty() || line.front() == ';')
-            return;
-        if (line.front() == '[' && line.back() == ']') {
-            const std::string_view name = TrimIni(line.substr(1, line.size() - 2));
-            if (ini.index_.find(name) != ini.index_.end()) {
-                skipping = true;
-                current = nullptr;
-                return;
-            }
-            skipping = false;
+    Section* current = nullptr; // none before the first section and inside repeated ones: the first counts
+    ScanLines(
+        *ini.source_,
+        [&](std::string_view name) {
+            current = nullptr;
+            if (ini.index_.find(name) != ini.index_.end())
+                return true;
             ini.index_.emplace(name, ini.sections_.size());
-            ini.sections_.push_back({name, {}});
+            ini.sections_.push_back({name, {}, {}});
             current = &ini.sections_.back();
-            return;
-        }
-        if (skipping || current == nullptr)
-            return;
-        const std::size_t eq = line.find('=');
-        if (eq == std::string_view::npos)
-            return;
-        const std::string_view key = TrimIni(line.substr(0, eq));
-        if (key.empty() || FindEntry(*current, key) != nullptr)
-            return;
-        current->entries.push_back({key, TrimIni(line.substr(eq + 1))});
-    });
+            return true;
+        },
+        [&](std::string_view key, std::string_view value) {
+            if (current != nullptr && FindEntry(*current, key) == nullptr)
+                AppendEntry(*current, key, value);
+            return true;
+        });
     return ini;
 }
 
 Result<TMegaIni> TMegaIni::Load(const std::filesystem::path& path) {
-    auto bytes = ReadWholeFile(path);
-    if (!bytes)
-        return bytes.error();
-    return Parse(DecodeTextFile(std::move(*bytes)));
+    try {
+        auto bytes = ReadWholeFile(path);
+        if (!bytes)
+            return bytes.error();
+        return Parse(DecodeTextFile(std::move(*bytes)));
+    } catch (const std::bad_alloc&) {
+        return OutOfMemoryReading(path);
+    }
 }
 
 std::string_view TMegaIni::Store(std::string_view text) {
@@ -112,17 +96,38 @@ TMegaIni::Section& TMegaIni::SectionFor(std::string_view name) {
     const std::string_view stored = Store(name);
     lastWritten_ = sections_.size();
     index_.emplace(stored, sections_.size());
-    sections_.push_back({stored, {}});
+    sections_.push_back({stored, {}, {}});
     sections_.back().entries.reserve(8); // most sections hold six to eight keys
     return sections_.back();
 }
 
 const TMegaIni::Entry* TMegaIni::FindEntry(const Section& section, std::string_view key) {
-    // Sections hold a handful of keys: a straight search beats any index.
-    for (const Entry& entry : section.entries)
-        if (SameIniName(entry.key, key))
-            return &entry;
-    return nullptr;
+    if (section.entries.size() < kIndexedEntries) {
+        for (const Entry& entry : section.entries)
+            if (SameIniName(entry.key, key))
+                return &entry;
+        return nullptr;
+    }
+    const auto at = section.keys.Find(IniNameHash{}(key), [&](std::uint32_t position) {
+        return SameIniName(section.entries[position].key, key);
+    });
+    return at ? &section.entries[*at] : nullptr;
+}
+
+void TMegaIni::AppendEntry(Section& section, std::string_view key, std::string_view value) {
+    section.entries.push_back({key, value});
+    const std::size_t count = section.entries.size();
+    if (count < kIndexedEntries)
+        return;
+    // The callers have made sure the key is new: every entry is filed.
+    auto file = [&](std::size_t position) {
+        section.keys.Insert(IniNameHash{}(section.entries[position].key),
+                            static_cast<std::uint32_t>(position), [](std::uint32_t) { return false; });
+    };
+    if (count == kIndexedEntries)
+        for (std::size_t position = 0; position + 1 < count; ++position)
+            file(position);
+    file(count - 1);
 }
 
 std::optional<std::string_view> TMegaIni::ValueIn(const Section* section, std::string_view key) {
@@ -164,15 +169,14 @@ void TMegaIni::WriteString(std::string_view section, std::string_view key, std::
         return;
     }
     Section& s = SectionFor(TrimIni(section));
-    for (Entry& entry : s.entries) {
-        if (SameIniName(entry.key, key)) {
-            if (entry.value != value)
-                entry.value = Store(value);
-            return;
-        }
+    if (const Entry* found = FindEntry(s, key)) {
+        Entry& entry = s.entries[static_cast<std::size_t>(found - s.entries.data())];
+        if (entry.value != value)
+            entry.value = Store(value);
+        return;
     }
     const std::string_view storedKey = Store(key);
-    s.entries.push_back({storedKey, Store(value)});
+    AppendEntry(s, storedKey, Store(value));
 }
 
 void TMegaIni::WriteInteger(std::string_view section, std::string_view key, std::int64_t value) {

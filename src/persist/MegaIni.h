@@ -20,6 +20,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "IniNameIndex.h"
 #include "IniSyntax.h"
 
 namespace veltrane {
@@ -59,6 +60,9 @@ class TMegaIni {
     struct Section {
         std::string_view name;
         std::vector<Entry> entries;
+        // Positions in `entries` by key, kept only once a section has grown
+        // past the handful of keys the game writes into one.
+        TIniNameIndex keys;
     };
 
     // For readers that take many keys from one section: find it once.
@@ -68,9 +72,39 @@ class TMegaIni {
     std::string Serialize() const;
     Status Save(const std::filesystem::path& path) const;
 
+    // The line rules of Parse for readers that keep only what they need:
+    // onSection(name) for every section line and onEntry(key, value) for every
+    // entry line, repeats included, in the order of the file. Either returns
+    // false to stop.
+    template <typename OnSection, typename OnEntry>
+    static void ScanLines(std::string_view text, OnSection&& onSection, OnEntry&& onEntry) {
+        std::size_t start = 0;
+        while (start < text.size()) {
+            std::size_t end = text.find('\n', start);
+            if (end == std::string_view::npos)
+                end = text.size();
+            const std::string_view line = TrimIni(text.substr(start, end - start));
+            start = end + 1;
+            if (line.empty() || line.front() == ';')
+                continue;
+            if (line.front() == '[' && line.back() == ']') {
+                if (!onSection(TrimIni(line.substr(1, line.size() - 2))))
+                    return;
+                continue;
+            }
+            const std::size_t eq = line.find('=');
+            if (eq == std::string_view::npos)
+                continue;
+            const std::string_view key = TrimIni(line.substr(0, eq));
+            if (!key.empty() && !onEntry(key, TrimIni(line.substr(eq + 1))))
+                return;
+        }
+    }
+
   private:
     Section& SectionFor(std::string_view name);
     static const Entry* FindEntry(const Section& section, std::string_view key);
+    static void AppendEntry(Section& section, std::string_view key, std::string_view value);
     // Copies text into storage that never moves for the object's lifetime.
     std::string_view Store(std::string_view text);
 

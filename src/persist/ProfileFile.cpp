@@ -4,14 +4,58 @@
 #include "IniSyntax.h"
 #include "TextEncoding.h"
 
+#include <new>
+#include <stdexcept>
+
 namespace veltrane {
 namespace {
 
-std::string EntryKey(std::string_view section, std::string_view key) {
-    std::string folded = FoldIniName(section);
-    folded += '\n';
-    folded += FoldIniName(key);
-    return folded;
+enum class LineKind { Other, Section, Entry };
+
+struct LineShape {
+    LineKind kind = LineKind::Other;
+    std::string_view name; // the section name or the key, within the line
+};
+
+LineShape ShapeOf(std::string_view line) {
+    const std::string_view trimmed = TrimIni(line);
+    if (trimmed.empty() || trimmed.front() == ';')
+        return {};
+    if (trimmed.front() == '[') {
+        const std::size_t close = trimmed.find(']');
+        if (close == std::string_view::npos)
+            return {};
+        return {LineKind::Section, TrimIni(trimmed.substr(1, close - 1))};
+    }
+    const std::size_t eq = trimmed.find('=');
+    if (eq == std::string_view::npos)
+        return {};
+    const std::string_view key = TrimIni(trimmed.substr(0, eq));
+    if (key.empty())
+        return {};
+    return {LineKind::Entry, key};
+}
+
+// Keys are filed by section and name together.
+std::size_t EntryHash(std::uint32_t section, std::string_view key) {
+    return IniNameHash{}(key) ^ (static_cast<std::size_t>(section) * 0x9E3779B97F4A7C15ull);
+}
+
+// Calls fn(line, start, end, next) for every line: the line without its line
+// break and one carriage return, its start and end, and where the next line
+// starts. A last line without a line break counts; nothing after a last line
+// break does.
+template <typename Fn> void ForEachLine(std::string_view text, Fn&& fn) {
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        const std::size_t next = end == std::string_view::npos ? text.size() : end + 1;
+        if (end == std::string_view::npos)
+            end = text.size();
+        const bool cr = end > start && text[end - 1] == '\r';
+        fn(text.substr(start, end - start - (cr ? 1 : 0)), start, end - (cr ? 1 : 0), next, cr);
+        start = next;
+    }
 }
 
 std::string OneLine(std::string_view text) {
@@ -30,46 +74,11 @@ std::string_view Unquoted(std::string_view value) {
 
 } // namespace
 
-TProfileFile::Line TProfileFile::Classify(std::string text) {
-    Line line;
-    line.text = std::move(text);
-    const std::string_view trimmed = TrimIni(line.text);
-    if (trimmed.empty() || trimmed.front() == ';')
-        return line;
-    if (trimmed.front() == '[') {
-        const std::size_t close = trimmed.find(']');
-        if (close != std::string_view::npos) {
-            line.opensSection = true;
-            line.section = std::string(TrimIni(trimmed.substr(1, close - 1)));
-        }
-        return line;
-    }
-    const std::size_t eq = trimmed.find('=');
-    if (eq == std::string_view::npos)
-        return line;
-    const std::string_view key = TrimIni(trimmed.substr(0, eq));
-    if (key.empty())
-        return line;
-    line.isEntry = true;
-    line.key = std::string(key);
-    return line;
-}
-
-TProfileFile TProfileFile::Parse(std::string_view text) {
+TProfileFile TProfileFile::Parse(std::string text) {
+    if (text.size() >= UINT32_MAX)
+        throw std::length_error("profile text beyond 32-bit offsets");
     TProfileFile file;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string_view::npos)
-            end = text.size();
-        std::string_view raw = text.substr(start, end - start);
-        if (!raw.empty() && raw.back() == '\r') {
-            raw.remove_suffix(1);
-            file.crlf_ = true;
-        }
-        file.lines_.push_back(Classify(std::string(raw)));
-        start = end + 1;
-    }
+    file.text_ = std::move(text);
     file.Reindex();
     return file;
 }
@@ -78,34 +87,92 @@ Result<TProfileFile> TProfileFile::Open(const std::filesystem::path& path) {
     std::error_code ec;
     if (!std::filesystem::exists(path, ec))
         return TProfileFile{};
-    auto bytes = ReadWholeFile(path);
-    if (!bytes)
-        return bytes.error();
-    return Parse(DecodeTextFile(std::move(*bytes)));
+    return Load(path);
 }
 
-void TProfileFile::Reindex() {
-    entries_.clear();
-    sections_.clear();
-    std::string current;
-    bool counting = false; // false before the first section and inside repeated ones
-    for (std::size_t i = 0; i < lines_.size(); ++i) {
-        const Line& line = lines_[i];
-        if (line.opensSection) {
-            current = FoldIniName(line.section);
-            counting = sections_.emplace(current, i).second;
-        } else if (line.isEntry && counting) {
-            entries_.emplace(EntryKey(current, line.key), i);
-        }
+Result<TProfileFile> TProfileFile::Load(const std::filesystem::path& path) {
+    try {
+        auto bytes = ReadWholeFile(path);
+        if (!bytes)
+            return bytes.error();
+        return Parse(DecodeTextFile(std::move(*bytes)));
+    } catch (const std::bad_alloc&) {
+        return OutOfMemoryReading(path);
+    } catch (const std::length_error&) {
+        return OutOfMemoryReading(path);
     }
 }
 
+std::string_view TProfileFile::At(std::uint32_t start, std::uint32_t length) const {
+    return std::string_view(text_).substr(start, length);
+}
+
+void TProfileFile::Reindex() {
+    sections_.clear();
+    entries_.clear();
+    sectionIndex_.Clear();
+    entryIndex_.Clear();
+    crlf_ = false;
+    const auto offset = [&](std::string_view part) {
+        return static_cast<std::uint32_t>(part.data() - text_.data());
+    };
+    std::optional<std::uint32_t> current; // empty before the first section and inside repeated ones
+    ForEachLine(
+        text_, [&](std::string_view line, std::size_t start, std::size_t end, std::size_t next, bool cr) {
+            crlf_ = crlf_ || cr;
+            const LineShape shape = ShapeOf(line);
+            if (shape.kind == LineKind::Section) {
+                const auto candidate = static_cast<std::uint32_t>(sections_.size());
+                const std::uint32_t filed =
+                    sectionIndex_.Insert(IniNameHash{}(shape.name), candidate, [&](std::uint32_t s) {
+                        return SameIniName(At(sections_[s].nameStart, sections_[s].nameLength), shape.name);
+                    });
+                current.reset();
+                if (filed == candidate) {
+                    sections_.push_back({offset(shape.name), static_cast<std::uint32_t>(shape.name.size()),
+                                         static_cast<std::uint32_t>(next)});
+                    current = candidate;
+                }
+            } else if (shape.kind == LineKind::Entry && current) {
+                // Every entry line of the section's first occurrence moves the
+                // place where a new key goes, repeated keys too.
+                sections_[*current].insertAt = static_cast<std::uint32_t>(next);
+                const auto candidate = static_cast<std::uint32_t>(entries_.size());
+                const std::uint32_t filed =
+                    entryIndex_.Insert(EntryHash(*current, shape.name), candidate, [&](std::uint32_t e) {
+                        return entries_[e].section == *current &&
+                               SameIniName(At(entries_[e].keyStart, entries_[e].keyLength), shape.name);
+                    });
+                if (filed == candidate)
+                    entries_.push_back({*current, offset(shape.name),
+                                        static_cast<std::uint32_t>(shape.name.size()),
+                                        static_cast<std::uint32_t>(start), static_cast<std::uint32_t>(end)});
+            }
+        });
+}
+
+std::optional<std::uint32_t> TProfileFile::FindSection(std::string_view name) const {
+    return sectionIndex_.Find(IniNameHash{}(name), [&](std::uint32_t s) {
+        return SameIniName(At(sections_[s].nameStart, sections_[s].nameLength), name);
+    });
+}
+
+const TProfileFile::EntrySpot* TProfileFile::FindEntry(std::string_view section, std::string_view key) const {
+    const auto s = FindSection(section);
+    if (!s)
+        return nullptr;
+    const auto e = entryIndex_.Find(EntryHash(*s, key), [&](std::uint32_t e) {
+        return entries_[e].section == *s && SameIniName(At(entries_[e].keyStart, entries_[e].keyLength), key);
+    });
+    return e ? &entries_[*e] : nullptr;
+}
+
 std::optional<std::string> TProfileFile::Read(std::string_view section, std::string_view key) const {
-    const auto it = entries_.find(EntryKey(section, key));
-    if (it == entries_.end())
+    const EntrySpot* entry = FindEntry(section, key);
+    if (entry == nullptr)
         return std::nullopt;
-    const std::string_view text = lines_[it->second].text;
-    const std::string_view value = Unquoted(TrimIni(text.substr(text.find('=') + 1)));
+    const std::string_view line = At(entry->lineStart, entry->lineEnd - entry->lineStart);
+    const std::string_view value = Unquoted(TrimIni(line.substr(line.find('=') + 1)));
     return std::string(Utf8Prefix(value, kProfileValueLimit));
 }
 
@@ -115,29 +182,35 @@ std::string TProfileFile::ReadDef(std::string_view section, std::string_view key
     return v ? std::move(*v) : std::string(def);
 }
 
+void TProfileFile::InsertLine(std::size_t at, std::string_view line) {
+    std::string inserted;
+    if (at == text_.size() && !text_.empty() && text_.back() != '\n')
+        inserted += '\n'; // the last line had no line break of its own
+    inserted += line;
+    inserted += '\n';
+    text_.insert(at, inserted);
+}
+
 void TProfileFile::Write(std::string_view section, std::string_view key, std::string_view value) {
     const std::string name = std::string(TrimIni(OneLine(section)));
     const std::string k = std::string(TrimIni(OneLine(key)));
-    const std::string text = k + "=" + OneLine(value);
+    const std::string line = k + "=" + OneLine(value);
 
-    if (const auto entry = entries_.find(EntryKey(name, k)); entry != entries_.end()) {
-        lines_[entry->second] = Classify(text);
-        return;
-    }
-    const auto opening = sections_.find(FoldIniName(name));
-    if (opening == sections_.end()) {
-        if (!lines_.empty() && !TrimIni(lines_.back().text).empty())
-            lines_.push_back(Classify(""));
-        lines_.push_back(Classify("[" + name + "]"));
-        lines_.push_back(Classify(text));
-    } else {
+    if (const EntrySpot* entry = FindEntry(name, k)) {
+        text_.replace(entry->lineStart, entry->lineEnd - entry->lineStart, line);
+    } else if (const auto s = FindSection(name)) {
         // After the section's last entry, so blank lines and comments between
         // sections stay where they are.
-        std::size_t after = opening->second;
-        for (std::size_t i = opening->second + 1; i < lines_.size() && !lines_[i].opensSection; ++i)
-            if (lines_[i].isEntry)
-                after = i;
-        lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(after + 1), Classify(text));
+        InsertLine(sections_[*s].insertAt, line);
+    } else {
+        std::string_view rest = text_;
+        if (!rest.empty() && rest.back() == '\n')
+            rest.remove_suffix(1);
+        const std::string_view lastLine = rest.substr(rest.rfind('\n') + 1);
+        if (!text_.empty() && !TrimIni(lastLine).empty())
+            InsertLine(text_.size(), "");
+        InsertLine(text_.size(), "[" + name + "]");
+        InsertLine(text_.size(), line);
     }
     Reindex();
 }
@@ -145,10 +218,11 @@ void TProfileFile::Write(std::string_view section, std::string_view key, std::st
 std::string TProfileFile::Serialize() const {
     const std::string_view eol = crlf_ ? "\r\n" : "\n";
     std::string out;
-    for (const Line& line : lines_) {
-        out += line.text;
+    out.reserve(text_.size() + 2);
+    ForEachLine(text_, [&](std::string_view line, std::size_t, std::size_t, std::size_t, bool) {
+        out += line;
         out += eol;
-    }
+    });
     return out;
 }
 

@@ -11,11 +11,13 @@
 
 #include "core/Result.h"
 
+#include "IniNameIndex.h"
+
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace veltrane {
@@ -25,9 +27,11 @@ inline constexpr std::size_t kProfileValueLimit = 2047;
 class TProfileFile {
   public:
     // Text already decoded to UTF-8.
-    static TProfileFile Parse(std::string_view text);
+    static TProfileFile Parse(std::string text);
     // A missing file is an empty profile; an unreadable or oversized one is an error.
     static Result<TProfileFile> Open(const std::filesystem::path& path);
+    // The same, but a missing file is an error too.
+    static Result<TProfileFile> Load(const std::filesystem::path& path);
 
     std::optional<std::string> Read(std::string_view section, std::string_view key) const;
     std::string ReadDef(std::string_view section, std::string_view key, std::string_view def) const;
@@ -40,23 +44,35 @@ class TProfileFile {
     Status Save(const std::filesystem::path& path) const;
 
   private:
-    struct Line {
-        std::string text;
-        std::string section; // the name when the line opens a section
-        std::string key;     // the key when the line is an entry
-        bool opensSection = false;
-        bool isEntry = false;
+    // The file is kept as its text; only the first occurrences of sections and
+    // keys are noted, by offset. A script of millions of empty lines or
+    // comments costs no more than its text. Offsets fit 32 bits: the files
+    // read are far smaller.
+    struct SectionSpot {
+        std::uint32_t nameStart = 0;
+        std::uint32_t nameLength = 0;
+        std::uint32_t insertAt = 0; // after the last entry line of its first occurrence
+    };
+    struct EntrySpot {
+        std::uint32_t section = 0;
+        std::uint32_t keyStart = 0;
+        std::uint32_t keyLength = 0;
+        std::uint32_t lineStart = 0;
+        std::uint32_t lineEnd = 0; // before the line break and a carriage return
     };
 
-    static Line Classify(std::string text);
     void Reindex();
+    std::string_view At(std::uint32_t start, std::uint32_t length) const;
+    std::optional<std::uint32_t> FindSection(std::string_view name) const;
+    const EntrySpot* FindEntry(std::string_view section, std::string_view key) const;
+    void InsertLine(std::size_t at, std::string_view line);
 
-    std::vector<Line> lines_;
+    std::string text_;
     bool crlf_ = false;
-    // "section\nkey", folded to lower case, to the line of its first occurrence.
-    std::unordered_map<std::string, std::size_t> entries_;
-    // folded section name to the line that opens its first occurrence.
-    std::unordered_map<std::string, std::size_t> sections_;
+    std::vector<SectionSpot> sections_;
+    std::vector<EntrySpot> entries_;
+    TIniNameIndex sectionIndex_;
+    TIniNameIndex entryIndex_;
 };
 
 } // namespace veltrane

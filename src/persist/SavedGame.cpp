@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <new>
 
 namespace veltrane {
 namespace {
@@ -81,11 +82,32 @@ std::string SaveFileName(const std::tm& t) {
     return name;
 }
 
-std::string NewSaveFileName() {
+Result<std::string> NewSaveFileName(const std::filesystem::path& folder, const std::tm& localTime) {
+    const std::string first = SaveFileName(localTime);
+    const std::string stem = first.substr(0, first.size() - 4);
+    constexpr int kLastSuffix = 99;
+    for (int n = 1; n <= kLastSuffix; ++n) {
+        char suffix[8] = "";
+        if (n > 1)
+            std::snprintf(suffix, sizeof suffix, "_%02d", n);
+        const std::string name = stem + suffix + ".sav";
+        std::error_code ec;
+        // Anything of that name counts as taken: a file, a folder, a dangling link.
+        const auto status = std::filesystem::symlink_status(folder / name, ec);
+        if (status.type() == std::filesystem::file_type::not_found)
+            return name;
+        if (ec)
+            return Error{"Cannot look into the folder \"" + folder.string() + "\": " + ec.message() + "."};
+    }
+    return Error{"Cannot name the saved game: \"" + folder.string() + "\" already holds " +
+                 std::to_string(kLastSuffix) + " games saved at " + stem + "."};
+}
+
+Result<std::string> NewSaveFileName(const std::filesystem::path& folder) {
     const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
     std::tm local{};
     localtime_r(&now, &local);
-    return SaveFileName(local);
+    return NewSaveFileName(folder, local);
 }
 
 TMegaIni WriteGameIni(const TGameState& world, std::string_view gameName) {
@@ -169,15 +191,24 @@ Result<TGameState> ReadGameText(std::string bytes, const std::string& fileLabel,
                                 const CityProfiler& profiler, TRandom& rng) {
     if (bytes.find('\0') != std::string::npos)
         return Error{"Cannot load \"" + fileLabel + "\": it holds binary data, not a saved game."};
-    return ReadGameIni(TMegaIni::Parse(DecodeTextFile(std::move(bytes))), fileLabel, current, profiler, rng);
+    try {
+        return ReadGameIni(TMegaIni::Parse(DecodeTextFile(std::move(bytes))), fileLabel, current, profiler,
+                           rng);
+    } catch (const std::bad_alloc&) {
+        return OutOfMemoryReading(fileLabel);
+    }
 }
 
 Result<TGameState> LoadGame(const std::filesystem::path& path, const TGameState& current,
                             const CityProfiler& profiler, TRandom& rng) {
-    auto bytes = ReadWholeFile(path);
-    if (!bytes)
-        return bytes.error();
-    return ReadGameText(std::move(*bytes), path.string(), current, profiler, rng);
+    try {
+        auto bytes = ReadWholeFile(path);
+        if (!bytes)
+            return bytes.error();
+        return ReadGameText(std::move(*bytes), path.string(), current, profiler, rng);
+    } catch (const std::bad_alloc&) {
+        return OutOfMemoryReading(path);
+    }
 }
 
 } // namespace veltrane

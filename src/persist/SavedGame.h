@@ -27,8 +27,14 @@ std::filesystem::path GamesFolder(const std::string& userFolder);
 
 // "yyyymmddhhnnss.sav" for the given local time.
 std::string SaveFileName(const std::tm& localTime);
+// A name no file in `folder` has yet for a game saved at `localTime`:
+// SaveFileName, or when a game of that second is there already the same with
+// "_02", "_03" … "_99" before ".sav" (two digits, so the names of one second
+// sort in the order they were saved, after the first). Saving right after
+// asking keeps a second save of the same second from replacing the first.
+Result<std::string> NewSaveFileName(const std::filesystem::path& folder, const std::tm& localTime);
 // The same for the present moment.
-std::string NewSaveFileName();
+Result<std::string> NewSaveFileName(const std::filesystem::path& folder);
 
 // The game as sections and keys, in the order the file holds them.
 TMegaIni WriteGameIni(const TGameState& world, std::string_view gameName);

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <ctime>
 #include <filesystem>
 
 namespace veltrane {
@@ -69,7 +71,9 @@ TEST(GameListRows, MissingKeysAndUnreadableFilesShowUnknown) {
 
 TEST(GameListRows, ASavedGameShowsUpWithItsName) {
     TempFolder user;
-    const std::string file = NewSaveFileName();
+    const auto named = NewSaveFileName(GamesFolder(user.str()));
+    ASSERT_TRUE(named);
+    const std::string file = *named;
     ASSERT_TRUE(SaveGame(MakeScannedWorld(2), "Long voyage", GamesFolder(user.str()) / file));
     const auto rows = GameList(user.str());
     ASSERT_EQ(rows.size(), 1u);
@@ -77,6 +81,30 @@ TEST(GameListRows, ASavedGameShowsUpWithItsName) {
     EXPECT_EQ(rows[0].CaptainName, "Zoë Ærenfeld");
     EXPECT_EQ(rows[0].Time, "25:01:01");
     EXPECT_EQ(rows[0].FileName, file);
+}
+
+TEST(GameListRows, SavesOfOneSecondKeepDistinctFilesInSavingOrder) {
+    TempFolder user;
+    std::tm t{};
+    t.tm_year = 2024 - 1900;
+    t.tm_mday = 1;
+    std::vector<std::string> files;
+    for (const char* game : {"First", "Second", "Third"}) {
+        const auto name = NewSaveFileName(GamesFolder(user.str()), t);
+        ASSERT_TRUE(name) << name.error().message;
+        ASSERT_TRUE(SaveGame(MakeNewWorld(1), game, GamesFolder(user.str()) / *name));
+        files.push_back(*name);
+    }
+    EXPECT_EQ(files.front(), "20240101000000.sav");
+    EXPECT_TRUE(std::is_sorted(files.begin(), files.end()));
+    const auto rows = GameList(user.str());
+    ASSERT_EQ(rows.size(), 3u);
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        EXPECT_EQ(rows[i].FileName, files[i]) << rows[i].GameName;
+    ASSERT_TRUE(DeleteGame(user.str(), files[1]));
+    EXPECT_EQ(GameList(user.str()).size(), 2u);
+    // The freed name is the first free one again.
+    EXPECT_EQ(NewSaveFileName(GamesFolder(user.str()), t).value(), files[1]);
 }
 
 TEST(DeleteGame, RemovesTheFileFromTheList) {

@@ -204,7 +204,10 @@ TEST(SaveFileNames, AreTheLocalTimeStamp) {
     t.tm_min = 8;
     t.tm_sec = 9;
     EXPECT_EQ(SaveFileName(t), "20240305170809.sav");
-    EXPECT_TRUE(std::regex_match(NewSaveFileName(), std::regex("^[0-9]{14}\\.sav$")));
+    const TempFolder empty;
+    const auto now = NewSaveFileName(empty.path());
+    ASSERT_TRUE(now);
+    EXPECT_TRUE(std::regex_match(*now, std::regex("^[0-9]{14}\\.sav$")));
 }
 
 TEST(LoadGame, MissingKeysTakeTheirDefaults) {
