@@ -491,7 +491,8 @@ void FormMain::btnOptionsClick() {
     else if (result == 2)
         NewGame();
     if (world_.AlienModules[1].Sector < 0)
-        PlaceAlienModules(world_, rng_);
+        if (const Status placed = PlaceAlienModules(world_, rng_); !placed && services_.ReportProblem)
+            services_.ReportProblem(placed.error().message);
     ApplyWindowType();
     sound_.UpdateBackgroundMusic();
     ShowCaptain();
