@@ -18,7 +18,27 @@ int DrawPlanet(TRandom& rng, const TSystem& system) {
 }
 
 // Systems 1 to 149: the last system of a sector never receives anything.
-int DrawSystem(TRandom& rng) { return rng.Random(kSystemsPerSector - 1) + 1; }
+int DrawSystem(TRandom& rng) {
+    return rng.Random(kSystemsPerSector - 1) + 1;
+}
+
+// Free planets a placement can draw in a sector: systems 1 to 149, and in each
+// the planets DrawPlanet can reach. A system without planets offers none.
+int CountFreePlanets(const TGameState& world, int sector) {
+    int freePlanets = 0;
+    for (int k = 1; k < kSystemsPerSector; ++k) {
+        const int reachable = std::max(static_cast<int>(world.System(sector, k).Planets.size()) - 1, 1);
+        for (int p = 0; p < reachable; ++p)
+            freePlanets += IsFreePlanet(world, sector, k, p) ? 1 : 0;
+    }
+    return freePlanets;
+}
+
+// Placements draw and redraw; a sector with free planets ends the loop within
+// a few draws, so counting is left until the draws keep failing. The count is
+// exact, and it draws nothing, so the random sequence stays as it was.
+constexpr int kDrawsBeforeCounting = 64;
+constexpr int kPowerPackCount = 50;
 
 TPlanet MakePlanet(TRandom& rng, int i, int count) {
     TPlanet planet;
@@ -127,7 +147,8 @@ Status GenerateGalaxy(TGameState& world, TRandom& rng, const TMapGeometry& map) 
     const int rows = (map.Height - kGridStep) / kGridStep;
     if (cols <= 0 || rows <= 0 || cols * rows < kSystemsPerSector)
         return Error{"The sector map of " + std::to_string(map.Width) + " x " + std::to_string(map.Height) +
-                     " pixels has room for fewer than " + std::to_string(kSystemsPerSector) + " star systems."};
+                     " pixels has room for fewer than " + std::to_string(kSystemsPerSector) +
+                     " star systems."};
 
     rng.Reseed();
     world.CurrentSystem = 0;
@@ -136,7 +157,8 @@ Status GenerateGalaxy(TGameState& world, TRandom& rng, const TMapGeometry& map) 
 
     for (int n = 1; n <= kArtefactCount; ++n) {
         const int drawn = rng.Random(kSectorCount) + 1;
-        PlaceArtefact(world, rng, n, drawn, n == 50);
+        if (Status placed = PlaceArtefact(world, rng, n, drawn, n == 50); !placed)
+            return placed;
         // The order: one artefact per sector, later ones taking over now and then.
         // The start artefact lies in the start sector whatever sector was drawn for
         // it, so it is ordered for the sector it really lies in.
@@ -147,10 +169,12 @@ Status GenerateGalaxy(TGameState& world, TRandom& rng, const TMapGeometry& map) 
             world.FindIdx[s] = n;
     }
 
-    PlacePowerPacks(world, rng);
+    if (Status placed = PlacePowerPacks(world, rng); !placed)
+        return placed;
     for (auto& module : world.AlienModules)
         module = TModulePlacement{};
-    PlaceAlienModules(world, rng);
+    if (Status placed = PlaceAlienModules(world, rng); !placed)
+        return placed;
     world.GameSeconds = 0;
     world.QSupport = 0;
 
@@ -167,7 +191,11 @@ Status NewGameWorld(TGameState& world, TRandom& rng, const TMapGeometry& map) {
 }
 
 bool IsFreePlanet(const TGameState& world, int sector, int system, int planet) {
-    const TPlanet& p = world.System(sector, system).Planets.at(static_cast<std::size_t>(planet));
+    // A saved game may hold systems without planets; a planet that is not there is not free.
+    const std::vector<TPlanet>& planets = world.System(sector, system).Planets;
+    if (planet < 0 || planet >= static_cast<int>(planets.size()))
+        return false;
+    const TPlanet& p = planets[static_cast<std::size_t>(planet)];
     if (p.Surface == kGasSurface || p.Artefact != 0 || p.PowerUp != 0)
         return false;
     return std::none_of(world.AlienModules.begin(), world.AlienModules.end(), [&](const TModulePlacement& m) {
@@ -175,15 +203,21 @@ bool IsFreePlanet(const TGameState& world, int sector, int system, int planet) {
     });
 }
 
-void PlaceArtefact(TGameState& world, TRandom& rng, int artefact, int sector, bool isStart) {
+Status PlaceArtefact(TGameState& world, TRandom& rng, int artefact, int sector, bool isStart) {
+    const int startSystem = world.CurrentSystem;
+    if (isStart)
+        sector = world.CurrentSector;
     int k = 0;
     int p = 0;
-    for (;;) {
-        k = DrawSystem(rng);
-        if (isStart) {
-            world.CurrentSystem = k;
-            sector = world.CurrentSector;
+    for (int failed = 0;; ++failed) {
+        if (failed == kDrawsBeforeCounting && CountFreePlanets(world, sector) == 0) {
+            world.CurrentSystem = startSystem;
+            return Error{"Sector " + std::to_string(sector) + " has no free planet for artefact " +
+                         std::to_string(artefact) + "."};
         }
+        k = DrawSystem(rng);
+        if (isStart)
+            world.CurrentSystem = k;
         p = DrawPlanet(rng, world.System(sector, k));
         if (IsFreePlanet(world, sector, k, p)) {
             world.System(sector, k).Planets[static_cast<std::size_t>(p)].Artefact =
@@ -195,11 +229,21 @@ void PlaceArtefact(TGameState& world, TRandom& rng, int artefact, int sector, bo
     entry.Sector = static_cast<std::uint8_t>(sector);
     entry.System = k;
     entry.Planet = p;
+    return {};
 }
 
-void PlacePowerPacks(TGameState& world, TRandom& rng) {
+Status PlacePowerPacks(TGameState& world, TRandom& rng) {
+    // Every pack takes exactly one free planet, so one count up front tells
+    // whether all of them fit, and a refusal leaves the galaxy untouched.
+    int freePlanets = 0;
+    for (int s = 1; s <= kSectorCount; ++s)
+        freePlanets += CountFreePlanets(world, s);
+    if (freePlanets < kPowerPackCount)
+        return Error{"The galaxy has only " + std::to_string(freePlanets) + " free planets for " +
+                     std::to_string(kPowerPackCount) + " power packs."};
+
     int placed = 0;
-    while (placed < 50) {
+    while (placed < kPowerPackCount) {
         // Sector 4 twice as likely as each of the others.
         const int s = std::min(rng.Random(5) + 1, kSectorCount);
         const int k = DrawSystem(rng);
@@ -209,26 +253,35 @@ void PlacePowerPacks(TGameState& world, TRandom& rng) {
             ++placed;
         }
     }
+    return {};
 }
 
-void PlaceAlienModules(TGameState& world, TRandom& rng) {
+Status PlaceAlienModules(TGameState& world, TRandom& rng) {
     int perm[kModuleCount + 1] = {0, 1, 2, 3, 4};
     for (int j = 1; j <= kModuleCount; ++j) {
         const int r = std::min(rng.Random(5) + 1, kModuleCount);
         std::swap(perm[j], perm[r]);
     }
+    // A refusal puts back the placements as they were, so a game is never left
+    // with some modules moved and others not.
+    const auto before = world.AlienModules;
     for (int s = 1; s <= kSectorCount; ++s) {
-        for (;;) {
+        for (int failed = 0;; ++failed) {
+            if (failed == kDrawsBeforeCounting && CountFreePlanets(world, s) == 0) {
+                world.AlienModules = before;
+                return Error{"Sector " + std::to_string(s) + " has no free planet for alien module " +
+                             std::to_string(perm[s]) + "."};
+            }
             const int k = DrawSystem(rng);
             const int p = DrawPlanet(rng, world.System(s, k));
             if (IsFreePlanet(world, s, k, p)) {
-                world.AlienModules[perm[s]] = TModulePlacement{static_cast<std::int8_t>(s),
-                                                               static_cast<std::uint8_t>(k),
-                                                               static_cast<std::uint8_t>(p)};
+                world.AlienModules[perm[s]] = TModulePlacement{
+                    static_cast<std::int8_t>(s), static_cast<std::uint8_t>(k), static_cast<std::uint8_t>(p)};
                 break;
             }
         }
     }
+    return {};
 }
 
 } // namespace veltrane

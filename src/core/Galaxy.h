@@ -31,9 +31,14 @@ Status GenerateGalaxy(TGameState& world, TRandom& rng, const TMapGeometry& map =
 // A new game as the game makes it: re-seed, new-game values, galaxy.
 Status NewGameWorld(TGameState& world, TRandom& rng, const TMapGeometry& map = {});
 
+// Whether a planet may receive an artefact, a power pack or a module; false for
+// a planet the system does not have.
 bool IsFreePlanet(const TGameState& world, int sector, int system, int planet);
-void PlaceArtefact(TGameState& world, TRandom& rng, int artefact, int sector, bool isStart);
-void PlacePowerPacks(TGameState& world, TRandom& rng);
-void PlaceAlienModules(TGameState& world, TRandom& rng);
+
+// The placements draw a random system and planet until the planet is free.
+// They refuse, saying which sector, when no planet is left for the item.
+Status PlaceArtefact(TGameState& world, TRandom& rng, int artefact, int sector, bool isStart);
+Status PlacePowerPacks(TGameState& world, TRandom& rng);
+Status PlaceAlienModules(TGameState& world, TRandom& rng);
 
 } // namespace veltrane

@@ -629,7 +629,8 @@ void FormMain::btnOptionsClick() {
     else if (result == 2)
         NewGame();
     if (session_.World.AlienModules[1].Sector < 0)
-        PlaceAlienModules(session_.World, rng_);
+        if (const Status placed = PlaceAlienModules(session_.World, rng_); !placed && services_.ReportProblem)
+            services_.ReportProblem(placed.error().message);
     if (session_.World.Headquarter.Sector == 0)
         RelocateHeadquarter(session_.World, rng_);
     ApplyWindowType();

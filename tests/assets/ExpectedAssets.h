@@ -55,6 +55,8 @@ inline std::vector<ExpectedPicture> expectedPictures() {
     list.push_back({"Pics/About.jpg", 495, 340});
     numbered("Pics/equip%1.bmp", 1, 15, 25, 25);
     numbered("Pics/status%1.bmp", 0, 2, 32, 32);
+    numbered("Pics/NavPic%1.bmp", 1, 3, 96, 64);
+    numbered("Pics/NavIcon%1.bmp", 0, 1, 16, 16);
     for (const char* name : {"Map", "System", "Order", "Navigator"}) {
         list.push_back({QString("Pics/btn%1.bmp").arg(name), 32, 28});
     }
@@ -79,5 +81,5 @@ inline std::vector<ExpectedSound> expectedSounds() {
 inline bool isKeyedSprite(const QString& path) {
     return path.startsWith("Artefacts/") || path.startsWith("Pics/city") || path.startsWith("Pics/ship") ||
            path.startsWith("Pics/module") || path == "Pics/powerup.bmp" || path == "Pics/Seroship.bmp" ||
-           path == "Pics/Logo.bmp" || path.startsWith("Pics/btn");
+           path == "Pics/Logo.bmp" || path.startsWith("Pics/btn") || path.startsWith("Pics/NavIcon");
 }

@@ -295,3 +295,24 @@ TEST(Window, MessageTextPanelIsLightEnoughForBlackText) {
     }
     EXPECT_GT(darkest, 0.7);
 }
+
+TEST(Navigator, EachLevelItsOwnPictureAndDestinationsMarkedInAmber) {
+    for (int a = 1; a <= 3; ++a) {
+        for (int b = a + 1; b <= 3; ++b) {
+            EXPECT_GT(difference(InterfacePainter::navigator(a), InterfacePainter::navigator(b)), 6.0)
+                << a << b;
+        }
+    }
+    const auto amber = [](const QImage& icon) {
+        int count = 0;
+        for (int y = 0; y < icon.height(); ++y) {
+            for (int x = 0; x < icon.width(); ++x) {
+                const QRgb p = icon.pixel(x, y);
+                count += qRed(p) > 170 && qGreen(p) > 90 && qGreen(p) < 200 && qBlue(p) < 100;
+            }
+        }
+        return count;
+    };
+    EXPECT_EQ(amber(IconPainter::navigatorList(0)), 0);
+    EXPECT_GT(amber(IconPainter::navigatorList(1)), 10);
+}

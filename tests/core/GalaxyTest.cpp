@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <optional>
 #include <set>
 #include <tuple>
 
@@ -21,8 +22,7 @@ TGameState NewGame(std::uint64_t seed) {
 }
 
 // Runs `check` over many seeded galaxies, so rare draws are met too.
-template <typename Check>
-void ForManyGalaxies(Check check) {
+template <typename Check> void ForManyGalaxies(Check check) {
     for (int seed = 1; seed <= kGenerations; ++seed) {
         SCOPED_TRACE("seed " + std::to_string(seed));
         const TGameState world = NewGame(static_cast<std::uint64_t>(seed));
@@ -32,8 +32,7 @@ void ForManyGalaxies(Check check) {
     }
 }
 
-template <typename Visit>
-void ForEachPlanet(const TGameState& world, Visit visit) {
+template <typename Visit> void ForEachPlanet(const TGameState& world, Visit visit) {
     for (int s = 1; s <= kSectorCount; ++s)
         for (int k = 1; k <= kSystemsPerSector; ++k) {
             const TSystem& system = world.System(s, k);
@@ -210,7 +209,8 @@ TEST(GenerateGalaxy, SystemsHaveDistinctGridPositionsOnTheMap) {
                 ASSERT_LE(system.PosX, 5 * 161 + 5);
                 ASSERT_GE(system.PosY, 5);
                 ASSERT_LE(system.PosY, 5 * 88 + 5);
-                ASSERT_TRUE(seen.emplace(system.PosX, system.PosY).second) << "sector " << s << " system " << k;
+                ASSERT_TRUE(seen.emplace(system.PosX, system.PosY).second)
+                    << "sector " << s << " system " << k;
             }
         }
     });
@@ -372,6 +372,8 @@ TEST(IsFreePlanet, RefusesGasOccupiedAndModulePlanets) {
     EXPECT_FALSE(IsFreePlanet(world, 2, 10, 2));
     world.AlienModules[3] = TModulePlacement{1, 10, 2};
     EXPECT_TRUE(IsFreePlanet(world, 2, 10, 2)) << "same place in another sector";
+    EXPECT_FALSE(IsFreePlanet(world, 2, 10, 3)) << "a planet the system lacks";
+    EXPECT_FALSE(IsFreePlanet(world, 2, 11, 0)) << "a system without planets";
 }
 
 TEST(PlaceArtefact, ASoldArtefactGoesToAFreePlanetOfTheGivenSector) {
@@ -380,7 +382,7 @@ TEST(PlaceArtefact, ASoldArtefactGoesToAFreePlanetOfTheGivenSector) {
     const TArtefact before = world.Artefacts[50];
     world.System(before.Sector, before.System).Planets[static_cast<std::size_t>(before.Planet)].Artefact = 0;
     const int system = world.CurrentSystem;
-    PlaceArtefact(world, rng, 50, 3, false);
+    ASSERT_TRUE(PlaceArtefact(world, rng, 50, 3, false).ok());
     const TArtefact& after = world.Artefacts[50];
     EXPECT_EQ(after.Sector, 3);
     EXPECT_EQ(world.System(3, after.System).Planets[static_cast<std::size_t>(after.Planet)].Artefact, 50);
@@ -394,13 +396,154 @@ TEST(PlaceAlienModules, OverwritesAllFourPlacementsWhateverTheCaptainHolds) {
     for (auto& m : world.AlienModules)
         m.Sector = -1;
     TRandom rng(6);
-    PlaceAlienModules(world, rng);
+    ASSERT_TRUE(PlaceAlienModules(world, rng).ok());
     std::set<int> sectors;
     for (const auto& m : world.AlienModules) {
         sectors.insert(m.Sector);
         EXPECT_GE(m.System, 1);
     }
     EXPECT_EQ(sectors, (std::set<int>{1, 2, 3, 4}));
+}
+
+// Saved games may bring systems without planets or sectors with nothing free;
+// each case reshapes generated galaxies so and places one kind of item.
+// Artefact is number 7 sold into sector 2; the start artefact goes to the current sector.
+enum class Item { Modules, Artefact, StartArtefact, PowerPacks };
+
+struct PlacementCase {
+    const char* name;
+    Item item;
+    void (*shape)(TGameState&);
+    std::string refusal = {}; // empty: the placement succeeds
+    std::optional<std::tuple<int, int, int>> only = std::nullopt;
+};
+void PrintTo(const PlacementCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+// Sector s (0: all four): every n-th system loses its planets, the others turn gas if asked.
+void Reshape(TGameState& world, int s, int every, bool gas) {
+    for (int sector = s ? s : 1; sector <= (s ? s : kSectorCount); ++sector)
+        for (int k = 1; k <= kSystemsPerSector; ++k) {
+            auto& planets = world.System(sector, k).Planets;
+            if (k % every == 0)
+                planets.clear();
+            for (TPlanet& planet : planets)
+                planet.Surface = gas ? kGasSurface : planet.Surface;
+        }
+}
+const TPlanet kGas = [] {
+    TPlanet planet;
+    planet.Surface = kGasSurface;
+    return planet;
+}();
+void FreeOnlyOutOfReach(TGameState& w) {
+    Reshape(w, 2, 1, false);
+    w.System(2, 150).Planets.resize(1);
+    w.System(2, 40).Planets = {kGas, TPlanet{}}; // the last planet is never drawn
+}
+void FreeOnlyPlanet77(TGameState& w) {
+    Reshape(w, 2, 2, true);
+    w.System(2, 77).Planets = {TPlanet{}, kGas};
+}
+template <int Count> void FreeInSector4(TGameState& w) {
+    Reshape(w, 0, 1000, true);
+    for (int k = 1; k <= Count; ++k)
+        w.System(4, k).Planets.assign(1, TPlanet{});
+}
+
+class Placement : public ::testing::TestWithParam<PlacementCase> {};
+
+TEST_P(Placement, SkipsMissingPlanetsAndRefusesAFullSector) {
+    const PlacementCase& c = GetParam();
+    const auto packs = [](const TGameState& world) {
+        int count = 0;
+        ForEachPlanet(world, [&](int, int, int, const TSystem&, const TPlanet& p) { count += p.PowerUp; });
+        return count;
+    };
+    for (int seed = 1; seed <= 25; ++seed) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        TGameState world = NewGame(static_cast<std::uint64_t>(seed));
+        for (auto& m : world.AlienModules)
+            m = TModulePlacement{-1, 0, 0}; // as a saved game without module data
+        c.shape(world);
+        const TGameState before = world;
+        TRandom rng(static_cast<std::uint64_t>(seed) + 1000);
+        const Status status = c.item == Item::Modules ? PlaceAlienModules(world, rng)
+                              : c.item == Item::PowerPacks
+                                  ? PlacePowerPacks(world, rng)
+                                  : PlaceArtefact(world, rng, c.item == Item::StartArtefact ? 50 : 7, 2,
+                                                  c.item == Item::StartArtefact);
+        if (!c.refusal.empty()) {
+            ASSERT_FALSE(status.ok());
+            ASSERT_EQ(status.error().message.rfind(c.refusal, 0), 0u) << status.error().message;
+            ASSERT_TRUE(world == before) << "a refusal leaves the game as it was";
+            continue;
+        }
+        ASSERT_TRUE(status.ok()) << status.error().message;
+        const TArtefact& a = world.Artefacts[c.item == Item::StartArtefact ? 50 : 7];
+        std::vector<std::tuple<int, int, int>> placed;
+        if (c.item == Item::PowerPacks) {
+            ASSERT_EQ(packs(world), packs(before) + 50);
+        } else if (c.item != Item::Modules) {
+            placed.emplace_back(a.Sector, a.System, a.Planet);
+        } else {
+            for (const TModulePlacement& m : world.AlienModules)
+                placed.emplace_back(m.Sector, m.System, m.Planet);
+        }
+        for (const auto& [s, k, p] : placed) {
+            ASSERT_LT(p, static_cast<int>(world.System(s, k).Planets.size())) << s << "/" << k;
+            if (c.only && s == std::get<0>(*c.only)) {
+                ASSERT_EQ(std::make_tuple(s, k, p), *c.only);
+            }
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EdgeCases, Placement,
+    ::testing::Values(
+        PlacementCase{"ModulesRefuseASectorOfEmptySystems", Item::Modules,
+                      [](TGameState& w) { Reshape(w, 2, 1, false); },
+                      "Sector 2 has no free planet for alien module "},
+        PlacementCase{"ArtefactRefusesASectorOfEmptySystems", Item::Artefact,
+                      [](TGameState& w) { Reshape(w, 2, 1, false); },
+                      "Sector 2 has no free planet for artefact 7."},
+        PlacementCase{"StartArtefactRefusesAnEmptyCurrentSector", Item::StartArtefact,
+                      [](TGameState& w) { Reshape(w, 1, 1, false); },
+                      "Sector 1 has no free planet for artefact 50."},
+        PlacementCase{"ModulesRefuseFreePlanetsOutOfReach", Item::Modules, FreeOnlyOutOfReach,
+                      "Sector 2 has no free planet for alien module "},
+        PlacementCase{"ModuleTakesTheOneFreePlanetLeft", Item::Modules, FreeOnlyPlanet77, "", {{2, 77, 0}}},
+        PlacementCase{
+            "ArtefactTakesTheOneFreePlanetLeft", Item::Artefact, FreeOnlyPlanet77, "", {{2, 77, 0}}},
+        PlacementCase{"ModulesSkipEmptySystems", Item::Modules,
+                      [](TGameState& w) { Reshape(w, 0, 2, false); }},
+        PlacementCase{"ArtefactSkipsEmptySystems", Item::Artefact,
+                      [](TGameState& w) { Reshape(w, 2, 2, false); }},
+        PlacementCase{"PowerPacksSkipEmptySystems", Item::PowerPacks,
+                      [](TGameState& w) { Reshape(w, 0, 3, false); }},
+        PlacementCase{"PowerPacksFillTheLastFiftyFreePlanets", Item::PowerPacks, FreeInSector4<50>},
+        PlacementCase{"PowerPacksRefuseFewerThanFiftyFreePlanets", Item::PowerPacks, FreeInSector4<49>,
+                      "The galaxy has only 49 free planets for 50 power packs."}),
+    [](const ::testing::TestParamInfo<PlacementCase>& info) { return std::string(info.param.name); });
+
+// Galaxies as generated have planets everywhere; skipping empty systems must not
+// change a single draw of theirs. The fingerprint of their artefacts, packs,
+// modules, order and start was taken before placements learnt to skip.
+TEST(GenerateGalaxy, PlacementsKeepTheirRandomSequence) {
+    std::uint64_t h = 14695981039346656037ull;
+    const auto mix = [&](int v) { h = (h ^ static_cast<std::uint32_t>(v)) * 1099511628211ull; };
+    for (int seed = 1; seed <= 50; ++seed) {
+        const TGameState world = NewGame(static_cast<std::uint64_t>(seed));
+        ForEachPlanet(
+            world, [&](int, int, int, const TSystem&, const TPlanet& p) { mix(p.Artefact * 2 + p.PowerUp); });
+        for (const TModulePlacement& m : world.AlienModules)
+            mix(m.Sector * 100000 + m.System * 100 + m.Planet);
+        for (int s = 1; s <= kSectorCount; ++s)
+            mix(world.FindIdx[s] * 1000 + world.CurrentSystem);
+    }
+    EXPECT_EQ(h, 0xf4d40148a054f82eull);
 }
 
 } // namespace

@@ -94,6 +94,14 @@ std::vector<AssetJob> AssetCatalogue::jobs() {
         jobs.push_back(
             picture("Pics/btn" + name + ".bmp", false, [name] { return IconPainter::button(name); }));
     }
+    for (int n = 1; n <= 3; ++n) {
+        jobs.push_back(picture(QString("Pics/NavPic%1.bmp").arg(n), false,
+                               [n] { return InterfacePainter::navigator(n); }));
+    }
+    for (int n = 0; n <= 1; ++n) {
+        jobs.push_back(picture(QString("Pics/NavIcon%1.bmp").arg(n), false,
+                               [n] { return IconPainter::navigatorList(n); }));
+    }
     for (int n = 1; n <= 8; ++n) {
         jobs.push_back(
             picture(QString("Pics/arrow%1.jpg").arg(n), true, [n] { return IconPainter::arrow(n); }));

@@ -230,6 +230,38 @@ QImage IconPainter::button(const QString& name) {
     return canvas.finishOnKey(qRgb(30, 60, 70));
 }
 
+QImage IconPainter::navigatorList(int n) {
+    SpriteCanvas canvas(16, 16);
+    QPainter& p = canvas.painter();
+    // A white-blue star: soft core and four rays; the destination's star moves aside for a crate.
+    const QPointF c = n == 0 ? QPointF(8, 8) : QPointF(5.5, 5.5);
+    const double s = n == 0 ? 1.0 : 0.75;
+    p.setBrush(QColor(170, 215, 255));
+    p.drawPolygon(QPolygonF{{c.x(), c.y() - 7.5 * s},
+                            {c.x() + 1.5 * s, c.y()},
+                            {c.x(), c.y() + 7.5 * s},
+                            {c.x() - 1.5 * s, c.y()}});
+    p.drawPolygon(QPolygonF{{c.x() - 7.5 * s, c.y()},
+                            {c.x(), c.y() + 1.5 * s},
+                            {c.x() + 7.5 * s, c.y()},
+                            {c.x(), c.y() - 1.5 * s}});
+    QRadialGradient core(c - QPointF(0.8, 0.8) * s, 4.2 * s);
+    core.setColorAt(0, QColor(255, 255, 255));
+    core.setColorAt(0.5, QColor(200, 230, 255));
+    core.setColorAt(1, QColor(90, 150, 240));
+    p.setBrush(core);
+    p.drawEllipse(c, 3.6 * s, 3.6 * s);
+    if (n == 1) {
+        const QRectF box(8, 8.5, 7, 6.5);
+        p.setBrush(PaintKit::litBrush(box, Rgb::hex(0xf0a030), 0.45, 0.5));
+        p.drawRect(box);
+        p.setBrush(QColor(120, 60, 10));
+        p.drawRect(QRectF(box.left(), box.center().y() - 0.5, box.width(), 1));
+        p.drawRect(QRectF(box.center().x() - 0.5, box.top(), 1, box.height()));
+    }
+    return canvas.finishOnKey(qRgb(30, 40, 60));
+}
+
 QImage IconPainter::background(int width, int height) {
     SpriteCanvas canvas(width, height);
     panel(canvas.painter(), width, height);

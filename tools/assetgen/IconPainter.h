@@ -19,6 +19,8 @@ class IconPainter {
     static QImage button(const QString& name);
     // 32 × 32, 1 = up, then clockwise in steps of 45°.
     static QImage arrow(int n);
+    // 16 × 16 navigator list icons: 0 = a star system, 1 = a transport job's destination.
+    static QImage navigatorList(int n);
     // The dark glass square the equipment, status and arrow icons are drawn on.
     static QImage background(int width, int height);
 };

@@ -5,10 +5,13 @@
 #include "PaintKit.h"
 #include "SpriteCanvas.h"
 
+#include <QConicalGradient>
 #include <QFont>
 #include <QPainterPath>
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace veltrane::assetgen {
 
@@ -236,6 +239,215 @@ QImage InterfacePainter::aboutBack() {
     cyanLine(p, QPointF(20, 30.5), QPointF(475, 30.5));
     cyanLine(p, QPointF(20, 310.5), QPointF(475, 310.5));
     bevel(p, QRectF(0, 0, 495, 340), 2);
+    return image;
+}
+
+namespace {
+
+// The round scope of the first two navigators: a metal bezel around green-cyan glass, with
+// the sweep of the beam trailing behind it.
+void radarScope(QPainter& p, QPointF c, double r, bool rings) {
+    p.setBrush(PaintKit::litBrush(QRectF(c.x() - r - 3, c.y() - r - 3, 2 * r + 6, 2 * r + 6),
+                                  Rgb::hex(0x5a6674), 0.5, 0.6));
+    p.drawEllipse(c, r + 3, r + 3);
+    p.setBrush(QColor(6, 10, 14));
+    p.drawEllipse(c, r + 0.8, r + 0.8);
+    QRadialGradient screen(c, r);
+    screen.setColorAt(0, QColor(16, 62, 64));
+    screen.setColorAt(0.8, QColor(8, 32, 38));
+    screen.setColorAt(1, QColor(4, 16, 22));
+    p.setBrush(screen);
+    p.drawEllipse(c, r, r);
+    QConicalGradient sweep(c, 50);
+    sweep.setColorAt(0, QColor(150, 255, 230, 190));
+    sweep.setColorAt(0.22, QColor(110, 230, 255, 0));
+    sweep.setColorAt(1, QColor(110, 230, 255, 0));
+    p.setBrush(sweep);
+    p.drawEllipse(c, r, r);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(110, 230, 255, 70), 0.5));
+    p.drawLine(QPointF(c.x() - r, c.y()), QPointF(c.x() + r, c.y()));
+    p.drawLine(QPointF(c.x(), c.y() - r), QPointF(c.x(), c.y() + r));
+    if (rings) {
+        for (int i = 1; i <= 3; ++i) {
+            p.setPen(QPen(QColor(110, 230, 255, 60 + 25 * i), 0.6));
+            p.drawEllipse(c, r * i / 4.0, r * i / 4.0);
+        }
+        // Bearing ticks every 30 degrees around the rim.
+        for (int a = 0; a < 360; a += 30) {
+            const double t = a * M_PI / 180.0;
+            const QPointF dir(std::cos(t), std::sin(t));
+            p.setPen(QPen(QColor(160, 240, 255, 170), 0.8));
+            p.drawLine(c + dir * (r - 3.5), c + dir * (r - 0.5));
+        }
+    }
+    // The beam itself, bright along its leading edge.
+    const double beam = -50 * M_PI / 180.0;
+    p.setPen(QPen(QColor(200, 255, 240, 220), 0.9));
+    p.drawLine(c, c + QPointF(std::cos(beam), std::sin(beam)) * (r - 0.5));
+    p.setPen(Qt::NoPen);
+}
+
+// Glass reflection over a round or square screen: the light falls from the upper left.
+void screenShine(QPainter& p, const QRectF& r, bool round) {
+    QLinearGradient shine(r.topLeft(), r.center());
+    shine.setColorAt(0, QColor(255, 255, 255, 55));
+    shine.setColorAt(0.55, QColor(255, 255, 255, 8));
+    shine.setColorAt(0.56, QColor(255, 255, 255, 0));
+    p.setBrush(shine);
+    if (round) {
+        p.drawEllipse(r);
+    } else {
+        p.drawRect(r);
+    }
+}
+
+void knob(QPainter& p, QPointF at, double r) {
+    p.setBrush(QColor(0, 0, 0, 90));
+    p.drawEllipse(at + QPointF(0.8, 0.9), r, r);
+    p.setBrush(
+        PaintKit::litBrush(QRectF(at.x() - r, at.y() - r, 2 * r, 2 * r), Rgb::hex(0x8a96a4), 0.65, 0.6));
+    p.drawEllipse(at, r, r);
+    p.setPen(QPen(QColor(20, 26, 32), 0.7));
+    p.drawLine(at, at + QPointF(-r * 0.55, -r * 0.55));
+    p.setPen(Qt::NoPen);
+}
+
+void lamp(QPainter& p, QPointF at, const QColor& colour) {
+    QRadialGradient g(at, 2.6);
+    g.setColorAt(0, QColor(255, 255, 255));
+    g.setColorAt(0.35, colour);
+    g.setColorAt(1, QColor(colour.red(), colour.green(), colour.blue(), 0));
+    p.setBrush(g);
+    p.drawEllipse(at, 2.6, 2.6);
+}
+
+} // namespace
+
+QImage InterfacePainter::navigator(int level) {
+    level = std::clamp(level, 1, 3);
+    const QString name = QString("navpic%1").arg(level);
+    AssetRandom rnd(AssetRandom::seedFor(name.toStdString()));
+    SpriteCanvas canvas(96, 64);
+    QPainter& p = canvas.painter();
+    p.drawImage(QRectF(0, 0, 96, 64), brushed(96, 64, name.toLatin1().constData()));
+    const QColor cyan(110, 230, 255);
+    const QColor amber(255, 190, 80);
+    std::vector<std::pair<QPointF, double>> stars;
+
+    if (level < 3) {
+        // A console with the scope on the left and its controls on a side plate.
+        const QPointF c(34, 32);
+        const double r = 23;
+        radarScope(p, c, r, level == 2);
+        const QPointF blips[] = {{26, 22}, {45, 40}, {22, 41}, {46, 19}};
+        for (int i = 0; i < (level == 1 ? 3 : 4); ++i) {
+            stars.emplace_back(blips[i], i == 3 ? 1.0 : 0.7);
+        }
+        if (level == 2) {
+            // The plotted course: from the ship at the centre to the marked destination.
+            p.setBrush(Qt::NoBrush);
+            p.setPen(QPen(QColor(255, 200, 110, 90), 2.4));
+            p.drawLine(c, blips[3]);
+            p.setPen(QPen(amber, 0.9, Qt::DashLine));
+            p.drawLine(c, blips[3]);
+            p.setPen(QPen(amber, 0.8));
+            p.drawEllipse(blips[3], 2.6, 2.6);
+            p.setPen(Qt::NoPen);
+        }
+        screenShine(p, QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r), true);
+        glass(p, QRectF(66, 8, 24, level == 1 ? 14 : 20), 230);
+        // A read-out of bars on the small screen; the better set shows more lines.
+        for (int i = 0; i < (level == 1 ? 2 : 4); ++i) {
+            p.setBrush(QColor(110, 230, 255, 150 - i * 20));
+            p.drawRect(QRectF(69, 11.5 + i * 4, 8 + rnd.range(2, 10), 1.6));
+        }
+        knob(p, QPointF(72, 44), level == 1 ? 5.5 : 4.5);
+        if (level == 2) {
+            knob(p, QPointF(84, 44), 4.5);
+        }
+        lamp(p, QPointF(level == 1 ? 85 : 70, level == 1 ? 43 : 55),
+             level == 1 ? QColor(90, 255, 140) : amber);
+        lamp(p, QPointF(level == 1 ? 85 : 78, level == 1 ? 51 : 55), cyan);
+        if (level == 2) {
+            lamp(p, QPointF(86, 55), QColor(90, 255, 140));
+        }
+    } else {
+        // A holographic chart: a star field over a receding grid, projected above an emitter.
+        const QRectF screen(5, 5, 86, 44);
+        glass(p, screen, 255);
+        p.save();
+        p.setClipRect(screen.adjusted(0.5, 0.5, -0.5, -0.5));
+        // The projection rises from the emitter and fades towards the top of the glass.
+        QRadialGradient beam(QPointF(48, screen.bottom() + 6), 50);
+        beam.setColorAt(0, QColor(110, 230, 255, 80));
+        beam.setColorAt(1, QColor(110, 230, 255, 0));
+        p.setBrush(beam);
+        p.drawRect(screen);
+        // The chart's floor in perspective: lines converge on a point above the screen.
+        const QPointF vanish(48, -30);
+        for (int i = -6; i <= 6; ++i) {
+            const QPointF foot(48 + i * 12, screen.bottom());
+            const QPointF head = foot + (vanish - foot) * 0.42;
+            p.setPen(QPen(QColor(110, 230, 255, 70), 0.5));
+            p.drawLine(foot, head);
+        }
+        for (int j = 0; j < 5; ++j) {
+            const double y = screen.bottom() - 22 * (1 - std::pow(0.72, j + 1)) / 0.28 * 0.3;
+            p.setPen(QPen(QColor(110, 230, 255, 80 - j * 10), 0.5));
+            p.drawLine(QPointF(screen.left(), y), QPointF(screen.right(), y));
+        }
+        p.setPen(Qt::NoPen);
+        for (int i = 0; i < 22; ++i) {
+            stars.emplace_back(QPointF(rnd.range(8, 88), rnd.range(8, 44)), 0.3 + 0.45 * rnd.real());
+        }
+        // The plotted course, star to star, ending on the destination.
+        const QPolygonF course{{14, 38}, {30, 27}, {47, 31}, {63, 17}, {80, 12}};
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(QColor(255, 200, 110, 80), 2.6));
+        p.drawPolyline(course);
+        p.setPen(QPen(amber, 0.9));
+        p.drawPolyline(course);
+        p.setPen(QPen(amber, 0.8));
+        p.drawEllipse(course.back(), 3.2, 3.2);
+        p.drawLine(course.back() + QPointF(-5.5, 0), course.back() + QPointF(-3.6, 0));
+        p.drawLine(course.back() + QPointF(3.6, 0), course.back() + QPointF(5.5, 0));
+        p.setPen(Qt::NoPen);
+        for (const QPointF& node : course) {
+            stars.emplace_back(node, node == course.back() ? 1.0 : 0.7);
+        }
+        p.restore();
+        screenShine(p, screen, false);
+        // The emitter below the chart and a row of keys beside it.
+        QLinearGradient emitter(0, 52, 0, 58);
+        emitter.setColorAt(0, QColor(200, 250, 255));
+        emitter.setColorAt(1, QColor(40, 140, 190));
+        p.setBrush(QColor(10, 14, 20));
+        p.drawRoundedRect(QRectF(29, 51.5, 38, 7), 2, 2);
+        p.setBrush(emitter);
+        p.drawRoundedRect(QRectF(31, 53, 34, 4), 1.5, 1.5);
+        for (int i = 0; i < 3; ++i) {
+            lamp(p, QPointF(10 + i * 6, 55), i == 0 ? amber : cyan);
+            lamp(p, QPointF(74 + i * 6, 55), i == 2 ? QColor(90, 255, 140) : cyan);
+        }
+    }
+    bevel(p, QRectF(0, 0, 96, 64), 2);
+    for (const QPointF& at : {QPointF(4, 4), QPointF(92, 4), QPointF(4, 60), QPointF(92, 60)}) {
+        rivet(p, at);
+    }
+    QImage image = canvas.finish().convertToFormat(QImage::Format_RGB32);
+    if (level == 3) {
+        // A faint nebula in the chart, so the hologram shows space rather than a plain screen.
+        PaintKit::glow(image, 34, 22, 14, Rgb::hex(0x4a3a9a), 0.25);
+        PaintKit::glow(image, 66, 30, 12, Rgb::hex(0x1a6a8a), 0.25);
+    }
+    // Stars and blips glow; painted after the shrink so their cores stay sharp.
+    for (const auto& [at, brightness] : stars) {
+        const bool target = brightness >= 1.0;
+        PaintKit::star(image, at.x(), at.y(), target ? 0.8 : brightness,
+                       target ? Rgb::hex(0xffd890) : (level == 3 ? Rgb::hex(0xd8f4ff) : Rgb::hex(0x9effd8)));
+    }
+    PaintKit::grain(image, rnd, 0.025);
     return image;
 }
 

@@ -17,6 +17,8 @@ class InterfacePainter {
     static QImage messageBack();         // 479 × 238
     static QImage messageText();         // 433 × 145, light enough for black text
     static QImage aboutBack();           // 495 × 340
+    // 96 × 64, the navigator dialog's picture of the navigation computer of level 1, 2 or 3.
+    static QImage navigator(int level);
 };
 
 } // namespace veltrane::assetgen

@@ -54,7 +54,8 @@ Status StartFrom(THeadlessGame& game, const std::string& path) {
     TGameState& world = game.World();
     RestoreArtefactPlaces(world, game.Rng());
     if (world.AlienModules[1].Sector < 0)
-        PlaceAlienModules(world, game.Rng());
+        if (Status placed = PlaceAlienModules(world, game.Rng()); !placed)
+            return placed;
     if (world.Headquarter.Sector == 0)
         RelocateHeadquarter(world, game.Rng());
     ShowSectorMap(game.Ctx(), false);
