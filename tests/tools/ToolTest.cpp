@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string>
 #include <sys/wait.h>
 
@@ -185,6 +186,63 @@ TEST_F(ToolTest, WrongUsageExitsWithTwoAndTheUsageText) {
         EXPECT_NE(run.err.find("usage:"), std::string::npos);
     }
     EXPECT_FALSE(std::filesystem::exists(Path("a.sav")));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(ToolTest, PlayReplaysTheSameCommandsToTheSameSavedGame) {
+    Write(Path("moves.txt"), "# start where the ship is\nsystem\nscan\nland 0\npickup\npack\nleave\n"
+                             "map\nselect 3\nfly 3\nscan\nwait 5\n");
+    const ToolRun first = Tool({"play", "--seed", "11", "--out", Path("a.sav"), Path("moves.txt")});
+    ASSERT_EQ(first.code, 0) << first.out << first.err;
+    const ToolRun second = Tool({"play", "--out", Path("b.sav"), "--seed", "11", Path("moves.txt")});
+    ASSERT_EQ(second.code, 0);
+    EXPECT_EQ(first.out, second.out);
+    EXPECT_EQ(Read(Path("a.sav")), Read(Path("b.sav")));
+    // One answer per command, and the scan reports as the info line does.
+    int answers = 0;
+    std::istringstream lines(first.out);
+    for (std::string line; std::getline(lines, line);)
+        answers += line.rfind("ok: ", 0) == 0 || line.rfind("refused: ", 0) == 0;
+    EXPECT_EQ(answers, 11);
+    EXPECT_NE(first.out.find("ok: Scan"), std::string::npos) << first.out;
+
+    // Going on from the saved game: the clock and the system carry over.
+    Write(Path("more.txt"), "wait 3\n");
+    const ToolRun more = Tool({"play", "--seed", "1", "--in", Path("a.sav"), "--out", Path("c.sav"), Path("more.txt")});
+    ASSERT_EQ(more.code, 0) << more.out;
+    const ToolRun before = Tool({"info", Path("a.sav")});
+    const ToolRun after = Tool({"info", Path("c.sav")});
+    EXPECT_EQ(std::stoi(Field(after.out, "seconds")), std::stoi(Field(before.out, "seconds")) + 3);
+    EXPECT_EQ(Field(after.out, "system"), Field(before.out, "system"));
+}
+
+TEST_F(ToolTest, PlayRefusesWhatItCannotRunWithOneErrorLine) {
+    struct Case {
+        std::string Script;
+        std::vector<std::string> Extra;
+    };
+    const Case cases[] = {
+        {"map\njump 3\n", {}},
+        {"fly\n", {}},
+        {"fly 151\n", {}},
+        {"select three\n", {}},
+        {"map\n", {"--in", "/nonexistent/game.sav"}},
+    };
+    for (const Case& c : cases) {
+        Write(Path("bad.txt"), c.Script);
+        std::vector<std::string> args{"play", "--seed", "3", "--out", Path("x.sav")};
+        args.insert(args.end(), c.Extra.begin(), c.Extra.end());
+        args.push_back(Path("bad.txt"));
+        const ToolRun run = Tool(args);
+        EXPECT_EQ(run.code, 1) << c.Script;
+        const std::size_t error = run.out.find("error: ");
+        ASSERT_NE(error, std::string::npos) << c.Script;
+        EXPECT_EQ(run.out.find('\n', error), run.out.size() - 1) << "the error is the last line";
+    }
+    EXPECT_EQ(Tool({"play", "--out", Path("x.sav")}).code, 2) << "no seed";
 }
 
 } // namespace
