@@ -7,17 +7,21 @@ namespace veltrane {
 TGuardedApplication::TGuardedApplication(int& argc, char** argv, TReporter report)
     : QApplication(argc, argv), report_(std::move(report)) {}
 
-bool TGuardedApplication::notify(QObject* receiver, QEvent* event) {
+bool GuardEvent(const std::function<bool()>& deliver, const std::function<void(const std::string&)>& report) {
     try {
-        return QApplication::notify(receiver, event);
+        return deliver();
     } catch (const std::exception& e) {
-        if (report_)
-            report_(std::string("Error: ") + e.what());
+        if (report)
+            report(std::string("Error: ") + e.what());
     } catch (...) {
-        if (report_)
-            report_("Error: an unknown fault");
+        if (report)
+            report("Error: an unknown fault");
     }
     return false;
+}
+
+bool TGuardedApplication::notify(QObject* receiver, QEvent* event) {
+    return GuardEvent([&] { return QApplication::notify(receiver, event); }, report_);
 }
 
 } // namespace veltrane

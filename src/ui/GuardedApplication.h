@@ -7,6 +7,9 @@
 
 namespace veltrane {
 
+// Runs `deliver`; an exception escaping it is reported and answered false.
+bool GuardEvent(const std::function<bool()>& deliver, const std::function<void(const std::string&)>& report);
+
 // The one place where an exception escaping an event handler is caught: it
 // is reported as the program's error message and the game goes on.
 class TGuardedApplication : public QApplication {

@@ -72,6 +72,31 @@ TEST_F(Scan, AnimationStepsTheGaugeAndWaitsByScannerLevel) {
     EXPECT_EQ(game.Clock.Waited, 102 * 15);
 }
 
+// The window stays live during the animation, so Scan can be pressed again inside it.
+TEST_F(Scan, ASecondPressDuringTheAnimationRunsWhollyInsideTheFirst) {
+    class PressingAgain : public TManualClock {
+      public:
+        void LiveWait(int) override {
+            if (ctx && !pressed) {
+                pressed = true;
+                ScanSystem(*ctx);
+            }
+        }
+        TContext* ctx = nullptr;
+        bool pressed = false;
+    } clock;
+    TContext ctx{game.Session(), game.Tables(), Ctx().Script, game.Rng(),  game.Window,
+                 game.Messages,  game.Sound,    clock,        game.Options()};
+    clock.ctx = &ctx;
+    ScanSystem(ctx);
+    EXPECT_TRUE(clock.pressed);
+    EXPECT_EQ(game.Session().ScansRunning, 0);
+    EXPECT_EQ(game.Session().SystemSlotsBuilt, kMaxPlanets);
+    EXPECT_EQ(game.Window.ScanProgress.back(), 100);
+    for (const TPlanet& p : Here().Planets)
+        EXPECT_TRUE(p.Scanned);
+}
+
 TEST_F(Scan, PlanetInfoHidesLifeAndArtefactsFromTheFirstScanner) {
     ScanSystem(Ctx());
     TPlanet& p = Here().Planets[0];
