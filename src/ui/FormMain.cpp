@@ -130,18 +130,7 @@ void FormMain::BuildFrame() {
     background_->setObjectName("pnlBackground");
     background_->resize(900, 700);
     background_->setAutoFillBackground(true);
-    QPalette pal = background_->palette();
-    pal.setColor(QPalette::Window, QColor(20, 24, 32));
-    pal.setColor(QPalette::WindowText, QColor(200, 235, 245));
-    pal.setColor(QPalette::Disabled, QPalette::WindowText, QColor(140, 170, 180));
-    pal.setColor(QPalette::ButtonText, QColor(16, 24, 32));
-    // Bevels in the frame's metal tones rather than the desktop's white and grey.
-    pal.setColor(QPalette::Light, QColor(96, 128, 142));
-    pal.setColor(QPalette::Midlight, QColor(70, 92, 104));
-    pal.setColor(QPalette::Mid, QColor(36, 46, 56));
-    pal.setColor(QPalette::Dark, QColor(12, 16, 22));
-    pal.setColor(QPalette::Shadow, QColor(0, 0, 0));
-    background_->setPalette(pal);
+    background_->setPalette(MetalPalette(background_->palette()));
 
     top_ = new TitleBar(background_);
     storageBar_ = new SideBar(StorageBarDesign(), background_);
@@ -189,6 +178,8 @@ void FormMain::BuildPages() {
         page->setGeometry(client);
         page->hide();
     }
+    // In the order of TView.
+    pages_ = {sectors_[0], sectors_[1], sectors_[2], sectors_[3], system_, landscape_, city_, starFlight_, tunnel_};
     status_->btnSector()->setEnabled(true);
 }
 
@@ -262,27 +253,7 @@ bool FormMain::LoadList(std::vector<QImage>& list, const char* stem, const char*
 }
 
 QWidget* FormMain::Page(TView view) const {
-    switch (view) {
-    case TView::Sector1:
-        return sectors_[0];
-    case TView::Sector2:
-        return sectors_[1];
-    case TView::Sector3:
-        return sectors_[2];
-    case TView::Sector4:
-        return sectors_[3];
-    case TView::System:
-        return system_;
-    case TView::Landscape:
-        return landscape_;
-    case TView::City:
-        return city_;
-    case TView::StarFlight:
-        return starFlight_;
-    case TView::Tunnel:
-        return tunnel_;
-    }
-    return sectors_[0];
+    return pages_[static_cast<std::size_t>(view)];
 }
 
 SectorMapView* FormMain::SectorPage(int sector) const {
@@ -394,10 +365,8 @@ void FormMain::RefreshStatus() {
         const bool owned = v.ModuleVisible[static_cast<std::size_t>(n - 1)];
         status_->imgModule(n)->setVisible(owned);
         // An owned module's hint also tells how to use it.
-        std::string hint = ModuleDescription(Script(), n);
-        if (owned)
-            hint += " " + Lookup(Script(), texts::ClickEnable);
-        status_->imgModule(n)->setToolTip(QString::fromStdString(hint));
+        const std::string use = owned ? " " + Lookup(Script(), texts::ClickEnable) : "";
+        status_->imgModule(n)->setToolTip(QString::fromStdString(ModuleDescription(Script(), n) + use));
     }
     if (session_.Passage == TPassage::StarFlight)
         ShowFlightEnergy(session_.FlightEnergy);
@@ -405,46 +374,24 @@ void FormMain::RefreshStatus() {
 }
 
 void FormMain::FillLists() {
-    // The cargo pictures follow the cargo: one picture per artefact aboard, kept while it stays.
+    // One picture per artefact aboard, decoded once while it stays aboard.
     const auto& cargo = session_.World.Cargo;
     std::vector<QImage> pictures;
     std::vector<int> numbers;
     for (const TCargoItem& item : cargo) {
         auto known = std::find(cargoPictures_.begin(), cargoPictures_.end(), item.StateIndex);
-        if (known != cargoPictures_.end()) {
-            pictures.push_back(imlArtefacts_[static_cast<std::size_t>(known - cargoPictures_.begin())]);
-        } else {
-            auto loaded = pictures_.Load("Artefacts/artefact" + std::to_string(item.StateIndex) + ".bmp", true);
-            pictures.push_back(loaded ? *loaded : QImage());
-        }
+        std::optional<QImage> picture;
+        if (known != cargoPictures_.end())
+            picture = imlArtefacts_[static_cast<std::size_t>(known - cargoPictures_.begin())];
+        else
+            picture = pictures_.Load("Artefacts/artefact" + std::to_string(item.StateIndex) + ".bmp", true);
+        pictures.push_back(picture ? *picture : QImage());
         numbers.push_back(item.StateIndex);
     }
     imlArtefacts_ = std::move(pictures);
     cargoPictures_ = std::move(numbers);
-
-    QTreeWidget* cargoList = status_->lvwCargo();
-    const int selected = cargoList->currentIndex().isValid() ? cargoList->currentIndex().row() : -1;
-    cargoList->clear();
-    for (std::size_t i = 0; i < cargo.size(); ++i) {
-        auto* row = new QTreeWidgetItem(cargoList);
-        row->setText(0, QString::fromStdString(cargo[i].Name));
-        row->setData(0, kStateIndexRole, cargo[i].StateIndex);
-        if (!imlArtefacts_[i].isNull())
-            row->setIcon(0, QIcon(Pixmap(imlArtefacts_[i])));
-    }
-    if (selected >= 0 && selected < cargoList->topLevelItemCount())
-        cargoList->setCurrentItem(cargoList->topLevelItem(selected));
-
-    QTreeWidget* transportList = status_->lvwTransDisplay();
-    transportList->clear();
-    for (const TTransportItem& job : session_.World.Transport) {
-        auto* row = new QTreeWidgetItem(transportList);
-        row->setText(0, QString::fromStdString(job.Destination));
-        row->setText(1, QString::fromStdString(job.Price));
-        row->setData(0, kImageIndexRole, job.ImageIndex);
-        if (job.ImageIndex >= 0 && job.ImageIndex < static_cast<int>(imlTransport_.size()))
-            row->setIcon(0, QIcon(Pixmap(imlTransport_[static_cast<std::size_t>(job.ImageIndex)])));
-    }
+    status_->ShowCargo(cargo, imlArtefacts_);
+    status_->ShowTransport(session_.World.Transport, imlTransport_);
 }
 
 void FormMain::ShowGalaxyName() {

@@ -154,6 +154,7 @@ class FormMain : public QWidget, public IWindowPort {
     StatusPanel* status_ = nullptr;
     QFrame* main_ = nullptr;
     std::array<SectorMapView*, kSectorCount> sectors_{};
+    std::array<QWidget*, std::size(kAllViews)> pages_{};
     SystemView* system_ = nullptr;
     LandscapeView* landscape_ = nullptr;
     CityView* city_ = nullptr;

@@ -170,4 +170,30 @@ QLabel* StatusPanel::imgSector(int sector, bool current) const {
     return thumbnails_.at(static_cast<std::size_t>((sector - 1) * 2 + (current ? 1 : 0)));
 }
 
+void StatusPanel::ShowCargo(const std::vector<TCargoItem>& cargo, const std::vector<QImage>& pictures) {
+    const int selected = cargo_->currentIndex().isValid() ? cargo_->currentIndex().row() : -1;
+    cargo_->clear();
+    for (std::size_t i = 0; i < cargo.size(); ++i) {
+        auto* row = new QTreeWidgetItem(cargo_);
+        row->setText(0, QString::fromStdString(cargo[i].Name));
+        row->setData(0, kStateIndexRole, cargo[i].StateIndex);
+        if (i < pictures.size() && !pictures[i].isNull())
+            row->setIcon(0, QIcon(QPixmap::fromImage(pictures[i])));
+    }
+    if (selected >= 0 && selected < cargo_->topLevelItemCount())
+        cargo_->setCurrentItem(cargo_->topLevelItem(selected));
+}
+
+void StatusPanel::ShowTransport(const std::vector<TTransportItem>& jobs, const std::vector<QImage>& imlTransport) {
+    transport_->clear();
+    for (const TTransportItem& job : jobs) {
+        auto* row = new QTreeWidgetItem(transport_);
+        row->setText(0, QString::fromStdString(job.Destination));
+        row->setText(1, QString::fromStdString(job.Price));
+        row->setData(0, kImageIndexRole, job.ImageIndex);
+        if (job.ImageIndex >= 0 && job.ImageIndex < static_cast<int>(imlTransport.size()))
+            row->setIcon(0, QIcon(QPixmap::fromImage(imlTransport[static_cast<std::size_t>(job.ImageIndex)])));
+    }
+}
+
 } // namespace veltrane

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "core/World.h"
+
 #include <QFrame>
+#include <QImage>
 
 #include <array>
+#include <vector>
 
 class QLabel;
 class QPushButton;
@@ -39,6 +43,10 @@ class StatusPanel : public QFrame {
     QPushButton* btnOrder() const { return order_; }
     QPushButton* btnNavigator() const { return navigator_; }
     QPushButton* btnSector() const { return sector_; }
+
+    // The hold as the lists show it; `pictures` holds one picture per cargo item.
+    void ShowCargo(const std::vector<TCargoItem>& cargo, const std::vector<QImage>& pictures);
+    void ShowTransport(const std::vector<TTransportItem>& jobs, const std::vector<QImage>& imlTransport);
 
   private:
     void BuildCaptainBox();

@@ -31,6 +31,19 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text, 
     return button;
 }
 
+QPalette MetalPalette(QPalette pal) {
+    pal.setColor(QPalette::Window, QColor(20, 24, 32));
+    pal.setColor(QPalette::WindowText, QColor(200, 235, 245));
+    pal.setColor(QPalette::Disabled, QPalette::WindowText, QColor(140, 170, 180));
+    pal.setColor(QPalette::ButtonText, QColor(16, 24, 32));
+    pal.setColor(QPalette::Light, QColor(96, 128, 142));
+    pal.setColor(QPalette::Midlight, QColor(70, 92, 104));
+    pal.setColor(QPalette::Mid, QColor(36, 46, 56));
+    pal.setColor(QPalette::Dark, QColor(12, 16, 22));
+    pal.setColor(QPalette::Shadow, QColor(0, 0, 0));
+    return pal;
+}
+
 void CentreInParent(QWidget* panel) {
     QWidget* parent = panel ? panel->parentWidget() : nullptr;
     if (!parent)

@@ -3,6 +3,7 @@
 // Small helpers the window's panels share to build their named controls.
 
 #include <QLabel>
+#include <QPalette>
 #include <QPushButton>
 #include <QRect>
 #include <QString>
@@ -17,6 +18,9 @@ inline constexpr int kImageIndexRole = Qt::UserRole + 2;
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const QRect& where);
 QLabel* MakePicture(QWidget* parent, const char* name, const QRect& where, bool stretched = false);
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text, const QRect& where);
+
+// The frame's dark metal: bevels in its own tones rather than the desktop's white and grey.
+QPalette MetalPalette(QPalette base);
 
 // Centres `panel` in its parent's client area: left = (client width div 2) -
 // (panel width div 2), top likewise.
