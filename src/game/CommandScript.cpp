@@ -1,6 +1,11 @@
 #include "CommandScript.h"
 
+#include "game/City.h"
 #include "game/Course.h"
+#include "game/Headquarter.h"
+#include "game/Trade.h"
+#include "game/Transport.h"
+#include "game/UpgradeShop.h"
 #include "game/Landing.h"
 #include "game/Scanning.h"
 #include "game/Views.h"
@@ -12,14 +17,17 @@ namespace veltrane {
 
 namespace {
 
+// How many numbers a command takes; -1: one or more (or "all"), -2: a name.
 struct TCommandShape {
     const char* Name;
     int Args;
 };
 
 constexpr TCommandShape kCommands[] = {
-    {"select", 1}, {"fly", 1},  {"map", 0},    {"system", 0}, {"scan", 0}, {"land", 1},
-    {"pickup", 0}, {"pack", 0}, {"module", 0}, {"leave", 0},  {"filter", 1}, {"wait", 1},
+    {"select", 1}, {"fly", 1},    {"map", 0},    {"system", 0}, {"scan", 0},    {"land", 1},
+    {"pickup", 0}, {"pack", 0},   {"module", 0}, {"leave", 0},  {"filter", 1},  {"wait", 1},
+    {"city", 1},   {"sell", -1},  {"refuel", 1}, {"buy", -2},   {"accept", -1}, {"back", 0},
+    {"order", 0},  {"hq", 0},
 };
 
 // The longest wait one command may ask for: a day of game time.
@@ -36,7 +44,9 @@ std::string Trim(std::string_view s) {
 } // namespace
 
 const char* TCommandScript::Help() {
-    return "select K | fly K | map | system | scan | land P | pickup | pack | module | leave | filter M | wait S";
+    return "select K | fly K | map | system | scan | land P | pickup | pack | module | leave | filter M | wait S | "
+           "city C | sell R... | sell all | refuel P | buy NODE | accept R... | back | order | hq "
+           "(K system 1-150, P planet and C city from 0 as in the saved game, R list rows from 1)";
 }
 
 Result<std::vector<std::string>> TCommandScript::Execute(std::string_view rawLine) {
@@ -48,7 +58,19 @@ Result<std::vector<std::string>> TCommandScript::Execute(std::string_view rawLin
     words >> command;
     std::vector<int> args;
     std::string word;
+    if (command == "buy") {
+        std::getline(words, word);
+        name_ = Trim(word);
+        if (name_.empty())
+            return Error{"\"buy\" takes the name of an item of the upgrade tree"};
+        words.setstate(std::ios::eofbit);
+    }
+    all_ = false;
     while (words >> word) {
+        if (word == "all" && command == "sell") {
+            all_ = true;
+            continue;
+        }
         int value = 0;
         const auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), value);
         if (ec != std::errc{} || end != word.data() + word.size())
@@ -61,8 +83,10 @@ Result<std::vector<std::string>> TCommandScript::Execute(std::string_view rawLin
             shape = &c;
     if (!shape)
         return Error{"unknown command \"" + command + "\" (commands: " + Help() + ")"};
-    if (static_cast<int>(args.size()) != shape->Args)
+    if (shape->Args >= 0 && static_cast<int>(args.size()) != shape->Args)
         return Error{"\"" + command + "\" takes " + std::to_string(shape->Args) + " number(s)"};
+    if (shape->Args == -1 && args.empty() && !all_)
+        return Error{"\"" + command + "\" takes row numbers from 1" + (command == "sell" ? " or \"all\"" : "")};
     if ((command == "select" || command == "fly") && (args[0] < 1 || args[0] > kSystemsPerSector))
         return Error{"system numbers run from 1 to 150"};
     if (command == "wait" && (args[0] < 0 || args[0] > kMaxWait))
@@ -123,6 +147,75 @@ TOutcome TCommandScript::Run(const std::string& command, const std::vector<int>&
             if (game_.Clock.TimerRunning(TTimer::Main))
                 game_.Tick();
         return TOutcome::Ok();
+    }
+    return RunCity(command, args, known);
+}
+
+namespace {
+
+std::vector<int> Rows(const std::vector<int>& numbers) {
+    std::vector<int> rows;
+    for (int n : numbers)
+        rows.push_back(n - 1);
+    return rows;
+}
+
+} // namespace
+
+TOutcome TCommandScript::RunCity(const std::string& command, const std::vector<int>& args, bool& known) {
+    TContext& ctx = game_.Ctx();
+    TSession& session = game_.Session();
+    const TView view = session.CurrentView;
+    if (command == "order")
+        return ShowOrder(ctx);
+    if (command == "hq") {
+        const TGameState& world = game_.World();
+        if (view != TView::System || world.Headquarter.Sector != world.CurrentSector ||
+            world.Headquarter.System != world.CurrentSystem)
+            return TOutcome::Refused({});
+        const THeadquarterVisit visit = VisitHeadquarter(ctx);
+        game_.Messages.Shown.push_back(visit.Text);
+        if (AskForNewGame(ctx, visit))
+            game_.NewGame();
+        return TOutcome::Ok(visit.Text);
+    }
+    if (command == "city") {
+        if (view != TView::Landscape || !session.Surface.Cities.at(0).Visible)
+            return TOutcome::Refused({});
+        ShowCityName(ctx, args[0]);
+        return EnterCity(ctx, args[0]);
+    }
+    if (view != TView::City)
+        return TOutcome::Refused({});
+    if (command == "back")
+        return LeaveCity(ctx);
+    if (command == "sell") {
+        if (!session.Visit.SellEnabled)
+            return TOutcome::Refused({});
+        if (session.Visit.Panel != TCityPanel::Sell)
+            OpenSellPanel(ctx);
+        std::vector<int> rows = Rows(args);
+        if (all_)
+            for (int r = 0; r < static_cast<int>(session.Visit.SellList.size()); ++r)
+                rows.push_back(r);
+        session.Visit.TotalProfit = SellTotal(ctx, rows);
+        return SellSelection(ctx, rows);
+    }
+    if (command == "refuel") {
+        OpenRefuelPanel(ctx);
+        MoveRefuelSlider(ctx, args[0]);
+        return FillEnergy(ctx);
+    }
+    if (command == "buy") {
+        if (!session.Visit.UpgradeOffered)
+            return TOutcome::Refused({});
+        OpenUpgradeShop(ctx);
+        return InstallItem(ctx, FindUpgradeNode(session, name_));
+    }
+    if (command == "accept") {
+        if (session.Visit.Panel != TCityPanel::Transport)
+            OpenTransportPanel(ctx);
+        return AcceptOffers(ctx, Rows(args));
     }
     known = false;
     return TOutcome::Refused({});

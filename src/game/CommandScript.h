@@ -27,8 +27,11 @@ class TCommandScript {
 
   private:
     TOutcome Run(const std::string& command, const std::vector<int>& args, bool& known);
+    TOutcome RunCity(const std::string& command, const std::vector<int>& args, bool& known);
 
     THeadlessGame& game_;
+    std::string name_; // of "buy"
+    bool all_ = false; // "sell all"
 };
 
 } // namespace veltrane

@@ -51,11 +51,7 @@ void PoliceCheck(TContext& ctx) {
     TPlanet* planet = PlanetLandedOn(ctx);
     if (r <= ctx.Options.RandomEvents || !planet || planet->EventOccured)
         return;
-    const int c = ctx.Session.CurrentCity;
-    const int level = c >= 0 && c < static_cast<int>(planet->Cities.size())
-                          ? planet->Cities[static_cast<std::size_t>(c)].PoliceLevel
-                          : 0;
-    PoliceEvent(ctx, level);
+    PoliceEvent(ctx, ctx.Session.Visit.PoliceLevel);
 }
 
 void PoliceEvent(TContext& ctx, int policeLevel) {

@@ -2,6 +2,7 @@
 
 #include "core/Galaxy.h"
 #include "game/Lifecycle.h"
+#include "game/UpgradeShop.h"
 #include "game/Views.h"
 #include "lang/Format.h"
 
@@ -41,8 +42,11 @@ THeadlessGame::THeadlessGame(std::uint64_t seed, std::shared_ptr<const ITextSour
       ctx_{session_, tables_, *script_, rng_, Window, Messages, Sound, Clock, options_} {}
 
 Status THeadlessGame::NewGame() {
-    session_ = TSession{};
+    TSession fresh;
+    fresh.Refuel = session_.Refuel;
+    session_ = std::move(fresh);
     session_.StartupStepDone = true;
+    SetUpgradeTexts(session_, tables_.UpgradeTreeCaptions);
     if (Status made = StartNewGame(session_.World, tables_, rng_, TMapGeometry{817, 450, 0, 0}); !made)
         return made;
     ShowSectorMap(ctx_, false);

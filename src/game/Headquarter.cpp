@@ -1,5 +1,7 @@
 #include "Headquarter.h"
 
+#include "lang/TextCatalogue.h"
+
 #include <algorithm>
 
 namespace veltrane {
@@ -10,6 +12,68 @@ void RelocateHeadquarter(TGameState& world, TRandom& rng) {
     world.Headquarter.Sector = static_cast<std::uint8_t>(s);
     world.Headquarter.System = k;
     world.Headquarter.Name = world.System(s, k).Name;
+}
+
+std::string OrderText(const TContext& ctx) {
+    const TGameState& world = ctx.World();
+    std::string text = Lookup(ctx.Script, texts::FindArtefacts) + "\r\n";
+    for (int i = 1; i <= kSectorCount; ++i) {
+        const int n = world.FindIdx[i];
+        text += "- " + (OneBased<TArtefact, kArtefactCount>::InRange(n) ? world.Artefacts[n].Name : std::string()) +
+                "\r\n";
+    }
+    return text + FormatTextOrDefault(ctx.Script, texts::BringArtefacts,
+                                      {world.Headquarter.Name, std::int64_t{world.Headquarter.Sector}});
+}
+
+TOutcome ShowOrder(TContext& ctx) {
+    const std::string text = OrderText(ctx);
+    ctx.Messages.ShowInfoMessage(text);
+    return TOutcome::Ok(text);
+}
+
+THeadquarterVisit VisitHeadquarter(TContext& ctx) {
+    TGameState& world = ctx.World();
+    THeadquarterVisit visit;
+    for (const TArtefact& slot : world.HQArtefacts)
+        if (!slot.Name.empty())
+            visit.Rows.push_back({slot.Name, slot.Index});
+    for (auto it = world.Cargo.end(); it != world.Cargo.begin();) {
+        --it;
+        bool ordered = false;
+        for (int i = 1; i <= kSectorCount; ++i) {
+            if (world.FindIdx[i] != it->StateIndex)
+                continue;
+            ordered = true;
+            visit.Rows.push_back({it->Name, it->StateIndex});
+            int slot = kModuleCount;
+            for (int e = 1; e < kModuleCount; ++e)
+                if (world.HQArtefacts[e].Name.empty()) {
+                    slot = e;
+                    break;
+                }
+            world.HQArtefacts[slot].Name = it->Name;
+            world.HQArtefacts[slot].Index = it->StateIndex;
+        }
+        if (ordered)
+            it = world.Cargo.erase(it);
+    }
+    static constexpr const TTextEntry* kCounts[] = {&texts::Artefacts0, &texts::Artefacts1, &texts::Artefacts2,
+                                                    &texts::Artefacts3, &texts::Artefacts4};
+    const std::size_t count = std::min<std::size_t>(visit.Rows.size(), 4);
+    visit.Won = count == 4;
+    if (visit.Won)
+        ctx.Sound.PlaySoundEffect("fanfare.wav");
+    visit.Text = FormatTextOrDefault(ctx.Script, texts::HiCaptain, {world.Captain.Name}) + " " +
+                 Lookup(ctx.Script, *kCounts[count]);
+    if (!visit.Won)
+        visit.Text += " " + Lookup(ctx.Script, texts::GoodLuck);
+    ctx.Window.RefreshStatus();
+    return visit;
+}
+
+bool AskForNewGame(TContext& ctx, const THeadquarterVisit& visit) {
+    return visit.Won && ctx.Messages.ShowMessDlg(Lookup(ctx.Script, texts::StartNew), "", "c");
 }
 
 } // namespace veltrane

@@ -10,6 +10,7 @@
 #include <array>
 #include <bitset>
 #include <string>
+#include <vector>
 
 namespace veltrane {
 
@@ -54,6 +55,47 @@ struct TSurface {
     bool operator==(const TSurface&) const = default;
 };
 
+// The dialogue panels of the city page; one shows at a time.
+enum class TCityPanel { Main, Sell, Refuel, Upgrade, Transport };
+
+struct TSellRow {
+    std::string Name;
+    std::string Price; // as the list shows it
+    int Artefact = 0;
+    bool operator==(const TSellRow&) const = default;
+};
+
+// What the city page shows during one visit.
+struct TCityVisit {
+    int City = 0;
+    int EconomyKind = 0;
+    int PoliceLevel = 0;
+    int AlienRace = 0;
+    int CityImage = 0;
+    std::string Person; // what the city's person says
+    TCityPanel Panel = TCityPanel::Main;
+    bool SellEnabled = false;
+    bool UpgradeOffered = false;
+    // Prices are rolled once per visit, on first use.
+    bool SellPricesRolled = false;
+    bool UpgradePricesRolled = false;
+    std::vector<TSellRow> SellList;
+    std::string TotalProfit = "0 G$";
+    std::string RefuelPrice; // the energy price per percent, two decimals
+    std::vector<TTransportItem> Offers;
+};
+
+// The refuel slider; it and the cost it last showed outlive the visit.
+struct TRefuelSlider {
+    int Position = 0;
+    int Maximum = 100;
+    int PendingCost = 0;
+    std::string PercentText = "0 %";
+    std::string CostText;
+};
+
+inline constexpr int kUpgradeNodes = 20;
+
 struct TSession {
     TGameState World;
 
@@ -82,6 +124,12 @@ struct TSession {
     std::bitset<kSystemsPerSector> HiddenMarkers;
 
     TSurface Surface;
+    TCityVisit Visit;
+    TRefuelSlider Refuel;
+    // The upgrade tree, classes with their variants in tree order; a variant's
+    // text carries its price in brackets once prices are rolled.
+    std::array<std::string, kUpgradeNodes> UpgradeTexts{};
+    std::array<int, kUpgradeNodes> UpgradePrices{};
 
     bool FilterOn(int module) const { return ModuleFilterActive.at(static_cast<std::size_t>(module - 1)); }
     bool MarkerHidden(int system) const { return HiddenMarkers.test(static_cast<std::size_t>(system - 1)); }

@@ -1,5 +1,8 @@
 #include "Transport.h"
 
+#include "game/City.h"
+#include "game/Course.h"
+#include "game/Landing.h"
 #include "lang/TextCatalogue.h"
 
 #include <algorithm>
@@ -16,6 +19,68 @@ std::int64_t PriceOf(const TTransportItem& job) {
 }
 
 } // namespace
+
+void GenerateTransportOffers(TContext& ctx) {
+    TCityVisit& visit = ctx.Session.Visit;
+    const TGameState& world = ctx.World();
+    visit.Offers.clear();
+    const int passengers = ctx.Rng.Random(5);
+    const int boxes = ctx.Rng.Random(5);
+    std::vector<int> candidates;
+    for (int k = 1; k <= kSystemsPerSector; ++k)
+        if (SystemDistance(world, k) <= 50)
+            candidates.push_back(k);
+    // The last candidate is never drawn; the current system is drawn again.
+    const int drawable = static_cast<int>(candidates.size()) - 1;
+    const bool anyOther = std::any_of(candidates.begin(), candidates.begin() + std::max(0, drawable),
+                                      [&](int k) { return k != world.CurrentSystem; });
+    auto draw = [&] {
+        for (;;) {
+            const int k = candidates[static_cast<std::size_t>(ctx.Rng.Random(drawable))];
+            if (k != world.CurrentSystem)
+                return k;
+        }
+    };
+    if (!anyOther)
+        return;
+    for (int i = 0; i < passengers; ++i) {
+        const int k = draw();
+        const int d = SystemDistance(world, k);
+        const int price = static_cast<int>(ctx.Rng.RandomReal() * d + 10);
+        visit.Offers.push_back({world.System(world.CurrentSector, k).Name, std::to_string(price), 1 + ctx.Rng.Random(9)});
+    }
+    for (int i = 0; i < boxes; ++i) {
+        const int k = draw();
+        visit.Offers.push_back(
+            {world.System(world.CurrentSector, k).Name, std::to_string(SystemDistance(world, k) / 2), 0});
+    }
+}
+
+TOutcome OpenTransportPanel(TContext& ctx) {
+    ctx.Sound.PlayButtonSound();
+    ctx.Session.Visit.Person = Lookup(ctx.Script, texts::FindPassengers);
+    ShowCityPanel(ctx, TCityPanel::Transport);
+    return TOutcome::Ok(ctx.Session.Visit.Person);
+}
+
+TOutcome AcceptOffers(TContext& ctx, const std::vector<int>& selectedRows) {
+    TCityVisit& visit = ctx.Session.Visit;
+    std::vector<int> rows = selectedRows;
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    int taken = 0;
+    for (auto it = rows.rbegin(); it != rows.rend(); ++it) {
+        if (*it < 0 || *it >= static_cast<int>(visit.Offers.size()) || !HasStorageRoom(ctx))
+            continue;
+        ctx.World().Transport.push_back(visit.Offers[static_cast<std::size_t>(*it)]);
+        visit.Offers.erase(visit.Offers.begin() + *it);
+        ++taken;
+    }
+    ctx.Sound.PlayButtonSound();
+    ctx.Window.RefreshStatus();
+    ctx.Window.PageChanged(TView::City);
+    return taken > 0 || rows.empty() ? TOutcome::Ok() : TOutcome::Refused(Lookup(ctx.Script, texts::MoreStorage));
+}
 
 bool SectorModuleCollected(const TGameState& world) {
     for (const TModulePlacement& m : world.AlienModules)

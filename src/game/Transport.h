@@ -5,7 +5,18 @@
 
 #include "game/Context.h"
 
+#include <vector>
+
 namespace veltrane {
+
+// New offers of passengers and freight for the city entered: other systems of
+// this sector within 50 light years. Where no other system can be drawn, no
+// offer of that kind is made.
+void GenerateTransportOffers(TContext& ctx);
+// "I would like to look for passengers".
+TOutcome OpenTransportPanel(TContext& ctx);
+// Takes the selected offers aboard while the hold has room.
+TOutcome AcceptOffers(TContext& ctx, const std::vector<int>& selectedRows);
 
 // Delivers every job for the current system's name. True when money was paid
 // (jobs worth nothing leave the hold without a word).

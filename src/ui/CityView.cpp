@@ -1,6 +1,10 @@
 #include "CityView.h"
 
 #include "WidgetKit.h"
+#include "game/City.h"
+#include "game/Trade.h"
+#include "game/Transport.h"
+#include "game/UpgradeShop.h"
 
 #include <QGroupBox>
 #include <QHeaderView>
@@ -200,6 +204,7 @@ void CityView::SetUpgradeCaptions(const std::vector<std::string>& captions) {
 }
 
 void CityView::SetEquipmentPictures(const std::vector<QImage>& imlEquipment) {
+    imlEquipment_ = &imlEquipment;
     for (QTreeWidgetItem* node : UpgradeNodesDepthFirst()) {
         const int index = node->data(0, kImageIndexRole).toInt();
         if (index >= 1 && index < static_cast<int>(imlEquipment.size()))
@@ -211,6 +216,138 @@ void CityView::ShowCityPanel(QFrame* panel) {
     for (QFrame* p : {phrasesMain_, sell_, refuel_, upgrade_, transport_})
         p->setVisible(p == panel);
     CentreInParent(panel);
+}
+
+void CityView::Attach(TContext& ctx, TPictures pictures, const std::vector<QImage>& imlStatus) {
+    ctx_ = &ctx;
+    pictures_ = std::move(pictures);
+    imlStatus_ = &imlStatus;
+    Wire();
+}
+
+template <typename Rule> void CityView::Run(Rule rule) {
+    if (ctx_)
+        rule(*ctx_);
+}
+
+std::vector<int> CityView::SelectedRows(const char* name) const {
+    std::vector<int> rows;
+    const auto* list = findChild<QTreeWidget*>(name);
+    for (int r = 0; list && r < list->topLevelItemCount(); ++r)
+        if (list->topLevelItem(r)->isSelected())
+            rows.push_back(r);
+    return rows;
+}
+
+void CityView::Wire() {
+    auto button = [this](const char* name, auto rule) {
+        if (auto* b = findChild<QPushButton*>(name))
+            connect(b, &QPushButton::clicked, this, [this, rule] { Run(rule); });
+    };
+    button("btnSellArtefacts", OpenSellPanel);
+    button("btnTransport", OpenTransportPanel);
+    button("btnGetRefuel", OpenRefuelPanel);
+    button("btnGetUpgrade", OpenUpgradeShop);
+    button("btnCityExit", LeaveCity);
+    button("btnCityInfo", ShowCityInfo);
+    button("btnAlienInfo", ShowAlienInfo);
+    for (const char* back : {"btnGoBack1", "btnGoBack2", "btnGoBack4", "btnGoBack6"})
+        button(back, GoBack);
+    button("btnFillEnergy", FillEnergy);
+    button("btnSellSelection", [this](TContext& c) { SellSelection(c, SelectedRows("lvwSellList")); });
+    button("btnAcceptTransport", [this](TContext& c) { AcceptOffers(c, SelectedRows("lvwTransObjects")); });
+    button("btnInstallItem", [this](TContext& c) {
+        const std::vector<QTreeWidgetItem*> nodes = UpgradeNodesDepthFirst();
+        std::optional<int> node;
+        for (std::size_t i = 0; i < nodes.size(); ++i)
+            if (nodes[i] == upgradeTree_->currentItem() && nodes[i]->isSelected())
+                node = static_cast<int>(i);
+        InstallItem(c, node);
+    });
+    auto* sellList = findChild<QTreeWidget*>("lvwSellList");
+    connect(sellList, &QTreeWidget::itemSelectionChanged, this, [this] {
+        if (ctx_)
+            findChild<QLabel*>("lblTotalProfit")
+                ->setText(QString::fromStdString(SellTotal(*ctx_, SelectedRows("lvwSellList"))));
+    });
+    auto* offers = findChild<QTreeWidget*>("lvwTransObjects");
+    connect(offers, &QTreeWidget::itemSelectionChanged, this, [this] {
+        findChild<QPushButton*>("btnAcceptTransport")->setEnabled(!SelectedRows("lvwTransObjects").empty());
+    });
+    auto* slider = findChild<QSlider*>("srbRefuel");
+    connect(slider, &QSlider::valueChanged, this, [this](int position) {
+        if (ctx_ && position != ctx_->Session.Refuel.Position)
+            MoveRefuelSlider(*ctx_, position);
+    });
+}
+
+void CityView::Sync(const TSession& session) {
+    const TCityVisit& visit = session.Visit;
+    if (pictures_ && visit.CityImage > 0 && visit.CityImage != shownCityImage_) {
+        shownCityImage_ = visit.CityImage;
+        if (auto picture = pictures_("Cities/city" + std::to_string(visit.CityImage) + ".jpg", false))
+            findChild<QLabel*>("imgCity")->setPixmap(QPixmap::fromImage(*picture));
+    }
+    if (pictures_ && visit.AlienRace > 0 && visit.AlienRace != shownRace_) {
+        shownRace_ = visit.AlienRace;
+        if (auto picture = pictures_("Aliens/alien" + std::to_string(visit.AlienRace) + ".jpg", false))
+            findChild<QLabel*>("imgPerson")->setPixmap(QPixmap::fromImage(*picture));
+    }
+    person_->setText(QString::fromStdString(visit.Person));
+    auto status = [this](int index) {
+        return imlStatus_ && index >= 0 && index < static_cast<int>(imlStatus_->size())
+                   ? QPixmap::fromImage((*imlStatus_)[static_cast<std::size_t>(index)])
+                   : QPixmap();
+    };
+    findChild<QLabel*>("imgEcoIndex")->setPixmap(status(visit.EconomyKind));
+    findChild<QLabel*>("imgPoliceIndex")->setPixmap(status(visit.PoliceLevel));
+    findChild<QLabel*>("lblRefuelPrice")->setText(QString::fromStdString(visit.RefuelPrice));
+    findChild<QPushButton*>("btnSellArtefacts")->setEnabled(visit.SellEnabled);
+    findChild<QPushButton*>("btnGetUpgrade")->setVisible(visit.UpgradeOffered);
+
+    // Lists are rebuilt only when their rows changed, so a selection survives other updates.
+    auto fill = [](QTreeWidget* list, const std::vector<std::pair<std::string, std::string>>& rows) {
+        bool same = list->topLevelItemCount() == static_cast<int>(rows.size());
+        for (int r = 0; same && r < list->topLevelItemCount(); ++r)
+            same = list->topLevelItem(r)->text(0).toStdString() == rows[static_cast<std::size_t>(r)].first &&
+                   list->topLevelItem(r)->text(1).toStdString() == rows[static_cast<std::size_t>(r)].second;
+        if (same)
+            return;
+        list->clear();
+        for (const auto& [name, price] : rows)
+            new QTreeWidgetItem(list, {QString::fromStdString(name), QString::fromStdString(price)});
+    };
+    std::vector<std::pair<std::string, std::string>> sellRows, offerRows;
+    for (const TSellRow& row : visit.SellList)
+        sellRows.emplace_back(row.Name, row.Price);
+    for (const TTransportItem& offer : visit.Offers)
+        offerRows.emplace_back(offer.Destination, offer.Price);
+    fill(findChild<QTreeWidget*>("lvwSellList"), sellRows);
+    fill(findChild<QTreeWidget*>("lvwTransObjects"), offerRows);
+    findChild<QLabel*>("lblTotalProfit")->setText(QString::fromStdString(visit.TotalProfit));
+    findChild<QPushButton*>("btnAcceptTransport")->setEnabled(!SelectedRows("lvwTransObjects").empty());
+
+    const TRefuelSlider& refuel = session.Refuel;
+    auto* slider = findChild<QSlider*>("srbRefuel");
+    slider->setMaximum(refuel.Maximum);
+    slider->setValue(refuel.Position);
+    findChild<QLabel*>("lblRefuelPercent")->setText(QString::fromStdString(refuel.PercentText));
+    findChild<QLabel*>("lblRefuelCosts")->setText(QString::fromStdString(refuel.CostText));
+
+    const std::vector<QTreeWidgetItem*> nodes = UpgradeNodesDepthFirst();
+    for (std::size_t i = 0; i < nodes.size() && i < session.UpgradeTexts.size(); ++i)
+        if (!session.UpgradeTexts[i].empty())
+            nodes[i]->setText(0, QString::fromStdString(session.UpgradeTexts[i]));
+    auto* config = findChild<QTreeWidget*>("lvwConfig");
+    config->clear();
+    for (const TEquipmentRow& row : EquipmentRows(session)) {
+        auto* item = new QTreeWidgetItem(config, {QString::fromStdString(row.Text)});
+        if (imlEquipment_ && row.Picture > 0 && row.Picture < static_cast<int>(imlEquipment_->size()))
+            item->setIcon(0, QIcon(QPixmap::fromImage((*imlEquipment_)[static_cast<std::size_t>(row.Picture)])));
+    }
+
+    QFrame* panels[] = {phrasesMain_, sell_, refuel_, upgrade_, transport_};
+    ShowCityPanel(panels[static_cast<int>(visit.Panel)]);
 }
 
 } // namespace veltrane

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "game/Context.h"
+
 #include <QFrame>
 #include <QImage>
 
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -41,8 +45,24 @@ class CityView : public QFrame {
     // Makes `panel` the one visible dialogue panel and centres it.
     void ShowCityPanel(QFrame* panel);
 
+    using TPictures = std::function<std::optional<QImage>(const std::string& relative, bool transparent)>;
+    // The rules the page's buttons and lists run, and where its pictures come from.
+    void Attach(TContext& ctx, TPictures pictures, const std::vector<QImage>& imlStatus);
+    // Shows the visit as the session has it.
+    void Sync(const TSession& session);
+
   private:
     QFrame* BuildCityTop();
+    void Wire();
+    std::vector<int> SelectedRows(const char* list) const;
+    template <typename Rule> void Run(Rule rule);
+
+    TContext* ctx_ = nullptr;
+    TPictures pictures_;
+    const std::vector<QImage>* imlStatus_ = nullptr;
+    const std::vector<QImage>* imlEquipment_ = nullptr;
+    int shownCityImage_ = -1;
+    int shownRace_ = -1;
     void BuildPhrasesMain();
     void BuildSellPanel();
     void BuildRefuelPanel();

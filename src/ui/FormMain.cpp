@@ -4,6 +4,7 @@
 #include "CityView.h"
 #include "ClickLabel.h"
 #include "ColourConvert.h"
+#include "FormHeadQuarter.h"
 #include "FormNavigator.h"
 #include "Gauge.h"
 #include "LandscapeView.h"
@@ -21,6 +22,7 @@
 #include "game/Flight.h"
 #include "game/Headless.h"
 #include "game/Headquarter.h"
+#include "game/UpgradeShop.h"
 #include "game/Landing.h"
 #include "game/Lifecycle.h"
 #include "game/StatusDisplay.h"
@@ -103,9 +105,12 @@ FormMain::FormMain(TGameOptions& options, TRandom& rng, ISoundPort& sound, TForm
     for (SectorMapView* page : sectors_)
         page->Attach(*ctx_);
     system_->Attach(*ctx_);
-    landscape_->Attach(*ctx_, [this](const std::string& relative, bool transparent) {
+    const auto load = [this](const std::string& relative, bool transparent) {
         return pictures_.Load(relative, transparent);
-    });
+    };
+    landscape_->Attach(*ctx_, load);
+    city_->Attach(*ctx_, load, imlStatus_);
+    connect(system_, &SystemView::headquarterVisit, this, &FormMain::VisitHeadquarterDialog);
 
     ApplyWindowType();
     if (services_.InitAudio)
@@ -189,6 +194,10 @@ void FormMain::WireCommands() {
     connect(status_->btnStarMap(), &QPushButton::clicked, this, &FormMain::btnStarMapClick);
     connect(status_->btnSystem(), &QPushButton::clicked, this, &FormMain::btnSystemClick);
     connect(status_->btnNavigator(), &QPushButton::clicked, this, &FormMain::btnNavigatorClick);
+    connect(status_->btnOrder(), &QPushButton::clicked, this, [this] {
+        sound_.PlayButtonSound();
+        ShowOrder(*ctx_);
+    });
     // The cargo and transport lists both tell about the cargo row selected.
     auto cargoInfo = [this] {
         const QModelIndex row = status_->lvwCargo()->currentIndex();
@@ -285,6 +294,8 @@ void FormMain::PageChanged(TView view) {
         landscape_->Sync(session_.Surface);
     } else if (view == TView::StarFlight) {
         starFlight_->InitStarfield(cosmetic_);
+    } else if (view == TView::City) {
+        city_->Sync(session_);
     }
 }
 
@@ -428,11 +439,13 @@ void FormMain::NewGame() {
 
 void FormMain::ResetViewState() {
     // Nothing of the previous game's view state survives; the start-up step stays done.
-    const bool startupDone = session_.StartupStepDone;
-    TGameState world = std::move(session_.World);
-    session_ = TSession{};
-    session_.World = std::move(world);
-    session_.StartupStepDone = startupDone;
+    TSession fresh;
+    fresh.World = std::move(session_.World);
+    fresh.StartupStepDone = session_.StartupStepDone;
+    // The refuel slider and the shop's texts belong to the window, not to a game.
+    fresh.Refuel = session_.Refuel;
+    fresh.UpgradeTexts = session_.UpgradeTexts;
+    session_ = std::move(fresh);
     time_->StopTimer(TTimer::StarFlight);
     imlArtefacts_.clear();
     cargoPictures_.clear();
@@ -511,7 +524,8 @@ void FormMain::LoadContentTables() {
     Status loaded =
         services_.LoadContent ? services_.LoadContent(*script_, session_.World, tables_, rng_) : Status::Ok();
     // Whatever was read before a faulty entry is shown; the fault is reported.
-    city_->SetUpgradeCaptions(tables_.UpgradeTreeCaptions);
+    SetUpgradeTexts(session_, tables_.UpgradeTreeCaptions);
+    city_->Sync(session_);
     ShowGalaxyName();
     RefreshStatus();
     if (!loaded && services_.ReportProblem)
@@ -586,6 +600,23 @@ void FormMain::btnOptionsClick() {
     ShowGalaxyName();
     LoadContentTables();
     ShowSectorMap(true);
+}
+
+void FormMain::VisitHeadquarterDialog() {
+    const THeadquarterVisit visit = VisitHeadquarter(*ctx_);
+    {
+        FormHeadQuarter dialog(
+            visit, [this](const std::string& relative, bool transparent) { return pictures_.Load(relative, transparent); },
+            [this] { sound_.PlayButtonSound(); }, this);
+        // Over the middle of the system view, a little low.
+        const QPoint centre = system_->mapToGlobal(system_->rect().center());
+        dialog.move(centre.x() - dialog.width() / 2, centre.y() - dialog.height() / 2 + 50);
+        dialog.exec();
+    }
+    if (AskForNewGame(*ctx_, visit)) {
+        NewGame();
+        ShowSectorMap(true);
+    }
 }
 
 void FormMain::btnExitClick() {

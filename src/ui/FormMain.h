@@ -100,6 +100,7 @@ class FormMain : public QWidget, public IWindowPort {
     void timStarFlightTimer();
     void timBlinkerTimer();
     void btnNavigatorClick();
+    void VisitHeadquarterDialog();
     void btnOptionsClick();
     void btnExitClick();
     void btnStarMapClick();

@@ -1,6 +1,7 @@
 #include "LandscapeView.h"
 
 #include "ClickLabel.h"
+#include "game/City.h"
 #include "game/Landing.h"
 
 namespace veltrane {
@@ -39,6 +40,12 @@ LandscapeView::LandscapeView(QWidget* parent) : QFrame(parent) {
     spaceShip_ = Picture(this, "imgSpaceShip", QRect(817 + 78, 5, 78, 41), false);
 
     connect(landscape_, &TClickLabel::doubleClicked, this, [this] { Run(LeaveSurface); });
+    // The first four pictures stand for the planet's cities 0..3.
+    for (int i = 0; i < 4; ++i) {
+        TClickLabel* city = cities_[static_cast<std::size_t>(i)];
+        connect(city, &TClickLabel::clicked, this, [this, i] { Run([i](TContext& c) { ShowCityName(c, i); }); });
+        connect(city, &TClickLabel::doubleClicked, this, [this, i] { Run([i](TContext& c) { EnterCity(c, i); }); });
+    }
     connect(artefact_, &TClickLabel::clicked, this, [this] { Run(ShowArtefactInfo); });
     connect(artefact_, &TClickLabel::doubleClicked, this, [this] { Run(PickUpArtefact); });
     connect(powerPack_, &TClickLabel::doubleClicked, this, [this] { Run(TakePowerPack); });

@@ -75,6 +75,9 @@ SystemView::SystemView(QWidget* parent) : QFrame(parent) {
     scan_->setObjectName("btnScan");
     scan_->setGeometry(630, 16, 100, 30);
     connect(scan_, &QPushButton::clicked, this, [this] { Run([](TContext& c) { ScanSystem(c); }); });
+    // A click on the ship tells about the first planet, as the ship stands before it.
+    connect(seroShip_, &TClickLabel::clicked, this, [this] { Run([](TContext& c) { ShowPlanetInfo(c, 0); }); });
+    connect(seroShip_, &TClickLabel::doubleClicked, this, &SystemView::headquarterVisit);
 }
 
 QLabel* SystemView::imgSun() const {

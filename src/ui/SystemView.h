@@ -39,6 +39,10 @@ class SystemView : public QFrame {
     Gauge* gauScanner() const { return scanGauge_; }
     QPushButton* btnScan() const { return scan_; }
 
+  signals:
+    // A double click on the SERO ship: the window opens the headquarter.
+    void headquarterVisit();
+
   protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 

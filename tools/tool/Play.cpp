@@ -9,6 +9,7 @@
 #include "game/CommandScript.h"
 #include "game/Headquarter.h"
 #include "game/Lifecycle.h"
+#include "game/UpgradeShop.h"
 #include "game/Views.h"
 #include "lang/ContentLoader.h"
 #include "lang/ScriptLookup.h"
@@ -99,6 +100,7 @@ int RunPlay(int argc, char** argv) {
         return Fail(made.error().message);
     if (Status content = LoadContentTables(*language, game.World(), game.Tables(), game.Rng()); !content)
         return Fail(content.error().message);
+    SetUpgradeTexts(game.Session(), game.Tables().UpgradeTreeCaptions);
     std::string gameName = "Played game";
     if (!in.empty()) {
         if (Status started = StartFrom(game, in); !started)
