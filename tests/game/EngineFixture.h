@@ -3,7 +3,11 @@
 // A seeded game on the headless ports with the built-in texts, and a few
 // builders for the situations rule tests need.
 
+#include "game/City.h"
 #include "game/Headless.h"
+#include "game/Landing.h"
+#include "game/Scanning.h"
+#include "game/Views.h"
 
 #include <gtest/gtest.h>
 
@@ -28,6 +32,28 @@ class EngineTest : public ::testing::Test {
     int Other() { return game.World().CurrentSystem == 1 ? 2 : 1; }
 
     THeadlessGame game;
+};
+
+// A capital of planet 0 in the current system, entered.
+class InTheCity : public EngineTest {
+  protected:
+    void SetUp() override {
+        EngineTest::SetUp();
+        ShowSystemView(Ctx());
+        ScanSystem(Ctx());
+        Here().Planets.resize(1);
+        TPlanet& p = Here().Planets[0];
+        p.Surface = 4;
+        p.Lifeform = 5;
+        p.Cities.resize(2);
+        p.Cities[0].Size = 1;
+        p.Cities[1].Size = 2;
+        p.Cities[0].EconomyKind = 2;
+        p.Cities[0].PriceFactor = 0.5;
+        ASSERT_TRUE(LandOnPlanet(Ctx(), 0).Done);
+    }
+    TOutcome Enter() { return EnterCity(Ctx(), 0); }
+    TCityVisit& Visit() { return game.Session().Visit; }
 };
 
 } // namespace veltrane::test

@@ -44,28 +44,6 @@ TEST(TradeTables, RefuelCostsMatchEveryReferenceRow) {
         ASSERT_EQ(RefuelCost(r[0], std::stoi(r[1])), std::stoi(r[2])) << r[0] << " x " << r[1];
 }
 
-// A capital of planet 0 in the current system, entered.
-class InTheCity : public EngineTest {
-  protected:
-    void SetUp() override {
-        EngineTest::SetUp();
-        ShowSystemView(Ctx());
-        ScanSystem(Ctx());
-        Here().Planets.resize(1);
-        TPlanet& p = Here().Planets[0];
-        p.Surface = 4;
-        p.Lifeform = 5;
-        p.Cities.resize(2);
-        p.Cities[0].Size = 1;
-        p.Cities[1].Size = 2;
-        p.Cities[0].EconomyKind = 2;
-        p.Cities[0].PriceFactor = 0.5;
-        ASSERT_TRUE(LandOnPlanet(Ctx(), 0).Done);
-    }
-    TOutcome Enter() { return EnterCity(Ctx(), 0); }
-    TCityVisit& Visit() { return game.Session().Visit; }
-};
-
 TEST_F(InTheCity, OnlyTheCapitalHasASpacePort) {
     EXPECT_FALSE(EnterCity(Ctx(), 1).Done);
     EXPECT_EQ(game.Window.InfoColour, kRed);
