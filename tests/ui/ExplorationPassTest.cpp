@@ -2,7 +2,7 @@
 // map, a flight, a scan, a landing with everything a surface can hold, a
 // module filter and the navigator. Time runs on a manual clock.
 
-#include "FormMainFixture.h"
+#include "PassFixture.h"
 
 #include "core/MediaPaths.h"
 #include "game/Course.h"
@@ -28,50 +28,7 @@
 namespace veltrane::test {
 namespace {
 
-class ExplorationPass : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        const std::string folder = VELTRANE_PROGRAM_DIR "/";
-        if (!std::filesystem::exists(folder + "Pics/BottomCenter.jpg") ||
-            !std::filesystem::exists(folder + "LScripts/English.lng"))
-            GTEST_SKIP() << "the pictures and scripts are not built into " << folder;
-        SetProgramFolder(folder);
-        options.WindowType = 1;
-        options.RandomEvents = 100; // no chance events in this pass
-        TFormMainServices services = DefaultFormMainServices([] {});
-        services.ReportProblem = [this](const std::string& m) { problems.push_back(m); };
-        services.MakeMessagePort = [this](FormMain&) -> std::unique_ptr<IMessagePort> {
-            auto port = std::make_unique<RecordingMessages>();
-            messages = port.get();
-            return port;
-        };
-        services.Time = &clock;
-        services.CosmeticSeed = 1;
-        window = std::make_unique<FormMain>(options, rng, sound, std::move(services));
-        window->show();
-        window->timMainTimer();
-        window->timMainTimer(); // the start-up step: the options dialog answers nothing to do
-    }
-    void TearDown() override {
-        window.reset();
-        SetProgramFolder("");
-    }
-
-    void Shot(const char* name) {
-        if (const char* dir = std::getenv("VELTRANE_SHOTS"))
-            window->grab().save(QString("%1/%2.png").arg(dir, name));
-    }
-
-    std::string Info() const { return window->StatusArea()->lblInfo()->text().toStdString(); }
-
-    TGameOptions options;
-    TRandom rng{4711};
-    RecordingSound sound;
-    RecordingMessages* messages = nullptr;
-    TManualClock clock;
-    std::vector<std::string> problems;
-    std::unique_ptr<FormMain> window;
-};
+using ExplorationPass = ShippedPass;
 
 TEST_F(ExplorationPass, ScanLandTakeEverythingFilterAndFly) {
     TGameState& world = window->World();
