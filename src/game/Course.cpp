@@ -45,6 +45,9 @@ TOutcome SelectSystem(TContext& ctx, int k) {
 TOutcome FlyToSystem(TContext& ctx, int k) {
     TSession& session = ctx.Session;
     TGameState& world = ctx.World();
+    // No course can be set from inside the hyperspace tunnel.
+    if (session.Passage == TPassage::Tunnel)
+        return TOutcome::Refused({});
     const int d = session.PendingDistance;
     // A new course set during a flight starts from what the gauge shows now.
     const int energy = session.Passage == TPassage::StarFlight ? session.FlightEnergy : world.Captain.Energy;

@@ -5,6 +5,7 @@
 #include "game/Headquarter.h"
 #include "game/Lifecycle.h"
 #include "game/Scanning.h"
+#include "game/SectorChange.h"
 #include "game/Transport.h"
 #include "game/Views.h"
 #include "lang/TextCatalogue.h"
@@ -25,6 +26,10 @@ TTickResult MainTick(TContext& ctx) {
             ArriveAtSystem(ctx);
             result.Arrived = true;
         }
+    } else if (session.Passage == TPassage::Tunnel) {
+        session.FlightTicks += 1;
+        if (session.FlightTicks > 3)
+            TunnelEnd(ctx);
     }
     return result;
 }

@@ -12,8 +12,8 @@ struct TTickResult {
     bool Arrived = false;
 };
 
-// One tick of the main timer. A flight goes on whichever page is shown, so a
-// ship that set out always pays for its flight and arrives.
+// One tick of the main timer. A flight or a tunnel passage goes on whichever
+// page is shown, so a ship that set out always pays and arrives.
 TTickResult MainTick(TContext& ctx);
 
 // The arrival steps: energy settled, system view built, transport paid or a

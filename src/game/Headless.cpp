@@ -37,6 +37,13 @@ void THeadlessMessages::ShowDirectionMessage(const std::string& text, char) {
     Shown.push_back(text);
 }
 
+std::string THeadlessMessages::ShowChoiceDlg(const std::string& text, const std::vector<std::string>& items) {
+    Shown.push_back(text);
+    if (!Choice.empty())
+        return Choice;
+    return items.empty() ? std::string() : items.front();
+}
+
 THeadlessGame::THeadlessGame(std::uint64_t seed, std::shared_ptr<const ITextSource> script)
     : script_(script ? std::move(script) : std::make_shared<TNoScript>()), rng_(seed),
       ctx_{session_, tables_, *script_, rng_, Window, Messages, Sound, Clock, options_} {}

@@ -44,9 +44,12 @@ class THeadlessMessages : public IMessagePort {
     void ShowIncomingMessage(const std::string& format, int value) override;
     void ShowInfoMessage(const std::string& text) override { Shown.push_back(text); }
     void ShowDirectionMessage(const std::string& text, char target) override;
+    std::string ShowChoiceDlg(const std::string& text, const std::vector<std::string>& items) override;
 
     std::vector<std::string> Shown;
     bool Answer = true;
+    // The item a choice answers with; empty: the first item.
+    std::string Choice;
 };
 
 class THeadlessSound : public ISoundPort {

@@ -7,6 +7,7 @@
 #include "core/World.h"
 
 #include <string>
+#include <vector>
 
 namespace veltrane {
 
@@ -63,6 +64,11 @@ class IMessagePort {
     virtual void ShowInfoMessage(const std::string& text) = 0;
     // target 'A': towards the ordered artefact of this sector; 'M': towards its alien module.
     virtual void ShowDirectionMessage(const std::string& text, char target) = 0;
+    // A list to choose from, the first item preselected; the item chosen, or
+    // "" when closed without OK. Where nobody can be asked, the first item.
+    virtual std::string ShowChoiceDlg(const std::string& text, const std::vector<std::string>& items) {
+        return items.empty() ? std::string() : items.front();
+    }
 };
 
 // Sound as the rules ask for it.

@@ -25,6 +25,7 @@
 #include "game/UpgradeShop.h"
 #include "game/Landing.h"
 #include "game/Lifecycle.h"
+#include "game/SectorChange.h"
 #include "game/StatusDisplay.h"
 #include "game/Views.h"
 #include "lang/Format.h"
@@ -194,6 +195,10 @@ void FormMain::WireCommands() {
     connect(status_->btnStarMap(), &QPushButton::clicked, this, &FormMain::btnStarMapClick);
     connect(status_->btnSystem(), &QPushButton::clicked, this, &FormMain::btnSystemClick);
     connect(status_->btnNavigator(), &QPushButton::clicked, this, &FormMain::btnNavigatorClick);
+    connect(status_->btnSector(), &QPushButton::clicked, this, [this] {
+        tunnelFrame_ = 0;
+        ChangeSector(*ctx_);
+    });
     connect(status_->btnOrder(), &QPushButton::clicked, this, [this] {
         sound_.PlayButtonSound();
         ShowOrder(*ctx_);
@@ -286,6 +291,7 @@ void FormMain::ShowPage(TView view) {
 
 void FormMain::PageChanged(TView view) {
     if (IsSectorView(view)) {
+        UpdateSectorThumbnails();
         if (SectorMapView* page = SectorPage(session_.World.CurrentSector))
             page->Sync(session_);
     } else if (view == TView::System) {
@@ -572,10 +578,17 @@ void FormMain::timMainTimer() {
 
 void FormMain::timStarFlightTimer() {
     const TView view = session_.CurrentView;
-    if (view == TView::Landscape || view == TView::City)
+    if (view == TView::Landscape || view == TView::City) {
         landscape_->StepShip(cosmetic_, imlShips_);
-    else if (view != TView::Tunnel)
+    } else if (view == TView::Tunnel) {
+        // The four frames loop every 80 ms.
+        if (!imlTunnel_.empty()) {
+            tunnelFrame_ %= static_cast<int>(imlTunnel_.size());
+            tunnel_->picture()->setPixmap(Pixmap(imlTunnel_[static_cast<std::size_t>(tunnelFrame_++)]));
+        }
+    } else {
         starFlight_->StepStarfield(cosmetic_);
+    }
 }
 
 void FormMain::timBlinkerTimer() {

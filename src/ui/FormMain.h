@@ -172,6 +172,7 @@ class FormMain : public QWidget, public IWindowPort {
     std::array<QImage, kSectorCount> sectorMaps_;
 
     QSize desktopSize_;
+    int tunnelFrame_ = 0;
     bool contentLoadedOnce_ = false;
     bool closeConfirmed_ = false;
 };

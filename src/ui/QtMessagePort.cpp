@@ -44,4 +44,16 @@ TMessageWindowEnv QtMessagePort::env() const {
     return TMessageWindowEnv{parent_, &texts_, loadPicture_, platformClick_};
 }
 
+std::string QtMessagePort::ShowChoiceDlg(const std::string& text, const std::vector<std::string>& items) {
+    // Comma text: items with blanks, commas or quotes go in quotes, inner quotes doubled.
+    QStringList quoted;
+    for (const std::string& item : items) {
+        QString q = QString::fromStdString(item);
+        if (q.contains(' ') || q.contains(',') || q.contains('"'))
+            q = '"' + q.replace('"', "\"\"") + '"';
+        quoted << q;
+    }
+    return veltrane::ShowChoiceDlg(QString::fromStdString(text), quoted.join(','), captions_).toStdString();
+}
+
 } // namespace veltrane

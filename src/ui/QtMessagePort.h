@@ -24,6 +24,7 @@ class QtMessagePort : public IMessagePort {
     void ShowIncomingMessage(const std::string& format, int value) override;
     void ShowInfoMessage(const std::string& text) override;
     void ShowDirectionMessage(const std::string& text, char target) override;
+    std::string ShowChoiceDlg(const std::string& text, const std::vector<std::string>& items) override;
 
     // The arrow picture number for `target`, or nothing when there is nothing
     // in this sector to point at.
