@@ -84,7 +84,7 @@ void CityViewPainter::sky() {
             c = c + plan_.sunColour * (warmth * std::exp(-d * 3.0));
             if (plan_.hour == CityHour::Night) {
                 // The city's own light, thrown up into the air above it.
-                c = c + plan_.window * (0.22 * std::exp(-std::abs(hz - y) / 28.0));
+                c = c + plan_.window * (0.34 * std::exp(-std::abs(hz - y) / 40.0));
             }
             const double cloud = noise_.fbm(x / sx0, y / sy0, 4);
             const double cover =

@@ -56,7 +56,8 @@ CityViewPlan CityViewPlan::forCity(int n, double width, double height) {
     plan.hour = static_cast<CityHour>((3 * i + i / 8) % 4);
     plan.weather = static_cast<CityWeather>((2 * i + i / 8) % 5);
     if (plan.hour == CityHour::Night && plan.weather == CityWeather::Dust) {
-        plan.weather = CityWeather::Haze; // dust by night is only mud; a misty night glows instead
+        // Dust by night is only mud in the dark: those nights rain or snow instead.
+        plan.weather = i % 3 == 1 ? CityWeather::Rain : CityWeather::Snow;
     }
 
     AssetRandom rnd(AssetRandom::seedFor("cityplan" + std::to_string(n)));
