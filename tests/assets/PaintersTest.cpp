@@ -1,5 +1,6 @@
 // Properties of the pictures that a player would notice if they broke.
 #include "ArtefactPainter.h"
+#include "CityPainter.h"
 #include "CraftPainter.h"
 #include "IconPainter.h"
 #include "InterfacePainter.h"
@@ -68,6 +69,20 @@ TEST(Artefacts, NoTwoRelicsLookAlike) {
         }
     }
     EXPECT_GT(closest, 6.0) << "artefact" << pairA << " and artefact" << pairB << " are nearly the same";
+}
+
+TEST(Cities, NoTwoCityViewsLookAlike) {
+    // Compared very small, so only composition and colour count, not a scatter of windows.
+    std::vector<QImage> views;
+    for (int n = 1; n <= 29; ++n) {
+        const QImage view = CityPainter::inside(n);
+        views.push_back(view.scaled(view.size() / 16, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    }
+    for (int a = 0; a < 29; ++a) {
+        for (int b = a + 1; b < 29; ++b) {
+            EXPECT_GT(difference(views[a], views[b]), 11.0) << "city" << a + 1 << " and city" << b + 1;
+        }
+    }
 }
 
 TEST(Planets, SurfaceTypesAreToldApartByColour) {
