@@ -9,18 +9,17 @@
 namespace veltrane {
 namespace {
 
-// Answers every connection on 127.0.0.1 with one canned HTTP/1.1 response
-// (none at all when empty) and keeps what the client sent.
-class TinyHttpServer : public QTcpServer {
-  public:
-    explicit TinyHttpServer(QByteArray response) : response_(std::move(response)) {
+// Answers every connection on 127.0.0.1 with one canned response and closes
+// (says nothing when it is empty); keeps what the client sent.
+struct TinyHttpServer : QTcpServer {
+    explicit TinyHttpServer(const QByteArray& response) {
         listen(QHostAddress::LocalHost);
-        connect(this, &QTcpServer::newConnection, [this] {
+        connect(this, &QTcpServer::newConnection, [this, response] {
             QTcpSocket* socket = nextPendingConnection();
-            connect(socket, &QTcpSocket::readyRead, [this, socket] {
+            connect(socket, &QTcpSocket::readyRead, [this, socket, response] {
                 request += socket->readAll();
-                if (request.contains("\r\n\r\n") && !response_.isEmpty()) {
-                    socket->write(response_);
+                if (request.contains("\r\n\r\n") && !response.isEmpty()) {
+                    socket->write(response);
                     socket->disconnectFromHost(); // ends a body of unknown length
                 }
             });
@@ -28,15 +27,7 @@ class TinyHttpServer : public QTcpServer {
     }
     std::string Host() const { return "http://127.0.0.1:" + std::to_string(serverPort()); }
     QByteArray request;
-
-  private:
-    QByteArray response_;
 };
-
-QByteArray Response(const QByteArray& status, const QByteArray& body) {
-    return "HTTP/1.1 " + status + "\r\nContent-Length: " + QByteArray::number(body.size()) +
-           "\r\nConnection: close\r\n\r\n" + body;
-}
 
 struct VersionCase {
     const char* name;
@@ -45,7 +36,6 @@ struct VersionCase {
     TVersionOutcome outcome;
     std::string message; // what the player reads
 };
-
 void PrintTo(const VersionCase& c, std::ostream* os) {
     *os << c.name;
 }
@@ -59,12 +49,9 @@ TEST_P(VersionCheckTest, ShowsTheOutcomeAndOpensTheInstallerOnlyOnYes) {
     test::RecordingMessages messages;
     messages.answer = GetParam().answerYes;
     std::vector<std::string> opened;
-    const TVersionOutcome outcome =
-        CheckVersion({script, messages, server.Host() + "/", "1.41a", 300, [&](const std::string& url) {
-                          opened.push_back(url);
-                          return true;
-                      }});
+    const auto open = [&](const std::string& url) { return opened.push_back(url), true; };
 
+    const TVersionOutcome outcome = CheckVersion({script, messages, server.Host() + "/", "1.41a", 300, open});
     EXPECT_EQ(outcome, GetParam().outcome);
     EXPECT_EQ(messages.asked, std::vector<std::string>{GetParam().message});
     using Urls = std::vector<std::string>;
@@ -77,24 +64,22 @@ TEST_P(VersionCheckTest, ShowsTheOutcomeAndOpensTheInstallerOnlyOnYes) {
 
 const std::string kOffer = "A newer version is available (1.50\r\n). Do you want to download it now?||c";
 const std::string kNoConnection = "Could not connect to the internet.||i";
+const QByteArray kOk = "HTTP/1.1 200 OK\r\n\r\n";
 
 INSTANTIATE_TEST_SUITE_P(
     Answers, VersionCheckTest,
-    ::testing::Values(VersionCase{"SameVersion", Response("200 OK", "1.41a"), true, TVersionOutcome::Latest,
-                                  "You got the latest version.||i"},
-                      VersionCase{"LineBreakYes", Response("200 OK", "1.50\r\n"), true,
-                                  TVersionOutcome::OfferOpened, kOffer},
-                      VersionCase{"LineBreakNo", Response("200 OK", "1.50\r\n"), false,
-                                  TVersionOutcome::OfferDeclined, kOffer},
-                      VersionCase{"NotFound", Response("404 Not Found", "1.41a"), true,
-                                  TVersionOutcome::NoConnection, kNoConnection},
-                      VersionCase{"ServerError", Response("500 Oops", ""), true,
-                                  TVersionOutcome::NoConnection, kNoConnection},
-                      VersionCase{"Silent", "", true, TVersionOutcome::NoConnection, kNoConnection},
-                      // No length given: the body is counted as it comes.
-                      VersionCase{"Oversized",
-                                  "HTTP/1.1 200 OK\r\n\r\n" + QByteArray(kMaxVersionFileBytes + 1, '1'), true,
-                                  TVersionOutcome::NoConnection, kNoConnection}),
+    ::testing::Values(
+        VersionCase{"SameVersion", kOk + "1.41a", true, TVersionOutcome::Latest,
+                    "You got the latest version.||i"},
+        VersionCase{"LineBreakYes", kOk + "1.50\r\n", true, TVersionOutcome::OfferOpened, kOffer},
+        VersionCase{"LineBreakNo", kOk + "1.50\r\n", false, TVersionOutcome::OfferDeclined, kOffer},
+        VersionCase{"NotFound", "HTTP/1.1 404 Not Found\r\n\r\n1.41a", true, TVersionOutcome::NoConnection,
+                    kNoConnection},
+        VersionCase{"ServerError", "HTTP/1.1 500 Oops\r\n\r\n", true, TVersionOutcome::NoConnection,
+                    kNoConnection},
+        VersionCase{"Silent", "", true, TVersionOutcome::NoConnection, kNoConnection},
+        VersionCase{"Oversized", kOk + QByteArray(kMaxVersionFileBytes + 1, '1'), true,
+                    TVersionOutcome::NoConnection, kNoConnection}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
