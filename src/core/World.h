@@ -153,6 +153,8 @@ struct TGameOptions {
     std::string Language = "English.lng";
     std::string Resolution; // written, never set
     std::uint8_t WindowType = 0; // 1 = standard window, anything else = full screen
+    // Base address of the server holding the version file and the installer.
+    std::string UpdateHost = "http://veltrane.invalid";
 
     bool operator==(const TGameOptions&) const = default;
 };

@@ -42,6 +42,7 @@ TGameOptions LoadSettings(const std::string& userFolder) {
     options.Language = file.ReadDef("General", "Language", options.Language);
     if (const auto v = ReadInteger(file, "General", "Window type"))
         options.WindowType = LowByte(*v);
+    options.UpdateHost = file.ReadDef("Network", "UpdateHost", options.UpdateHost);
     return options;
 }
 
@@ -58,6 +59,7 @@ Status SaveSettings(const std::string& userFolder, const TGameOptions& options) 
     file.Write("General", "Language", options.Language);
     file.Write("General", "Resolution", "");
     file.Write("General", "Window type", std::to_string(options.WindowType));
+    file.Write("Network", "UpdateHost", options.UpdateHost);
     return file.Save(SettingsPath(userFolder));
 }
 

@@ -29,6 +29,7 @@ TEST_F(SettingsTest, FirstRunGivesMusicEffectsRarity50EnglishFullScreen) {
     EXPECT_EQ(options.RandomEvents, 50);
     EXPECT_EQ(options.Language, "English.lng");
     EXPECT_EQ(options.WindowType, 0);
+    EXPECT_EQ(options.UpdateHost, "http://veltrane.invalid");
 }
 
 TEST_F(SettingsTest, TruthValuesAreIntegersAndAWordCountsAsAbsent) {
@@ -59,7 +60,7 @@ TEST_F(SettingsTest, UnreadableFileGivesTheDefaults) {
     EXPECT_EQ(LoadSettings(folder.str()), TGameOptions{});
 }
 
-TEST_F(SettingsTest, SavingAFreshFileWritesAllSixKeysInOrder) {
+TEST_F(SettingsTest, SavingAFreshFileWritesEveryKeyInOrder) {
     TGameOptions options;
     options.Background = false;
     options.RandomEvents = 7;
@@ -69,7 +70,8 @@ TEST_F(SettingsTest, SavingAFreshFileWritesAllSixKeysInOrder) {
     ASSERT_TRUE(SaveSettings(folder.str(), options));
     EXPECT_EQ(ReadBytes(folder / kSettingsFileName), "[Sounds]\nBackground=0\nEffects=1\n\n"
                                                      "[General]\nRandomEvents=7\nLanguage=German.lng\n"
-                                                     "Resolution=\nWindow type=1\n");
+                                                     "Resolution=\nWindow type=1\n\n"
+                                                     "[Network]\nUpdateHost=http://veltrane.invalid\n");
 }
 
 TEST_F(SettingsTest, SaveThenLoadGivesTheSameOptions) {
@@ -79,6 +81,7 @@ TEST_F(SettingsTest, SaveThenLoadGivesTheSameOptions) {
     options.RandomEvents = 100;
     options.Language = "Français.lng";
     options.WindowType = 1;
+    options.UpdateHost = "http://127.0.0.1:8080";
     ASSERT_TRUE(SaveSettings(folder.str(), options));
     EXPECT_EQ(LoadSettings(folder.str()), options);
 }
@@ -89,7 +92,8 @@ TEST_F(SettingsTest, SavingKeepsForeignEntriesAndReplacesInPlace) {
     ASSERT_TRUE(SaveSettings(folder.str(), TGameOptions{}));
     EXPECT_EQ(ReadBytes(folder / kSettingsFileName),
               "; tuned by hand\n[General]\nLanguage=English.lng\nVolume=3\nRandomEvents=50\nResolution=\n"
-              "Window type=0\n\n[Sounds]\nEffects=1\nBackground=1\n");
+              "Window type=0\n\n[Sounds]\nEffects=1\nBackground=1\n\n"
+              "[Network]\nUpdateHost=http://veltrane.invalid\n");
 }
 
 TEST_F(SettingsTest, SavingCreatesAMissingUserFolder) {
