@@ -34,7 +34,8 @@ constexpr int kClientHeight = 378;
 
 bool SameName(const std::string& a, const std::string& b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
            });
 }
 
@@ -62,11 +63,12 @@ QLabel* MakeLink(QWidget* parent, const char* name, const QString& text, const Q
     return label;
 }
 
-std::optional<std::string> AskNameWithInputBox(QWidget* parent, const std::string& title, const std::string& prompt,
-                                               const std::string& proposal) {
+std::optional<std::string> AskNameWithInputBox(QWidget* parent, const std::string& title,
+                                               const std::string& prompt, const std::string& proposal) {
     bool ok = false;
-    const QString name = QInputDialog::getText(parent, QString::fromStdString(title), QString::fromStdString(prompt),
-                                               QLineEdit::Normal, QString::fromStdString(proposal), &ok);
+    const QString name =
+        QInputDialog::getText(parent, QString::fromStdString(title), QString::fromStdString(prompt),
+                              QLineEdit::Normal, QString::fromStdString(proposal), &ok);
     if (!ok)
         return std::nullopt;
     return name.toStdString();
@@ -82,7 +84,8 @@ FormOptions::FormOptions(TContext& ctx, TGameOptions& options, TOptionsServices 
     setFixedSize(kClientWidth, kClientHeight);
     setFont(ArialFont(12));
     if (!services_.AskName)
-        services_.AskName = [this](const std::string& title, const std::string& prompt, const std::string& proposal) {
+        services_.AskName = [this](const std::string& title, const std::string& prompt,
+                                   const std::string& proposal) {
             return AskNameWithInputBox(this, title, prompt, proposal);
         };
     if (!services_.Translate)
@@ -211,7 +214,8 @@ void FormOptions::BuildInfoPage() {
     tabInfo_->setObjectName("tabInfo");
     pages_->addTab(tabInfo_, "Info");
 
-    QLabel* back = MakePicture(tabInfo_, "imgAbout", QRect(0, 0, kClientWidth - 14, kClientHeight - 36), true);
+    QLabel* back =
+        MakePicture(tabInfo_, "imgAbout", QRect(0, 0, kClientWidth - 14, kClientHeight - 36), true);
     if (services_.LoadPicture)
         if (auto image = services_.LoadPicture("Pics/About.jpg", false))
             back->setPixmap(QPixmap::fromImage(*image));
@@ -238,13 +242,15 @@ void FormOptions::BuildInfoPage() {
     };
     MakeLink(panel, "lblHomepageURL", kHomepageUrl, QRect(140, 110, 240, 18), open(kHomepageUrl));
     MakeLabel(panel, "lblEMail", "E-Mail:", QRect(40, 134, 90, 18));
-    MakeLink(panel, "Label1", kMailAddress, QRect(140, 134, 240, 18), open(std::string("mailto:") + kMailAddress));
+    MakeLink(panel, "Label1", kMailAddress, QRect(140, 134, 240, 18),
+             open(std::string("mailto:") + kMailAddress));
 
     QPushButton* donate = MakeButton(panel, "btnPayPal", "Donate", QRect(150, 168, 100, 30));
     donate->setVisible(std::string_view(kDonationUrl).size() > 0);
     connect(donate, &QPushButton::clicked, this, open(kDonationUrl));
 
-    checkVersion_ = MakeButton(panel, "btnCheckVersion", "Online check for latest version", QRect(60, 232, 281, 34));
+    checkVersion_ =
+        MakeButton(panel, "btnCheckVersion", "Online check for latest version", QRect(60, 232, 281, 34));
     checkVersion_->setToolTip("Print helptext");
     connect(checkVersion_, &QPushButton::clicked, this, [this] {
         if (services_.Click)

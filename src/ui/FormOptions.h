@@ -47,7 +47,7 @@ struct TOptionsServices {
     // Asks the name of a game to save, proposing `proposal`; nothing when the
     // player cancels. Default: a text-input box.
     std::function<std::optional<std::string>(const std::string& title, const std::string& prompt,
-                                              const std::string& proposal)>
+                                             const std::string& proposal)>
         AskName;
     // The click of the dialog's buttons.
     std::function<void()> Click;

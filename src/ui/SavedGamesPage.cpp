@@ -52,8 +52,9 @@ class ProgressRun {
 
 } // namespace
 
-SavedGamesPage::SavedGamesPage(TContext& ctx, std::string userFolder, std::function<const ITextSource&()> texts,
-                               TAskName askName, std::function<void()> click, QWidget* parent)
+SavedGamesPage::SavedGamesPage(TContext& ctx, std::string userFolder,
+                               std::function<const ITextSource&()> texts, TAskName askName,
+                               std::function<void()> click, QWidget* parent)
     : QWidget(parent), ctx_(ctx), userFolder_(std::move(userFolder)), texts_(std::move(texts)),
       askName_(std::move(askName)), click_(std::move(click)) {
     setObjectName("tabGameList");
@@ -135,7 +136,8 @@ const TGameListRow* SavedGamesPage::Selected() const {
     if (chosen.isEmpty())
         return nullptr;
     const int index = list_->indexOfTopLevelItem(chosen.front());
-    return index >= 0 && index < static_cast<int>(rows_.size()) ? &rows_[static_cast<std::size_t>(index)] : nullptr;
+    return index >= 0 && index < static_cast<int>(rows_.size()) ? &rows_[static_cast<std::size_t>(index)]
+                                                                : nullptr;
 }
 
 void SavedGamesPage::Inform(const std::string& text) {
@@ -180,10 +182,10 @@ void SavedGamesPage::btnSaveGameClick() {
         saved = SaveGame(ctx_.World(), *name, folder / fileName);
         progress.Step(3);
         Refresh();
-        if (QTreeWidgetItem* item = list_->currentItem(); !item || item->text(kFileName).toStdString() != fileName)
-            for (int r = 0; r < list_->topLevelItemCount(); ++r)
-                if (list_->topLevelItem(r)->text(kFileName).toStdString() == fileName)
-                    list_->setCurrentItem(list_->topLevelItem(r));
+        // The game just saved is the selected one, ready to be saved over again.
+        for (int r = 0; r < list_->topLevelItemCount(); ++r)
+            if (list_->topLevelItem(r)->text(kFileName).toStdString() == fileName)
+                list_->setCurrentItem(list_->topLevelItem(r));
         progress.Step(4);
     }
     if (!saved)

@@ -22,8 +22,8 @@ namespace veltrane {
 class SavedGamesPage : public QWidget {
     Q_OBJECT
   public:
-    using TAskName = std::function<std::optional<std::string>(const std::string& title, const std::string& prompt,
-                                                              const std::string& proposal)>;
+    using TAskName = std::function<std::optional<std::string>(
+        const std::string& title, const std::string& prompt, const std::string& proposal)>;
     // `texts` gives the dialog's current script (the language may change
     // while the dialog is open).
     SavedGamesPage(TContext& ctx, std::string userFolder, std::function<const ITextSource&()> texts,
