@@ -131,7 +131,7 @@ TEST_F(FormOptionsPass, CloseBoxKeepsTheCaptainStopsTheClockAndRewritesTheSettin
     EXPECT_NE(ReadAll(fs::path(User()) / kSettingsFileName).find("Resolution="), std::string::npos);
 }
 
-TEST_F(FormOptionsPass, SavedGamesListSortsOverwritesOnlyOnYesAndShowsLongTimes) {
+TEST_F(FormOptionsPass, SavedGamesListSortsOverwritesAndDeletesOnlyOnYesAndShowsLongTimes) {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     RunDialog([&](FormOptions& d) {
         SavedGamesPage* page = d.tabGameList();
@@ -159,6 +159,13 @@ TEST_F(FormOptionsPass, SavedGamesListSortsOverwritesOnlyOnYesAndShowsLongTimes)
             EXPECT_TRUE(Contains(game.Messages.Shown, "Beta already exists"));
             EXPECT_EQ(ReadAll(beta) == saved, !yes);
             EXPECT_EQ(page->Rows().size(), 2u);
+        }
+        for (const bool yes : {false, true}) {
+            game.Messages.Answer = yes;
+            Select(page, "Beta");
+            QTest::mouseClick(page->btnDelGame(), Qt::LeftButton);
+            EXPECT_EQ(fs::exists(beta), !yes);
+            EXPECT_EQ(page->lvwGameList()->topLevelItemCount(), yes ? 1 : 2);
         }
     });
     QLocale::setDefault(QLocale::c());
