@@ -511,8 +511,10 @@ void FormMain::UpdateSectorThumbnails() {
 
 void FormMain::RestoreMapMarkers() {
     ResetViewState();
-    for (int s = 1; s <= kSectorCount; ++s)
+    for (int s = 1; s <= kSectorCount; ++s) {
         SectorPage(s)->RestoreMarkers(session_.World.Galaxy[s]);
+        SectorPage(s)->Sync(session_); // no filter of the old game hides anything
+    }
     RestoreArtefactPlaces(session_.World, rng_);
     UpdateSectorThumbnails();
     RefreshStatus();

@@ -73,6 +73,8 @@ class FormMain : public QWidget, public IWindowPort {
     const ITextSource& Script() const;
     IMessagePort& Messages() { return *messages_; }
     ISoundPort& Sound() { return sound_; }
+    const TFormMainServices& Services() const { return services_; }
+    PictureSource& Pictures() { return pictures_; }
 
     TView CurrentView() const { return session_.CurrentView; }
     SectorMapView* SectorPage(int sector) const;

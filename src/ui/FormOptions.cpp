@@ -1,5 +1,7 @@
 #include "FormOptions.h"
 
+#include "VersionCheck.h"
+
 #include "ClickLabel.h"
 #include "RadioGroup.h"
 #include "SavedGamesPage.h"
@@ -232,7 +234,7 @@ void FormOptions::BuildInfoPage() {
     name->setFont(ArialFont(41, true));
     name->setAlignment(Qt::AlignCenter);
     MakeLabel(panel, "lblVersion", "Version", QRect(110, 78, 90, 18));
-    MakeLabel(panel, "lblVersionNumber", "1.41a", QRect(210, 78, 120, 18));
+    MakeLabel(panel, "lblVersionNumber", kOwnVersion, QRect(210, 78, 120, 18));
     MakeLabel(panel, "lblHomepage", "Homepage:", QRect(40, 110, 90, 18));
     const auto open = [this](std::string url) {
         return [this, url = std::move(url)] {

@@ -1,9 +1,11 @@
 #include "GameServices.h"
 
 #include "FormMain.h"
+#include "FormOptions.h"
 #include "Pictures.h"
 #include "QtMessagePort.h"
 #include "TranslateForm.h"
+#include "VersionCheck.h"
 #include "core/MediaPaths.h"
 #include "lang/ScriptLookup.h"
 
@@ -13,6 +15,8 @@
 #endif
 
 #include <QApplication>
+#include <QDesktopServices>
+#include <QUrl>
 #include <QMessageBox>
 
 namespace veltrane {
@@ -42,6 +46,22 @@ TFormMainServices DefaultFormMainServices(std::function<void()> platformClick) {
 #endif
     s.Translate = [](QWidget* form, const ITextSource& script) { TranslateForm(form, script); };
     s.PlatformClick = platformClick;
+    s.RunOptionsDialog = [](FormMain& window) {
+        TOptionsServices o;
+        o.UserFolder = window.Services().UserFolder;
+        o.ProgramFolder = window.Services().ProgramFolder;
+        o.Translate = window.Services().Translate;
+        o.Click = window.Services().PlatformClick;
+        o.LoadPicture = [&window](const std::string& relative, bool transparent) {
+            return window.Pictures().Load(relative, transparent);
+        };
+        o.OpenUrl = [](const std::string& url) { QDesktopServices::openUrl(QUrl(QString::fromStdString(url))); };
+        o.CheckVersion = [&window] {
+            CheckVersion({window.Script(), window.Messages(), window.Options().UpdateHost, kOwnVersion});
+        };
+        FormOptions dialog(window.Context(), window.Options(), std::move(o), &window);
+        return dialog.Run();
+    };
     s.MakeMessagePort = [click =
                              std::move(platformClick)](FormMain& window) -> std::unique_ptr<IMessagePort> {
         auto loader = [](const QString& relative) {

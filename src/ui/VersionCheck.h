@@ -14,6 +14,8 @@
 
 namespace veltrane {
 
+// The version this program shows on its information page.
+inline constexpr const char* kOwnVersion = "1.41a";
 inline constexpr const char* kVersionFilePath = "/Freeware/Games/Veltrane/version.txt";
 inline constexpr const char* kInstallerPath = "/Freeware/Games/Veltrane/vxsetup.exe";
 // A version file is a handful of characters; anything this big is not one.

@@ -39,6 +39,7 @@ TEST_F(ShippedWindow, ComesUpWithoutASingleProblem) {
         TranslateForm(form, script, [this](const QString& m) { problems.push_back(m.toStdString()); });
     };
     services.MakeMessagePort = [](FormMain&) { return std::make_unique<RecordingMessages>(); };
+    services.RunOptionsDialog = nullptr; // nobody to close it
     FormMain window(options, rng, sound, std::move(services));
     window.show();
     window.timMainTimer();

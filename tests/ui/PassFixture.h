@@ -7,10 +7,15 @@
 
 #include "core/MediaPaths.h"
 #include "game/Headless.h"
+#include "ui/FormOptions.h"
 #include "ui/GameServices.h"
 #include "ui/StatusPanel.h"
 
+#include <QApplication>
 #include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
 
 #include <cstdlib>
 #include <filesystem>
@@ -28,6 +33,7 @@ class ShippedPass : public ::testing::Test {
         options.WindowType = 1;
         options.RandomEvents = 100; // no chance events in this pass
         TFormMainServices services = DefaultFormMainServices([] {});
+        services.UserFolder = home.path().toStdString() + "/"; // settings and saved games stay in the test's own folder
         services.ReportProblem = [this](const std::string& m) { problems.push_back(m); };
         services.MakeMessagePort = [this](FormMain&) -> std::unique_ptr<IMessagePort> {
             auto port = std::make_unique<RecordingMessages>();
@@ -39,7 +45,12 @@ class ShippedPass : public ::testing::Test {
         window = std::make_unique<FormMain>(options, rng, sound, std::move(services));
         window->show();
         window->timMainTimer();
-        window->timMainTimer(); // the start-up step: the options dialog answers nothing to do
+        // The start-up step opens the real options dialog; the captain starts right away.
+        QTimer::singleShot(0, [] {
+            if (auto* dialog = qobject_cast<FormOptions*>(QApplication::activeModalWidget()))
+                QTest::mouseClick(dialog->btnStart(), Qt::LeftButton);
+        });
+        window->timMainTimer();
     }
     void TearDown() override {
         window.reset();
@@ -53,6 +64,7 @@ class ShippedPass : public ::testing::Test {
 
     std::string Info() const { return window->StatusArea()->lblInfo()->text().toStdString(); }
 
+    QTemporaryDir home;
     TGameOptions options;
     TRandom rng{4711};
     RecordingSound sound;
