@@ -1,8 +1,12 @@
 #include "CommandScript.h"
 
+#include "core/Galaxy.h"
 #include "game/City.h"
+#include "game/CityProfile.h"
 #include "game/Course.h"
 #include "game/Headquarter.h"
+#include "game/Lifecycle.h"
+#include "game/SectorChange.h"
 #include "game/Trade.h"
 #include "game/Transport.h"
 #include "game/UpgradeShop.h"
@@ -10,7 +14,13 @@
 #include "game/Scanning.h"
 #include "game/Views.h"
 
+#include "lang/TextCatalogue.h"
+#include "persist/GameList.h"
+#include "persist/SavedGame.h"
+
 #include <charconv>
+#include <filesystem>
+#include <optional>
 #include <sstream>
 
 namespace veltrane {
@@ -27,7 +37,7 @@ constexpr TCommandShape kCommands[] = {
     {"select", 1}, {"fly", 1},    {"map", 0},    {"system", 0}, {"scan", 0},    {"land", 1},
     {"pickup", 0}, {"pack", 0},   {"module", 0}, {"leave", 0},  {"filter", 1},  {"wait", 1},
     {"city", 1},   {"sell", -1},  {"refuel", 1}, {"buy", -2},   {"accept", -1}, {"back", 0},
-    {"order", 0},  {"hq", 0},
+    {"order", 0},  {"hq", 0},     {"sector", 1}, {"save", -2},  {"load", -2},
 };
 
 // The longest wait one command may ask for: a day of game time.
@@ -45,7 +55,8 @@ std::string Trim(std::string_view s) {
 
 const char* TCommandScript::Help() {
     return "select K | fly K | map | system | scan | land P | pickup | pack | module | leave | filter M | wait S | "
-           "city C | sell R... | sell all | refuel P | buy NODE | accept R... | back | order | hq "
+           "city C | sell R... | sell all | refuel P | buy NODE | accept R... | back | order | hq | "
+           "sector S | save NAME | load NAME "
            "(K system 1-150, P planet and C city from 0 as in the saved game, R list rows from 1)";
 }
 
@@ -58,11 +69,11 @@ Result<std::vector<std::string>> TCommandScript::Execute(std::string_view rawLin
     words >> command;
     std::vector<int> args;
     std::string word;
-    if (command == "buy") {
+    if (command == "buy" || command == "save" || command == "load") {
         std::getline(words, word);
         name_ = Trim(word);
         if (name_.empty())
-            return Error{"\"buy\" takes the name of an item of the upgrade tree"};
+            return Error{"\"" + command + "\" takes a name"};
         words.setstate(std::ios::eofbit);
     }
     all_ = false;
@@ -87,6 +98,8 @@ Result<std::vector<std::string>> TCommandScript::Execute(std::string_view rawLin
         return Error{"\"" + command + "\" takes " + std::to_string(shape->Args) + " number(s)"};
     if (shape->Args == -1 && args.empty() && !all_)
         return Error{"\"" + command + "\" takes row numbers from 1" + (command == "sell" ? " or \"all\"" : "")};
+    if (command == "sector" && (args[0] < 1 || args[0] > kSectorCount))
+        return Error{"sectors run from 1 to 4"};
     if ((command == "select" || command == "fly") && (args[0] < 1 || args[0] > kSystemsPerSector))
         return Error{"system numbers run from 1 to 150"};
     if (command == "wait" && (args[0] < 0 || args[0] > kMaxWait))
@@ -163,6 +176,8 @@ std::vector<int> Rows(const std::vector<int>& numbers) {
 } // namespace
 
 TOutcome TCommandScript::RunCity(const std::string& command, const std::vector<int>& args, bool& known) {
+    if (command == "sector" || command == "save" || command == "load")
+        return RunFiles(command, args, known);
     TContext& ctx = game_.Ctx();
     TSession& session = game_.Session();
     const TView view = session.CurrentView;
@@ -216,6 +231,68 @@ TOutcome TCommandScript::RunCity(const std::string& command, const std::vector<i
         if (session.Visit.Panel != TCityPanel::Transport)
             OpenTransportPanel(ctx);
         return AcceptOffers(ctx, Rows(args));
+    }
+    known = false;
+    return TOutcome::Refused({});
+}
+
+TOutcome TCommandScript::RunFiles(const std::string& command, const std::vector<int>& args, bool& known) {
+    TContext& ctx = game_.Ctx();
+    if (command == "sector") {
+        if (!IsSectorView(game_.Session().CurrentView))
+            return TOutcome::Refused({});
+        game_.Messages.Choice = Lookup(ctx.Script, texts::Sector) + " " + std::to_string(args[0]);
+        TOutcome outcome = ChangeSector(ctx);
+        game_.Messages.Choice.clear();
+        if (outcome)
+            game_.FinishPassage();
+        return outcome;
+    }
+    if (userFolder_.empty())
+        return TOutcome::Refused("no documents folder given (--home DIR)");
+    const std::filesystem::path games = userFolder_ + "Games";
+    // A game of that name is the one the list would show selected.
+    std::optional<TGameListRow> row;
+    for (const TGameListRow& r : GameList(userFolder_))
+        if (r.GameName == name_)
+            row = r;
+    if (command == "save") {
+        std::error_code ec;
+        std::filesystem::create_directories(games, ec);
+        std::string file;
+        if (row) {
+            file = row->FileName;
+        } else {
+            auto fresh = NewSaveFileName(games);
+            if (!fresh)
+                return TOutcome::Refused(fresh.error().message);
+            file = *fresh;
+        }
+        if (Status saved = SaveGame(game_.World(), name_, games / file); !saved)
+            return TOutcome::Refused(saved.error().message);
+        return TOutcome::Ok();
+    }
+    if (command == "load") {
+        if (!row)
+            return TOutcome::Refused(FormatTextOrDefault(ctx.Script, texts::FNotFound, {name_}));
+        const CityProfiler profiler = [this](int lifeform, TCity& city) {
+            return GenerateCityProfile(lifeform, city, game_.Tables(), game_.Rng());
+        };
+        auto loaded = LoadGame(games / row->FileName, game_.World(), profiler, game_.Rng());
+        if (!loaded)
+            return TOutcome::Refused(loaded.error().message);
+        game_.Session().World = std::move(*loaded);
+        ResetViewState(game_.Session());
+        TGameState& world = game_.World();
+        RestoreArtefactPlaces(world, game_.Rng());
+        if (world.AlienModules[1].Sector < 0)
+            if (Status placed = PlaceAlienModules(world, game_.Rng()); !placed)
+                return TOutcome::Refused(placed.error().message);
+        if (world.Headquarter.Sector == 0)
+            RelocateHeadquarter(world, game_.Rng());
+        game_.Messages.Shown.push_back(Lookup(ctx.Script, texts::LoadSuccess));
+        ShowSectorMap(ctx, false);
+        return TOutcome::Ok();
     }
     known = false;
     return TOutcome::Refused({});

@@ -9,6 +9,7 @@
 #include "game/Headless.h"
 
 #include <string>
+#include <utility>
 #include <string_view>
 #include <vector>
 
@@ -16,7 +17,10 @@ namespace veltrane {
 
 class TCommandScript {
   public:
-    explicit TCommandScript(THeadlessGame& game) : game_(game) {}
+    // `userFolder` holds the "Games" folder that "save" and "load" use (with a
+    // trailing "/"); empty: those commands are refused.
+    explicit TCommandScript(THeadlessGame& game, std::string userFolder = {})
+        : game_(game), userFolder_(std::move(userFolder)) {}
 
     // The output lines of one command line; blank lines and "#" comments give
     // none. A line that is not a command is an error.
@@ -28,9 +32,11 @@ class TCommandScript {
   private:
     TOutcome Run(const std::string& command, const std::vector<int>& args, bool& known);
     TOutcome RunCity(const std::string& command, const std::vector<int>& args, bool& known);
+    TOutcome RunFiles(const std::string& command, const std::vector<int>& args, bool& known);
 
     THeadlessGame& game_;
-    std::string name_; // of "buy"
+    std::string userFolder_;
+    std::string name_; // of "buy", "save" and "load"
     bool all_ = false; // "sell all"
 };
 

@@ -49,9 +49,7 @@ THeadlessGame::THeadlessGame(std::uint64_t seed, std::shared_ptr<const ITextSour
       ctx_{session_, tables_, *script_, rng_, Window, Messages, Sound, Clock, options_} {}
 
 Status THeadlessGame::NewGame() {
-    TSession fresh;
-    fresh.Refuel = session_.Refuel;
-    session_ = std::move(fresh);
+    ResetViewState(session_);
     session_.StartupStepDone = true;
     SetUpgradeTexts(session_, tables_.UpgradeTreeCaptions);
     if (Status made = StartNewGame(session_.World, tables_, rng_, TMapGeometry{817, 450, 0, 0}); !made)

@@ -10,6 +10,7 @@
 #include <array>
 #include <bitset>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace veltrane {
@@ -135,5 +136,17 @@ struct TSession {
     bool MarkerHidden(int system) const { return HiddenMarkers.test(static_cast<std::size_t>(system - 1)); }
     bool InFlight() const { return Passage != TPassage::None; }
 };
+
+// A new or loaded game: nothing of the old game's view state survives. The
+// start-up step, the refuel slider and the shop's texts belong to the window
+// and stay.
+inline void ResetViewState(TSession& session) {
+    TSession fresh;
+    fresh.World = std::move(session.World);
+    fresh.StartupStepDone = session.StartupStepDone;
+    fresh.Refuel = session.Refuel;
+    fresh.UpgradeTexts = session.UpgradeTexts;
+    session = std::move(fresh);
+}
 
 } // namespace veltrane

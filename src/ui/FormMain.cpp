@@ -445,13 +445,7 @@ void FormMain::NewGame() {
 
 void FormMain::ResetViewState() {
     // Nothing of the previous game's view state survives; the start-up step stays done.
-    TSession fresh;
-    fresh.World = std::move(session_.World);
-    fresh.StartupStepDone = session_.StartupStepDone;
-    // The refuel slider and the shop's texts belong to the window, not to a game.
-    fresh.Refuel = session_.Refuel;
-    fresh.UpgradeTexts = session_.UpgradeTexts;
-    session_ = std::move(fresh);
+    veltrane::ResetViewState(session_);
     time_->StopTimer(TTimer::StarFlight);
     imlArtefacts_.clear();
     cargoPictures_.clear();

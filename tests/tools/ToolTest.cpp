@@ -246,3 +246,29 @@ TEST_F(ToolTest, PlayRefusesWhatItCannotRunWithOneErrorLine) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ToolTest, PlaySavesAndLoadsThroughTheGameListOfAHome) {
+    Write(Path("moves.txt"), "wait 7\nsave Voyage\nwait 5\nsave Voyage\nwait 9\nload Voyage\nload Nowhere\n"
+                             "sector 2\nsave Other\n");
+    const ToolRun run = Tool({"play", "--seed", "4", "--home", Path("home"), "--out", Path("a.sav"), Path("moves.txt")});
+    ASSERT_EQ(run.code, 0) << run.out;
+    std::vector<std::string> lines;
+    std::istringstream in(run.out);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    ASSERT_EQ(lines.size(), 10u) << run.out;
+    EXPECT_EQ(lines[6].rfind("message: ", 0), 0u) << run.out;
+    EXPECT_NE(lines[6].find("loaded"), std::string::npos);
+    EXPECT_EQ(lines[7].rfind("refused: ", 0), 0u);
+    EXPECT_EQ(lines[8].rfind("refused: ", 0), 0u) << "no hyperdrive aboard";
+    // The second save of one name rewrote its file; the list holds two games.
+    int files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(Path("home") + "/Brindle/Veltrane/Games"))
+        files += entry.path().extension() == ".sav";
+    EXPECT_EQ(files, 2);
+    EXPECT_EQ(Field(Tool({"info", Path("a.sav")}).out, "seconds"), "12") << "the clock of the second save";
+}
+
+} // namespace

@@ -38,7 +38,7 @@ int Fail(const std::string& message) {
 
 int PlayUsage(const char* problem) {
     std::cerr << "veltrane-tool: " << problem << "\n"
-              << "usage: veltrane-tool play --seed N [--in GAME] --out GAME [SCRIPT]\n"
+              << "usage: veltrane-tool play --seed N [--in GAME] [--home DIR] --out GAME [SCRIPT]\n"
               << "  commands, one a line (# starts a comment): " << TCommandScript::Help() << "\n";
     return kUsage;
 }
@@ -67,15 +67,17 @@ Status StartFrom(THeadlessGame& game, const std::string& path) {
 
 int RunPlay(int argc, char** argv) {
     std::optional<std::uint64_t> seed;
-    std::string in, out, scriptPath;
+    std::string in, out, scriptPath, home;
     for (int i = 2; i < argc; ++i) {
         const std::string_view arg = argv[i];
-        if (arg == "--seed" || arg == "--in" || arg == "--out") {
+        if (arg == "--seed" || arg == "--in" || arg == "--out" || arg == "--home") {
             if (i + 1 >= argc)
                 return PlayUsage("an option needs a value");
             const std::string_view value = argv[++i];
             if (arg == "--in") {
                 in = value;
+            } else if (arg == "--home") {
+                home = value;
             } else if (arg == "--out") {
                 out = value;
             } else {
@@ -116,7 +118,7 @@ int RunPlay(int argc, char** argv) {
             return Fail("cannot read the command script " + scriptPath);
     }
     std::istream& commands = scriptPath.empty() ? std::cin : file;
-    TCommandScript player(game);
+    TCommandScript player(game, home.empty() ? std::string() : UserFolderFromDocuments(home));
     std::string line;
     int number = 0;
     while (std::getline(commands, line)) {
