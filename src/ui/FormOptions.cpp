@@ -145,6 +145,7 @@ void FormOptions::BuildSettingsPage() {
     president_->setObjectName("memPresident");
     president_->setGeometry(98, 20, 357, 96);
     president_->setReadOnly(true);
+    president_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     president_->setFont(ArialFont(16));
     QPalette tip = president_->palette();
     tip.setColor(QPalette::Base, palette().color(QPalette::ToolTipBase));
