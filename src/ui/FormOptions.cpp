@@ -248,6 +248,14 @@ void FormOptions::BuildInfoPage() {
     MakeLink(panel, "Label1", kMailAddress, QRect(140, 134, 240, 18),
              open(std::string("mailto:") + kMailAddress));
 
+    // The project has no homepage or mail address of its own yet: no dead links then.
+    for (const char* name : {"lblHomepage", "lblHomepageURL"})
+        if (auto* label = panel->findChild<QLabel*>(name))
+            label->setVisible(std::string_view(kHomepageUrl).size() > 0);
+    for (const char* name : {"lblEMail", "Label1"})
+        if (auto* label = panel->findChild<QLabel*>(name))
+            label->setVisible(std::string_view(kMailAddress).size() > 0);
+
     QPushButton* donate = MakeButton(panel, "btnPayPal", "Donate", QRect(150, 168, 100, 30));
     donate->setVisible(std::string_view(kDonationUrl).size() > 0);
     connect(donate, &QPushButton::clicked, this, open(kDonationUrl));

@@ -53,10 +53,10 @@ struct TOptionsServices {
     std::function<void()> Click;
 };
 
-// Where the information page's links lead. The game has no donation page, so
-// the donation button stays hidden while kDonationUrl is empty.
-inline constexpr const char* kHomepageUrl = "https://veltrane.example/";
-inline constexpr const char* kMailAddress = "veltrane@veltrane.example";
+// Where the information page's links lead. The game has no homepage, mail address or
+// donation page of its own yet; a link whose address is empty stays hidden.
+inline constexpr const char* kHomepageUrl = "";
+inline constexpr const char* kMailAddress = "";
 inline constexpr const char* kDonationUrl = "";
 
 // The options dialog: the president's welcome, the captain's name and
