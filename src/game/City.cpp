@@ -9,14 +9,6 @@ namespace veltrane {
 
 namespace {
 
-TPlanet* PlanetLandedOn(TContext& ctx) {
-    auto& planets = ctx.World().Here().Planets;
-    const int p = ctx.Session.CurrentPlanet;
-    if (p < 0 || p >= static_cast<int>(planets.size()))
-        return nullptr;
-    return &planets[static_cast<std::size_t>(p)];
-}
-
 TCity* CityOf(TContext& ctx, int i) {
     TPlanet* planet = PlanetLandedOn(ctx);
     if (!planet || i < 0 || i >= static_cast<int>(planet->Cities.size()))

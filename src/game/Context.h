@@ -48,6 +48,13 @@ struct TOutcome {
     explicit operator bool() const { return Done; }
 };
 
+// Planet p of the current system, or nullptr when it has no such planet.
+TPlanet* PlanetHere(TContext& ctx, int p);
+// The planet landed on last, if the current system has it.
+inline TPlanet* PlanetLandedOn(TContext& ctx) {
+    return PlanetHere(ctx, ctx.Session.CurrentPlanet);
+}
+
 // Shows `text` in red (with "bad.wav") and answers the refusal.
 TOutcome Refuse(TContext& ctx, std::string text);
 

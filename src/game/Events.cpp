@@ -34,18 +34,6 @@ void ArrivalEvent(TContext& ctx) {
     ctx.Window.RefreshStatus();
 }
 
-namespace {
-
-TPlanet* PlanetLandedOn(TContext& ctx) {
-    auto& planets = ctx.World().Here().Planets;
-    const int p = ctx.Session.CurrentPlanet;
-    if (p < 0 || p >= static_cast<int>(planets.size()))
-        return nullptr;
-    return &planets[static_cast<std::size_t>(p)];
-}
-
-} // namespace
-
 void PoliceCheck(TContext& ctx) {
     const int r = ctx.Rng.Random(100);
     TPlanet* planet = PlanetLandedOn(ctx);

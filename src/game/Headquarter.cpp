@@ -16,11 +16,14 @@ void RelocateHeadquarter(TGameState& world, TRandom& rng) {
 
 std::string OrderText(const TContext& ctx) {
     const TGameState& world = ctx.World();
-    std::string text = Lookup(ctx.Script, texts::FindArtefacts) + "\r\n";
+    std::string text = Lookup(ctx.Script, texts::FindArtefacts);
+    text += "\r\n";
     for (int i = 1; i <= kSectorCount; ++i) {
         const int n = world.FindIdx[i];
-        text += "- " + (OneBased<TArtefact, kArtefactCount>::InRange(n) ? world.Artefacts[n].Name : std::string()) +
-                "\r\n";
+        text += "- ";
+        if (OneBased<TArtefact, kArtefactCount>::InRange(n))
+            text += world.Artefacts[n].Name;
+        text += "\r\n";
     }
     return text + FormatTextOrDefault(ctx.Script, texts::BringArtefacts,
                                       {world.Headquarter.Name, std::int64_t{world.Headquarter.Sector}});
@@ -64,10 +67,13 @@ THeadquarterVisit VisitHeadquarter(TContext& ctx) {
     visit.Won = count == 4;
     if (visit.Won)
         ctx.Sound.PlaySoundEffect("fanfare.wav");
-    visit.Text = FormatTextOrDefault(ctx.Script, texts::HiCaptain, {world.Captain.Name}) + " " +
-                 Lookup(ctx.Script, *kCounts[count]);
-    if (!visit.Won)
-        visit.Text += " " + Lookup(ctx.Script, texts::GoodLuck);
+    visit.Text = FormatTextOrDefault(ctx.Script, texts::HiCaptain, {world.Captain.Name});
+    visit.Text += ' ';
+    visit.Text += Lookup(ctx.Script, *kCounts[count]);
+    if (!visit.Won) {
+        visit.Text += ' ';
+        visit.Text += Lookup(ctx.Script, texts::GoodLuck);
+    }
     ctx.Window.RefreshStatus();
     return visit;
 }

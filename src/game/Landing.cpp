@@ -12,13 +12,6 @@ namespace {
 
 constexpr int kItemHeight = 41;
 
-TPlanet* PlanetAt(TContext& ctx, int p) {
-    auto& planets = ctx.World().Here().Planets;
-    if (p < 0 || p >= static_cast<int>(planets.size()))
-        return nullptr;
-    return &planets[static_cast<std::size_t>(p)];
-}
-
 int ItemLeft(TContext& ctx) {
     return ctx.Rng.Random(2) * ctx.Layout.PageWidth / 4 + 80;
 }
@@ -26,7 +19,7 @@ int ItemLeft(TContext& ctx) {
 } // namespace
 
 TOutcome LandOnPlanet(TContext& ctx, int p) {
-    TPlanet* planet = PlanetAt(ctx, p);
+    TPlanet* planet = PlanetHere(ctx, p);
     // Only the pictures of scanned planets can be clicked.
     if (!planet || !planet->Scanned)
         return TOutcome::Refused({});
@@ -60,7 +53,7 @@ TOutcome LandOnPlanet(TContext& ctx, int p) {
 }
 
 void BuildSurface(TContext& ctx, int p) {
-    TPlanet& planet = *PlanetAt(ctx, p);
+    TPlanet& planet = *PlanetHere(ctx, p);
     TSurface& surface = ctx.Session.Surface;
     surface.Planet = p;
     int previous = 0;
@@ -124,7 +117,7 @@ TOutcome PickUpArtefact(TContext& ctx) {
     const int n = item.Number;
     world.Cargo.push_back({world.Artefacts[n].Name, n});
     item = {};
-    if (TPlanet* planet = PlanetAt(ctx, ctx.Session.CurrentPlanet))
+    if (TPlanet* planet = PlanetLandedOn(ctx))
         planet->Artefact = 0;
     ctx.Window.PageChanged(TView::Landscape);
     ctx.Window.RefreshStatus();
@@ -156,7 +149,7 @@ TOutcome TakePowerPack(TContext& ctx) {
     ctx.Window.PageChanged(TView::Landscape);
     ctx.Sound.PlaySoundEffect("good.wav");
     ctx.Messages.ShowIncomingMessage(format, amount);
-    if (TPlanet* planet = PlanetAt(ctx, ctx.Session.CurrentPlanet))
+    if (TPlanet* planet = PlanetLandedOn(ctx))
         planet->PowerUp = 0;
     ctx.Window.RefreshStatus();
     return TOutcome::Ok();

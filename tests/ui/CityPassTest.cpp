@@ -35,18 +35,8 @@ TEST_F(CityPass, SellRefuelUpgradeCarryAPassengerAndWin) {
         QTest::mouseClick(button, Qt::LeftButton);
     };
 
-    // An industrial capital on the first planet one can land on.
-    QTest::mouseClick(window->StatusArea()->btnSystem(), Qt::LeftButton);
-    QTest::mouseClick(window->SystemPage()->btnScan(), Qt::LeftButton);
-    int p = 0;
-    while (world.Here().Planets[static_cast<std::size_t>(p)].Surface == kGasSurface)
-        ++p;
+    const int p = ScanAndMakeACapital(5); // industrial: the shop is open
     TPlanet& planet = world.Here().Planets[static_cast<std::size_t>(p)];
-    planet.Lifeform = 5;
-    planet.Surface = planet.Surface == 1 ? 4 : planet.Surface;
-    for (TCity& c : planet.Cities)
-        c.Size = 2;
-    planet.Cities[0].Size = 1;
     planet.Cities[0].PriceFactor = 1.0;
     int sellable = 1;
     while (std::find(world.FindIdx.begin(), world.FindIdx.end(), sellable) != world.FindIdx.end())

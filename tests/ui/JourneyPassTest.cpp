@@ -57,17 +57,8 @@ TEST_F(JourneyPass, AHyperdriveJumpRunsThroughTheTunnelToTheNextSector) {
 TEST_F(JourneyPass, ThePoliceWaitAtTheGateOfAHarshCity) {
     TGameState& world = window->World();
     window->Options().RandomEvents = 0;
-    QTest::mouseClick(window->StatusArea()->btnSystem(), Qt::LeftButton);
-    QTest::mouseClick(window->SystemPage()->btnScan(), Qt::LeftButton);
-    int p = 0;
-    while (world.Here().Planets[static_cast<std::size_t>(p)].Surface == kGasSurface)
-        ++p;
+    const int p = ScanAndMakeACapital(4);
     TPlanet& planet = world.Here().Planets[static_cast<std::size_t>(p)];
-    planet.Lifeform = 4;
-    planet.Surface = planet.Surface == 1 ? 4 : planet.Surface;
-    for (TCity& c : planet.Cities)
-        c.Size = 2;
-    planet.Cities[0].Size = 1;
     planet.Cities[0].PoliceLevel = 0;
     world.Captain.Budget = 0; // a harsh officer finds nothing to fine
     QTest::mouseDClick(window->SystemPage()->imgPlanet(p + 1), Qt::LeftButton);

@@ -62,6 +62,24 @@ class ShippedPass : public ::testing::Test {
             window->grab().save(QString("%1/%2.png").arg(dir, name));
     }
 
+    // Scans the current system through the window and makes the first planet
+    // one can land on inhabited by `lifeform`, its first city the capital.
+    int ScanAndMakeACapital(int lifeform) {
+        QTest::mouseClick(window->StatusArea()->btnSystem(), Qt::LeftButton);
+        QTest::mouseClick(window->findChild<QPushButton*>("btnScan"), Qt::LeftButton);
+        auto& planets = window->World().Here().Planets;
+        int p = 0;
+        while (planets[static_cast<std::size_t>(p)].Surface == kGasSurface)
+            ++p;
+        TPlanet& planet = planets[static_cast<std::size_t>(p)];
+        planet.Lifeform = static_cast<std::uint8_t>(lifeform);
+        planet.Surface = planet.Surface == 1 ? 4 : planet.Surface; // barren planets have no cities to show
+        for (TCity& c : planet.Cities)
+            c.Size = 2;
+        planet.Cities[0].Size = 1;
+        return p;
+    }
+
     std::string Info() const { return window->StatusArea()->lblInfo()->text().toStdString(); }
 
     QTemporaryDir home;
