@@ -311,3 +311,13 @@ TEST_F(LintTest, WhatTheGameCannotReadIsNoScript) {
     EXPECT_EQ(fifo.Exit, 1);
     EXPECT_TRUE(Has(fifo, "not a regular file")) << fifo.Out;
 }
+
+// The lint fuzzer's regression corpus: every input is linted to an end, with a report.
+TEST(LintFuzzCorpus, EveryInputFinishes) {
+    const fs::path folder = fs::path(VELTRANE_SOURCE_DIR) / "tests" / "fuzz-corpus" / "lint";
+    ASSERT_TRUE(fs::is_directory(folder)) << folder;
+    for (const auto& file : fs::directory_iterator(folder)) {
+        TRun r = Lint(Quote(file.path().string()));
+        EXPECT_TRUE(r.Exit == 0 || r.Exit == 1) << file.path() << ": " << r.Out;
+    }
+}
