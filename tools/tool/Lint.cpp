@@ -37,15 +37,6 @@ std::string Lower(std::string_view s) {
     return out;
 }
 
-std::string_view Trim(std::string_view s) {
-    const char* blanks = " \t";
-    auto b = s.find_first_not_of(blanks);
-    if (b == std::string_view::npos)
-        return {};
-    auto e = s.find_last_not_of(blanks);
-    return s.substr(b, e - b + 1);
-}
-
 struct TEntry {
     std::string Key;
     std::string Value;
