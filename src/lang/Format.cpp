@@ -1,5 +1,7 @@
 #include "lang/Format.h"
 
+#include "persist/QuotedText.h"
+
 #include <algorithm>
 #include <cctype>
 #include <charconv>
@@ -259,15 +261,10 @@ class TFormatter {
 
   private:
     Error Fail(const std::string& what) const {
-        return Error{"Format text \"" + std::string(fmt_) + "\": " + what};
+        return Error{"Format text " + QuotedText(fmt_) + ": " + what};
     }
     std::string Spec() const { return SpecUpTo(pos_); }
-    std::string SpecUpTo(std::size_t end) const {
-        std::string quoted(1, '"');
-        quoted.append(fmt_.substr(start_, end - start_));
-        quoted.push_back('"');
-        return quoted;
-    }
+    std::string SpecUpTo(std::size_t end) const { return QuotedText(fmt_.substr(start_, end - start_)); }
 
     // A width or precision: written out, or "*" taken from the arguments.
     Result<int> Field(const char* what) {

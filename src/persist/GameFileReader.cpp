@@ -1,6 +1,7 @@
 #include "GameFileReader.h"
 
 #include "IniSyntax.h"
+#include "QuotedText.h"
 
 #include "core/Galaxy.h"
 
@@ -38,13 +39,24 @@ std::int32_t TGameFileReader::Integer(std::string_view section, std::string_view
     return text ? ParseIniInt(*text).value_or(def) : def;
 }
 
-std::uint8_t TGameFileReader::Byte(std::string_view section, std::string_view key, std::uint8_t def) const {
-    return static_cast<std::uint8_t>(Integer(section, key, def) & 0xFF);
+std::int32_t TGameFileReader::SmallInteger(std::string_view section, std::string_view key, std::int32_t def,
+                                           std::int32_t low, std::int32_t high) {
+    const std::int32_t value = Integer(section, key, def);
+    if (value >= low && value <= high)
+        return value;
+    // Quoted as written: wrapped into the field, 257 would pass for 1.
+    Require(false, section, key,
+            QuotedText(Value(section, key).value_or("")) + " does not fit the field (" + Number(low) +
+                " to " + Number(high) + ")");
+    return def;
 }
 
-std::int8_t TGameFileReader::SignedByte(std::string_view section, std::string_view key,
-                                        std::int8_t def) const {
-    return static_cast<std::int8_t>(static_cast<std::uint8_t>(Integer(section, key, def) & 0xFF));
+std::uint8_t TGameFileReader::Byte(std::string_view section, std::string_view key, std::uint8_t def) {
+    return static_cast<std::uint8_t>(SmallInteger(section, key, def, 0, UINT8_MAX));
+}
+
+std::int8_t TGameFileReader::SignedByte(std::string_view section, std::string_view key, std::int8_t def) {
+    return static_cast<std::int8_t>(SmallInteger(section, key, def, INT8_MIN, INT8_MAX));
 }
 
 bool TGameFileReader::Flag(std::string_view section, std::string_view key) const {
@@ -59,10 +71,7 @@ bool TGameFileReader::Truth(std::string_view section, std::string_view key) {
         return true;
     if (SameIniName(text, "false"))
         return false;
-    std::string what = "\"";
-    what += text;
-    what += "\" is neither a number nor True or False";
-    Require(false, section, key, what);
+    Require(false, section, key, QuotedText(text) + " is neither a number nor True or False");
     return false;
 }
 
@@ -91,7 +100,7 @@ Result<TGameState> TGameFileReader::Read(const TGameState& current, const CityPr
     // Everything the file does not hold comes from the running game.
     TGameState world = current;
     if (ReadGalaxy(world, profiler) && ReadCaptain(world.Captain) && ReadGeneral(world) && ReadLists(world) &&
-        ReadOrderAndModules(world, rng) && ReadHeadquarter(world))
+        ReadOrderAndModules(world, rng) && ReadHeadquarter(world) && !error_)
         return world;
     return error_.value_or(Error{"Cannot load \"" + file_ + "\"."});
 }
@@ -179,8 +188,15 @@ bool TGameFileReader::ReadCity(TCity& city, const std::string& section, const TP
 
     if (profiler) {
         const Status rolled = profiler(planet.Lifeform, city);
-        if (!rolled)
-            return Require(false, section, "Name", "its city profile: " + rolled.error().message);
+        // The city templates come from the program's language script, not from
+        // this file: the fault is named as the script's.
+        if (!rolled) {
+            if (!error_)
+                error_ = Error{"Cannot load \"" + file_ +
+                               "\": the language script cannot describe the city of section \"" + section +
+                               "\", a fault of the script, not of the saved game: " + rolled.error().message};
+            return false;
+        }
     }
     return true;
 }
@@ -246,7 +262,7 @@ bool TGameFileReader::ReadLists(TGameState& world) {
         item.ImageIndex = Integer(section, "ImageIndex", 0);
         // The price is paid out on delivery and must be a sum of money.
         if (!Require(ParseIniInt(item.Price).has_value(), section, "Price",
-                     "\"" + item.Price + "\" is not a sum of money"))
+                     QuotedText(item.Price) + " is not a sum of money"))
             return false;
         world.Transport.push_back(std::move(item));
     }

@@ -23,8 +23,11 @@ class TGameFileReader {
     std::optional<std::string_view> Value(std::string_view section, std::string_view key) const;
     std::string Text(std::string_view section, std::string_view key, std::string_view def) const;
     std::int32_t Integer(std::string_view section, std::string_view key, std::int32_t def) const;
-    std::uint8_t Byte(std::string_view section, std::string_view key, std::uint8_t def) const;
-    std::int8_t SignedByte(std::string_view section, std::string_view key, std::int8_t def) const;
+    // A value outside [low, high] is refused as written, never wrapped.
+    std::int32_t SmallInteger(std::string_view section, std::string_view key, std::int32_t def,
+                              std::int32_t low, std::int32_t high);
+    std::uint8_t Byte(std::string_view section, std::string_view key, std::uint8_t def);
+    std::int8_t SignedByte(std::string_view section, std::string_view key, std::int8_t def);
     bool Flag(std::string_view section, std::string_view key) const;
     // "-1"/"0", any non-zero number, or True/False in any case; anything else refused.
     bool Truth(std::string_view section, std::string_view key);

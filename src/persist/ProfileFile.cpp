@@ -10,7 +10,7 @@
 namespace veltrane {
 namespace {
 
-enum class LineKind { Other, Section, Entry };
+enum class LineKind { Ignored, Other, Section, Entry };
 
 struct LineShape {
     LineKind kind = LineKind::Other;
@@ -20,7 +20,8 @@ struct LineShape {
 LineShape ShapeOf(std::string_view line) {
     const std::string_view trimmed = TrimIni(line);
     if (trimmed.empty() || trimmed.front() == ';')
-        return {};
+        return {LineKind::Ignored, {}};
+    // Whatever follows the closing bracket, a comment too, does not matter.
     if (trimmed.front() == '[') {
         const std::size_t close = trimmed.find(']');
         if (close == std::string_view::npos)
@@ -45,7 +46,7 @@ std::size_t EntryHash(std::uint32_t section, std::string_view key) {
 // break and one carriage return, its start and end, and where the next line
 // starts. A last line without a line break counts; nothing after a last line
 // break does.
-template <typename Fn> void ForEachLine(std::string_view text, Fn&& fn) {
+template <typename Fn> void EachLine(std::string_view text, Fn&& fn) {
     std::size_t start = 0;
     while (start < text.size()) {
         std::size_t end = text.find('\n', start);
@@ -83,6 +84,10 @@ TProfileFile TProfileFile::Parse(std::string text) {
     return file;
 }
 
+TProfileFile TProfileFile::Decode(std::string bytes) {
+    return Parse(DecodeTextFile(std::move(bytes)));
+}
+
 Result<TProfileFile> TProfileFile::Open(const std::filesystem::path& path) {
     std::error_code ec;
     if (!std::filesystem::exists(path, ec))
@@ -95,7 +100,7 @@ Result<TProfileFile> TProfileFile::Load(const std::filesystem::path& path) {
         auto bytes = ReadWholeFile(path);
         if (!bytes)
             return bytes.error();
-        return Parse(DecodeTextFile(std::move(*bytes)));
+        return Decode(std::move(*bytes));
     } catch (const std::bad_alloc&) {
         return OutOfMemoryReading(path);
     } catch (const std::length_error&) {
@@ -117,7 +122,7 @@ void TProfileFile::Reindex() {
         return static_cast<std::uint32_t>(part.data() - text_.data());
     };
     std::optional<std::uint32_t> current; // empty before the first section and inside repeated ones
-    ForEachLine(
+    EachLine(
         text_, [&](std::string_view line, std::size_t start, std::size_t end, std::size_t next, bool cr) {
             crlf_ = crlf_ || cr;
             const LineShape shape = ShapeOf(line);
@@ -215,11 +220,49 @@ void TProfileFile::Write(std::string_view section, std::string_view key, std::st
     Reindex();
 }
 
+void TProfileFile::ForEachLine(const std::function<void(const Line&)>& fn) const {
+    std::optional<std::uint32_t> current;
+    int number = 0;
+    EachLine(text_, [&](std::string_view text, std::size_t start, std::size_t, std::size_t, bool) {
+        Line line;
+        line.number = ++number;
+        const LineShape shape = ShapeOf(text);
+        line.name = shape.name;
+        switch (shape.kind) {
+        case LineKind::Ignored:
+            break;
+        case LineKind::Other:
+            line.kind = Line::Kind::Other;
+            break;
+        case LineKind::Section: {
+            line.kind = Line::Kind::Section;
+            // The index notes each section where it first occurs.
+            current = FindSection(shape.name);
+            if (current && sections_[*current].nameStart != shape.name.data() - text_.data())
+                current.reset();
+            line.counts = current.has_value();
+            break;
+        }
+        case LineKind::Entry: {
+            line.kind = Line::Kind::Entry;
+            line.value = Unquoted(TrimIni(text.substr(text.find('=') + 1)));
+            if (current) {
+                const EntrySpot* entry =
+                    FindEntry(At(sections_[*current].nameStart, sections_[*current].nameLength), shape.name);
+                line.counts = entry != nullptr && entry->lineStart == start;
+            }
+            break;
+        }
+        }
+        fn(line);
+    });
+}
+
 std::string TProfileFile::Serialize() const {
     const std::string_view eol = crlf_ ? "\r\n" : "\n";
     std::string out;
     out.reserve(text_.size() + 2);
-    ForEachLine(text_, [&](std::string_view line, std::size_t, std::size_t, std::size_t, bool) {
+    EachLine(text_, [&](std::string_view line, std::size_t, std::size_t, std::size_t, bool) {
         out += line;
         out += eol;
     });

@@ -15,6 +15,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -28,6 +29,8 @@ class TProfileFile {
   public:
     // Text already decoded to UTF-8.
     static TProfileFile Parse(std::string text);
+    // File bytes as every reader of scripts decodes them (UTF-8, else Windows-1252).
+    static TProfileFile Decode(std::string bytes);
     // A missing file is an empty profile; an unreadable or oversized one is an error.
     static Result<TProfileFile> Open(const std::filesystem::path& path);
     // The same, but a missing file is an error too.
@@ -39,6 +42,20 @@ class TProfileFile {
     // Replaces the key's value where it stands, or appends the key at the end of
     // its section, or appends the section at the end of the file.
     void Write(std::string_view section, std::string_view key, std::string_view value);
+
+    // One line as the game reads it, for tools that report by line (the lint):
+    // they see exactly the sections, keys, trimming and quotes the game sees.
+    struct Line {
+        enum class Kind { Ignored, Section, Entry, Other }; // Ignored: blank or a comment
+        Kind kind = Kind::Ignored;
+        int number = 0;         // counted from 1
+        std::string_view name;  // the section name or the key
+        std::string_view value; // an entry's value, trimmed and unquoted, not cut at the limit
+        // The game reads it: a section's first occurrence, or a key's first
+        // occurrence within one.
+        bool counts = false;
+    };
+    void ForEachLine(const std::function<void(const Line&)>& fn) const;
 
     std::string Serialize() const;
     Status Save(const std::filesystem::path& path) const;

@@ -26,7 +26,7 @@ void AppendUtf8(std::string& out, char32_t cp) {
     }
 }
 
-constexpr std::string_view kBom = "\xEF\xBB\xBF";
+constexpr std::string_view kBom = kUtf8Bom;
 
 } // namespace
 

@@ -10,6 +10,8 @@
 
 namespace veltrane {
 
+inline constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+
 bool IsValidUtf8(std::string_view bytes);
 
 // Every byte to its Windows-1252 character; the five unassigned bytes

@@ -6,6 +6,9 @@
 
 #include <filesystem>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace veltrane {
 namespace {
 
@@ -72,6 +75,47 @@ TEST(ReadWholeFile, RefusesAHugeSparseFileWithoutReadingIt) {
     WriteBytes(path, "");
     std::filesystem::resize_file(path, kMaxTextFileBytes + 1);
     EXPECT_FALSE(ReadWholeFile(path));
+}
+
+TEST(AtomicWrite, KeepsPermissionsAndWritesThroughALink) {
+    TempFolder folder;
+    const auto target = folder / "real.sav";
+    const auto link = folder / "link.sav";
+    WriteBytes(target, "old");
+    ::chmod(target.c_str(), 0600);
+    std::filesystem::create_symlink("real.sav", link);
+    ASSERT_TRUE(WriteFileAtomically(link, "new"));
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(ReadBytes(target), "new");
+    struct stat st {};
+    ASSERT_EQ(::stat(target.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+    EXPECT_EQ(EntryCount(folder.path()), 2u);
+}
+
+TEST(AtomicWrite, ANameAtTheLengthLimitStillSaves) {
+    TempFolder folder;
+    const auto target = folder / (std::string(251, 'n') + ".sav");
+    ASSERT_TRUE(WriteFileAtomically(target, "x"));
+    EXPECT_EQ(ReadBytes(target), "x");
+}
+
+TEST(AtomicWrite, TheNextWriteRemovesWhatAKilledWriteLeft) {
+    TempFolder folder;
+    WriteBytes(folder / ".veltrane-a1b2c3.tmp", "half a game");
+    WriteBytes(folder / ".veltrane-notes.txt", "not ours");
+    ASSERT_TRUE(WriteFileAtomically(folder / "game.sav", "whole"));
+    EXPECT_FALSE(std::filesystem::exists(folder / ".veltrane-a1b2c3.tmp"));
+    EXPECT_TRUE(std::filesystem::exists(folder / ".veltrane-notes.txt"));
+}
+
+TEST(ReadWholeFile, RefusesAPipeAtOnce) {
+    TempFolder folder;
+    const auto fifo = folder / "pipe.sav";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const auto refused = ReadWholeFile(fifo);
+    ASSERT_FALSE(refused);
+    EXPECT_NE(refused.error().message.find("not a regular file"), std::string::npos);
 }
 
 } // namespace

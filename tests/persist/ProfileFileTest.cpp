@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <random>
+
 #include <string>
 
 namespace veltrane {
@@ -135,6 +138,31 @@ TEST(ProfileFileDisk, Windows1252FileIsReadAndRewrittenAsUtf8) {
     EXPECT_EQ(opened->ReadDef("General", "Name", "?"), "Gr\xC3\xBC\xC3\x9F Gott \xE2\x82\xAC");
     ASSERT_TRUE(opened->Save(folder / "x.ini"));
     EXPECT_EQ(test::ReadBytes(folder / "x.ini"), "[General]\nName=Gr\xC3\xBC\xC3\x9F Gott \xE2\x82\xAC\n");
+}
+
+// The lint walks the lines; the game looks keys up. Over many random scripts the
+// lines the walk says the game reads are exactly the values a lookup gives.
+TEST(ProfileFileLines, WhatCountsIsWhatALookupReads) {
+    const char* const pieces[] = {"[A]", "[a] ; note", " [B]\t", "[C",    "k=1",      "K = \"2\"", "k2='x'",
+                                  "=v",  "; c",        "",       "\fk=3", "k2 = 4\r", "junk",      "[ b ]"};
+    std::mt19937 rng(7);
+    for (int round = 0; round < 300; ++round) {
+        std::string text;
+        for (int i = 0; i < 12; ++i)
+            (text += pieces[rng() % std::size(pieces)]) += '\n';
+        const TProfileFile profile = TProfileFile::Parse(text);
+        std::string section;
+        bool inRead = false;
+        profile.ForEachLine([&](const TProfileFile::Line& line) {
+            if (line.kind == TProfileFile::Line::Kind::Section) {
+                section = line.name;
+                inRead = line.counts;
+            } else if (line.kind == TProfileFile::Line::Kind::Entry && line.counts) {
+                EXPECT_TRUE(inRead) << text;
+                EXPECT_EQ(profile.Read(section, line.name), std::string(line.value)) << text;
+            }
+        });
+    }
 }
 
 } // namespace

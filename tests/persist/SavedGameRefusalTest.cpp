@@ -82,7 +82,34 @@ INSTANTIATE_TEST_SUITE_P(
         // Words where the game needs numbers or truth values.
         Damage{"Sector1|System1|Planet0", "Scanned", "maybe"},
         Damage{"Sector1|System1|Planet0", "Scanned", ""},
-        Damage{"Sector4|System150|Planet0|City0", "Capital", "yes"}, Damage{"Transport1", "Price", "lots"}));
+        Damage{"Sector4|System150|Planet0|City0", "Capital", "yes"}, Damage{"Transport1", "Price", "lots"},
+        // One-byte fields refuse what they cannot hold instead of keeping the low eight bits.
+        Damage{"Headquarter", "Sector", "256"}, Damage{"Headquarter", "Sector", "257"},
+        Damage{"Sector1|System1|Planet0", "Size", "257"}, Damage{"Sector1|System1|Planet0", "Size", "300"},
+        Damage{"Captain", "Energy", "356"}, Damage{"Captain", "Energy", "-1"},
+        Damage{"General", "QSupport", "300"}, Damage{"Sector1|System1|Planet0", "CityImage", "0x102"},
+        Damage{"Module2", "Sector", "257"}, Damage{"Module4", "Planet", "128"}));
+
+// The refusal quotes the value as the file has it, not as a one-byte field would wrap it.
+TEST(RefusedFile, AnOversizedByteIsQuotedAsWritten) {
+    TRandom rng(1);
+    const auto loaded = ReadGameText(WithValue(ScannedText(), "Sector1|System1|Planet0", "Size", "300"),
+                                     "x.sav", Running(), kKeepProfile, rng);
+    ASSERT_FALSE(loaded);
+    EXPECT_NE(loaded.error().message.find("\"300\""), std::string::npos) << loaded.error().message;
+}
+
+TEST(RefusedFile, QuotedValuesAreShortAndShowNoControlCharacters) {
+    const std::string hostile = "\x1B]0;owned\x07" + std::string(3'000'000, 'x');
+    TRandom rng(1);
+    const auto loaded = ReadGameText(WithValue(ScannedText(), "Transport1", "Price", hostile), "x.sav",
+                                     Running(), kKeepProfile, rng);
+    ASSERT_FALSE(loaded);
+    const std::string& message = loaded.error().message;
+    EXPECT_LT(message.size(), 300u);
+    EXPECT_EQ(message.find('\x1B'), std::string::npos);
+    EXPECT_NE(message.find("\\x1B]0;owned\\x07"), std::string::npos) << message;
+}
 
 class AcceptedValue : public ::testing::TestWithParam<Damage> {};
 
@@ -99,7 +126,6 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(Damage{"Module2", "Sector", "-1"}, Damage{"Module2", "Sector", "0"},
                       Damage{"Module2", "System", "0"}, Damage{"General", "FindIdx1", "0"},
                       Damage{"General", "FindIdx1", "100"}, Damage{"Headquarter", "Sector", "0"},
-                      Damage{"Headquarter", "Sector", "256"},
                       Damage{"Sector1|System1|Planet0", "ImageIndex", "-1"},
                       Damage{"Sector1|System1|Planet0", "ImageIndex", "23"},
                       Damage{"Sector1|System1|Planet0", "AlienRace", "255"},

@@ -247,10 +247,11 @@ TEST(LoadGame, AlienRaceAbove30Becomes30) {
     EXPECT_EQ(loaded->System(1, 1).Planets[0].AlienRace, 30);
 }
 
-TEST(LoadGame, IntegersReadHexAndBytesKeepTheLowEightBits) {
+// Bytes that do not fit their field are refused (SavedGameRefusalTest); hex fits.
+TEST(LoadGame, IntegersReadHex) {
     std::string text = TextOf(MakeNewWorld(4));
-    text = WithValue(text, "General", "QSupport", "300");
-    text = WithValue(text, "Sector1|System1|Planet0", "CityImage", "0x102");
+    text = WithValue(text, "General", "QSupport", "0x2C");
+    text = WithValue(text, "Sector1|System1|Planet0", "CityImage", "0x02");
     text = WithValue(text, "Sector1|System1", "ShapeColor", "0x00FF00");
     text = WithValue(text, "Captain", "Budget", "lots");
     text = WithValue(text, "Captain", "Energy", "0x40");
@@ -388,6 +389,7 @@ TEST(LoadGame, AProfileFailureRefusesTheLoadNamingTheCity) {
     ASSERT_FALSE(loaded);
     EXPECT_NE(loaded.error().message.find("Sector1|System2|Planet0|City1"), std::string::npos);
     EXPECT_NE(loaded.error().message.find("no template"), std::string::npos);
+    EXPECT_NE(loaded.error().message.find("fault of the script"), std::string::npos);
 }
 
 } // namespace

@@ -9,10 +9,12 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <set>
 #include <sstream>
 #include <string>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -234,4 +236,88 @@ TEST_F(LintTest, ShippedScriptsLintClean) {
     r = Lint(Quote(german) + " --reference " + Quote(english));
     EXPECT_EQ(r.Exit, 0) << r.Out;
     EXPECT_TRUE(Has(r, "0 error(s), 0 warning(s)")) << r.Out;
+}
+
+// The lint reads a script exactly as the game does: each case is a script the
+// game reads one way and the lint used to read another.
+struct ReadLikeTheGameCase {
+    const char* name;
+    std::function<std::string(const std::string& clean)> spoil;
+    int exit;
+    const char* says; // part of the report, or "" for a clean one
+};
+
+class LintReadsLikeTheGame : public LintTest, public ::testing::WithParamInterface<ReadLikeTheGameCase> {};
+
+TEST_P(LintReadsLikeTheGame, Reports) {
+    const ReadLikeTheGameCase& c = GetParam();
+    TRun r = LintText(c.spoil(CleanScript()));
+    EXPECT_EQ(r.Exit, c.exit) << r.Out;
+    EXPECT_TRUE(Has(r, *c.says ? c.says : "0 error(s), 0 warning(s)")) << r.Out;
+}
+
+std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {
+    for (auto at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+        text.replace(at, from.size(), to);
+    return text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lint, LintReadsLikeTheGame,
+    ::testing::Values(
+        ReadLikeTheGameCase{"CommentAfterASectionHeader",
+                            [](const std::string& t) { return ReplaceAll(t, "]\n", "] ; translated\n"); }, 0,
+                            ""},
+        ReadLikeTheGameCase{"FormFeedsAndTabsAreTrimmed",
+                            [](const std::string& t) { return ReplaceAll(t, "\n[", "\n\f\t["); }, 0, ""},
+        ReadLikeTheGameCase{
+            "AMarkedFileThatIsNotUtf8LosesItsFirstSection",
+            [](const std::string& t) { return "\xEF\xBB\xBF[First]\nA=1\n" + t + "; caf\xE9\n"; }, 0,
+            "byte-order mark but is not UTF-8"},
+        ReadLikeTheGameCase{"KeysOfARepeatedSectionAreNotRead",
+                            [](const std::string& t) {
+                                return ReplaceAll(t, "AYS=Are you sure?\n", "") +
+                                       "[Messages]\nAYS=Are you sure?\n";
+                            },
+                            1, "missing [Messages] AYS"},
+        ReadLikeTheGameCase{"TheLimitCountsCharactersNotBytes",
+                            [](const std::string& t) {
+                                std::string wide;
+                                for (int i = 0; i < 2047; ++i)
+                                    wide += "\xC3\xA4";
+                                return t + "[Extra]\nWide=" + wide + "\n";
+                            },
+                            0, "0 error(s), 1 warning(s)"},
+        ReadLikeTheGameCase{
+            "OneCharacterOverTheLimitIsWarnedAbout",
+            [](const std::string& t) { return t + "[Extra]\nWide=" + std::string(2048, 'x') + "\n"; }, 0,
+            "2048 characters long"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(LintTest, WhatTheGameCannotReadIsNoScript) {
+    TRun folder = Lint(Quote(dir_.string()));
+    EXPECT_EQ(folder.Exit, 1);
+    EXPECT_TRUE(Has(folder, "cannot read the script")) << folder.Out;
+
+    const std::string big = Write("big.lng", "");
+    fs::resize_file(big, 64ull * 1024 * 1024 + 1);
+    TRun oversized = Lint(Quote(big));
+    EXPECT_EQ(oversized.Exit, 1);
+    EXPECT_TRUE(Has(oversized, "cannot read the script")) << oversized.Out;
+
+    const std::string pipe = (dir_ / "pipe.lng").string();
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    TRun fifo = Lint(Quote(pipe));
+    EXPECT_EQ(fifo.Exit, 1);
+    EXPECT_TRUE(Has(fifo, "not a regular file")) << fifo.Out;
+}
+
+// The lint fuzzer's regression corpus: every input is linted to an end, with a report.
+TEST(LintFuzzCorpus, EveryInputFinishes) {
+    const fs::path folder = fs::path(VELTRANE_SOURCE_DIR) / "tests" / "fuzz-corpus" / "lint";
+    ASSERT_TRUE(fs::is_directory(folder)) << folder;
+    for (const auto& file : fs::directory_iterator(folder)) {
+        TRun r = Lint(Quote(file.path().string()));
+        EXPECT_TRUE(r.Exit == 0 || r.Exit == 1) << file.path() << ": " << r.Out;
+    }
 }

@@ -11,11 +11,14 @@
 #include "lang/ContentLoader.h"
 #include "lang/Format.h"
 #include "lang/TextCatalogue.h"
+#include "persist/FileIo.h"
+#include "persist/ProfileFile.h"
+#include "persist/QuotedText.h"
+#include "persist/TextEncoding.h"
 
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <map>
 #include <optional>
@@ -27,22 +30,11 @@ using namespace veltrane;
 
 namespace {
 
-constexpr std::size_t kMaxValueLength = 2047;
-
 std::string Lower(std::string_view s) {
     std::string out(s);
     std::transform(out.begin(), out.end(), out.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return out;
-}
-
-std::string_view Trim(std::string_view s) {
-    const char* blanks = " \t";
-    auto b = s.find_first_not_of(blanks);
-    if (b == std::string_view::npos)
-        return {};
-    auto e = s.find_last_not_of(blanks);
-    return s.substr(b, e - b + 1);
 }
 
 struct TEntry {
@@ -100,66 +92,102 @@ struct TScript {
     }
 };
 
-// Reads `path`, reporting malformed lines and duplicates to `report` when given.
-std::optional<TScript> ReadScript(const std::string& path, TReport* report) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return std::nullopt;
+// A section or key name from the script, as a message shows it.
+std::string Shown(std::string_view name) {
+    const std::string quoted = QuotedText(name);
+    return quoted.substr(1, quoted.size() - 2);
+}
+
+std::size_t CharacterCount(std::string_view text) {
+    return static_cast<std::size_t>(std::count_if(
+        text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
+// Reads `path` through the game's own reader, reporting malformed lines and
+// duplicates to `report` when given; what cannot be read gives the reason.
+Result<TScript> ReadScript(const std::string& path, TReport* report) {
+    std::optional<TProfileFile> profile;
+    bool markedButNotUtf8 = false;
+    try {
+        auto bytes = ReadWholeFile(path);
+        if (!bytes)
+            return bytes.error();
+        markedButNotUtf8 =
+            bytes->starts_with(kUtf8Bom) && !IsValidUtf8(std::string_view(*bytes).substr(kUtf8Bom.size()));
+        profile = TProfileFile::Decode(std::move(*bytes));
+    } catch (const std::bad_alloc&) {
+        return OutOfMemoryReading(path);
+    } catch (const std::length_error&) {
+        return OutOfMemoryReading(path);
+    }
+    if (markedButNotUtf8 && report)
+        report->Warning(1,
+                        "the file starts with a UTF-8 byte-order mark but is not UTF-8; the game reads it as "
+                        "Windows-1252, the mark as text");
+
     TScript script;
     TSection* current = nullptr;
-    std::string raw;
-    int lineNo = 0;
-    while (std::getline(in, raw)) {
-        ++lineNo;
-        if (!raw.empty() && raw.back() == '\r')
-            raw.pop_back();
-        if (lineNo == 1 && raw.rfind("\xEF\xBB\xBF", 0) == 0)
-            raw.erase(0, 3);
-        std::string_view line = Trim(raw);
-        if (line.empty() || line[0] == ';')
-            continue;
-        if (line.front() == '[' && line.back() == ']') {
-            std::string name(Trim(line.substr(1, line.size() - 2)));
-            auto [it, fresh] = script.Sections.try_emplace(Lower(name), TSection{name, lineNo, {}, {}});
-            if (fresh) {
-                script.Order.push_back(Lower(name));
-            } else if (report) {
-                report->Error(lineNo, "section [" + name + "] appears again (first at line " +
-                                          std::to_string(it->second.Line) +
-                                          "); keep one section, the game reads only the first");
+    bool anySection = false;
+    profile->ForEachLine([&](const TProfileFile::Line& line) {
+        using Kind = TProfileFile::Line::Kind;
+        script.Lines = line.number;
+        switch (line.kind) {
+        case Kind::Ignored:
+            return;
+        case Kind::Other:
+            if (report)
+                report->Warning(line.number,
+                                "not a section, an entry or a comment; the game ignores this line");
+            return;
+        case Kind::Section: {
+            anySection = true;
+            const std::string name(line.name);
+            if (line.counts) {
+                auto [it, fresh] =
+                    script.Sections.try_emplace(Lower(name), TSection{name, line.number, {}, {}});
+                if (fresh)
+                    script.Order.push_back(Lower(name));
+                current = &it->second;
+                return;
             }
-            current = &it->second;
-            continue;
-        }
-        auto eq = line.find('=');
-        if (eq == std::string_view::npos || Trim(line.substr(0, eq)).empty()) {
+            current = nullptr; // the game reads nothing of a repeated section
             if (report)
-                report->Warning(lineNo, "not a section, an entry or a comment; the game ignores this line");
-            continue;
+                report->Error(line.number, "section [" + Shown(name) + "] appears again (first at line " +
+                                               std::to_string(script.SectionLine(name)) +
+                                               "); keep one section, the game reads only the first");
+            return;
         }
-        if (!current) {
+        case Kind::Entry:
+            break;
+        }
+        const std::string key(line.name);
+        if (!anySection) {
             if (report)
-                report->Warning(lineNo, "entry before the first section; the game never reads it");
-            continue;
+                report->Warning(line.number, "entry before the first section; the game never reads it");
+            return;
         }
-        std::string key(Trim(line.substr(0, eq)));
-        std::string value(Trim(line.substr(eq + 1)));
-        if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
-            value.back() == value.front())
-            value = value.substr(1, value.size() - 2);
-        if (value.size() > kMaxValueLength && report)
-            report->Warning(lineNo, "value of \"" + key + "\" is " + std::to_string(value.size()) +
-                                        " characters long; the game reads only the first " +
-                                        std::to_string(kMaxValueLength));
-        auto [it, fresh] = current->Entries.try_emplace(Lower(key), TEntry{key, value, lineNo});
-        if (fresh) {
+        if (current == nullptr)
+            return; // inside a repeated section, reported at its header
+        if (!line.counts) {
+            if (report) {
+                const TEntry* first = script.Find(current->Name, key);
+                report->Error(line.number, "duplicate key " + QuotedText(key) + " in [" +
+                                               Shown(current->Name) + "] (first at line " +
+                                               std::to_string(first ? first->Line : 0) +
+                                               "); the game uses only the first");
+            }
+            return;
+        }
+        const std::size_t length = CharacterCount(line.value);
+        if (length > kProfileValueLimit && report)
+            report->Warning(line.number, "value of " + QuotedText(key) + " is " + std::to_string(length) +
+                                             " characters long; the game reads only the first " +
+                                             std::to_string(kProfileValueLimit));
+        auto [it, fresh] = current->Entries.try_emplace(
+            Lower(key), TEntry{key, std::string(Utf8Prefix(line.value, kProfileValueLimit)), line.number});
+        if (fresh)
             current->Order.push_back(Lower(key));
-        } else if (report) {
-            report->Error(lineNo, "duplicate key \"" + key + "\" in [" + current->Name + "] (first at line " +
-                                      std::to_string(it->second.Line) + "); the game uses only the first");
-        }
-    }
-    script.Lines = lineNo;
+    });
     return script;
 }
 
@@ -204,8 +232,9 @@ void CheckClassValue(TReport& report, const std::string& where, const TEntry& en
     TClassValue c = ParseClassValue(v);
     bool wellFormed = v.size() >= 3 && std::isdigit(static_cast<unsigned char>(v[0])) && v[1] == '|';
     if (!wellFormed)
-        report.Warning(entry.Line, where + ": \"" + v + "\" is not \"digit|name\"; it reads as class " +
-                                       std::to_string(c.Kind) + " named \"" + c.Name + "\"");
+        report.Warning(entry.Line, where + ": " + QuotedText(v) +
+                                       " is not \"digit|name\"; it reads as class " + std::to_string(c.Kind) +
+                                       " named " + QuotedText(c.Name));
     else if (c.Kind > 2)
         report.Warning(entry.Line, where + ": class " + std::to_string(c.Kind) +
                                        " has no meaning in the game (0, 1 and 2 do)");
@@ -222,7 +251,7 @@ int CountParts(std::string_view value) {
 void CheckForm(TReport& report, const TSection& section) {
     for (const std::string& lowerKey : section.Order) {
         const TEntry& e = section.Entries.at(lowerKey);
-        const std::string where = "[" + section.Name + "] " + e.Key;
+        const std::string where = "[" + Shown(section.Name) + "] " + Shown(e.Key);
         if (lowerKey == "caption")
             continue;
         auto dot = e.Key.find('.');
@@ -234,8 +263,8 @@ void CheckForm(TReport& report, const TSection& section) {
         const std::string prop = Lower(e.Key.substr(dot + 1));
         const TControlText* c = FindControl(section.Name, control);
         if (!c) {
-            report.Warning(e.Line,
-                           where + ": " + section.Name + " has no translatable control \"" + control + "\"");
+            report.Warning(e.Line, where + ": " + Shown(section.Name) + " has no translatable control " +
+                                       QuotedText(control));
             continue;
         }
         TControlProp p;
@@ -307,8 +336,8 @@ void CheckAgainstReference(TReport& report, const TScript& script, const TScript
             if (known.count(lowerSection + '\n' + lowerKey))
                 continue; // already reported against the catalogue
             if (!script.Find(rs.Name, re.Key))
-                report.Warning(script.SectionLine(rs.Name), "missing [" + rs.Name + "] " + re.Key +
-                                                                ", which " + refPath + ":" +
+                report.Warning(script.SectionLine(rs.Name), "missing [" + Shown(rs.Name) + "] " +
+                                                                Shown(re.Key) + ", which " + refPath + ":" +
                                                                 std::to_string(re.Line) + " has");
         }
     }
@@ -327,7 +356,7 @@ void CheckUnknownKeys(TReport& report, const TScript& script, const TScript* ref
         const bool inReference = reference && reference->Sections.count(lowerSection);
         if (!catalogueSections.count(lowerSection)) {
             if (!inReference)
-                report.Warning(s.Line, "section [" + s.Name + "] is not read by the game");
+                report.Warning(s.Line, "section [" + Shown(s.Name) + "] is not read by the game");
             continue;
         }
         for (const std::string& lowerKey : s.Order) {
@@ -336,7 +365,7 @@ void CheckUnknownKeys(TReport& report, const TScript& script, const TScript* ref
             if (reference && reference->Find(s.Name, lowerKey))
                 continue;
             const TEntry& e = s.Entries.at(lowerKey);
-            report.Warning(e.Line, "[" + s.Name + "] " + e.Key + " is not read by the game");
+            report.Warning(e.Line, "[" + Shown(s.Name) + "] " + Shown(e.Key) + " is not read by the game");
         }
     }
 }
@@ -385,7 +414,7 @@ int RunLint(int argc, char** argv) {
     TReport report(scriptPath);
     auto script = ReadScript(scriptPath, &report);
     if (!script) {
-        report.Error(1, "cannot read the script");
+        report.Error(1, "cannot read the script: " + script.error().message);
         return 1;
     }
 
@@ -401,7 +430,8 @@ int RunLint(int argc, char** argv) {
     std::error_code ec;
     const bool sameFile = std::filesystem::equivalent(ref, scriptPath, ec);
     if (!sameFile) {
-        reference = ReadScript(ref, nullptr);
+        if (auto read = ReadScript(ref, nullptr))
+            reference = std::move(*read);
         if (!reference) {
             if (explicitRef) {
                 std::cerr << "lint: cannot read the reference " << ref << "\n";

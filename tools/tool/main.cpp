@@ -11,7 +11,9 @@
 #include "game/CityProfile.h"
 #include "lang/ContentLoader.h"
 #include "lang/ScriptLookup.h"
+#include "persist/FileIo.h"
 #include "persist/GameList.h"
+#include "persist/QuotedText.h"
 #include "persist/SavedGame.h"
 
 #include <charconv>
@@ -64,11 +66,14 @@ std::optional<LoadedGame> Load(const std::string& path, TRandom& rng, int& exitC
     TContentTables tables;
     const TScriptFile script(ProgramFolder() + "LScripts/English.lng");
     if (const Status content = LoadContentTables(script, blank, tables, rng); !content.ok()) {
-        exitCode = Refuse(content.error().message);
+        // A broken template is the script's fault, never the saved game's.
+        exitCode = Refuse("the script " + QuotedText(script.Path()) + ": " + content.error().message);
         return std::nullopt;
     }
-    const CityProfiler profiler = [&](int lifeform, TCity& city) {
-        return GenerateCityProfile(lifeform, city, tables, rng);
+    const CityProfiler profiler = [&](int lifeform, TCity& city) -> Status {
+        if (Status rolled = GenerateCityProfile(lifeform, city, tables, rng); !rolled)
+            return Error{QuotedText(script.Path(), kMaxTextFileBytes) + " " + rolled.error().message};
+        return Status::Ok();
     };
     auto world = LoadGame(path, blank, profiler, rng);
     if (!world) {
