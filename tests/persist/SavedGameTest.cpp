@@ -1,4 +1,5 @@
 #include "persist/SavedGame.h"
+#include "persist/GameList.h"
 
 #include "core/Galaxy.h"
 
@@ -181,6 +182,38 @@ TEST(SaveGame, OverwritingWritesTheFileAfresh) {
     const std::string text = ReadBytes(path);
     EXPECT_EQ(text, TextOf(small, "Small"));
     EXPECT_EQ(text.find("[Cargo1]"), std::string::npos);
+}
+
+TEST(SaveGame, OverwritingKeepsOneBackupOfThePreviousBytesOutOfTheList) {
+    TempFolder user;
+    const auto path = GamesFolder(user.str()) / "game.sav";
+    ASSERT_TRUE(SaveGame(MakeNewWorld(1), "First", path));
+    EXPECT_FALSE(std::filesystem::exists(BackupPath(path))) << "nothing to keep before the first save";
+    ASSERT_TRUE(SaveGame(MakeNewWorld(2), "Second", path));
+    ASSERT_TRUE(SaveGame(MakeNewWorld(3), "Third", path));
+    EXPECT_EQ(ReadBytes(BackupPath(path)), TextOf(MakeNewWorld(2), "Second"));
+    EXPECT_EQ(ReadBytes(path), TextOf(MakeNewWorld(3), "Third"));
+    const auto files = std::distance(std::filesystem::directory_iterator(path.parent_path()), {});
+    EXPECT_EQ(files, 2) << "the game and one backup, no temporary files";
+    const auto rows = GameList(user.str());
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].FileName, "game.sav");
+}
+
+TEST(Autosave, HasItsOwnFileAndNeverReplacesAGameThePlayerNamedAutosave) {
+    TempFolder user;
+    const auto players = GamesFolder(user.str()) / "20240101000000.sav";
+    ASSERT_TRUE(SaveGame(MakeNewWorld(5), kAutosaveGameName, players));
+    ASSERT_TRUE(Autosave(MakeNewWorld(6), user.str()));
+    ASSERT_TRUE(Autosave(MakeNewWorld(7), user.str()));
+    EXPECT_EQ(ReadBytes(players), TextOf(MakeNewWorld(5), kAutosaveGameName));
+    EXPECT_EQ(ReadBytes(GamesFolder(user.str()) / kAutosaveFileName),
+              TextOf(MakeNewWorld(7), kAutosaveGameName));
+    const auto rows = GameList(user.str());
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_TRUE(rows[0].Autosave);
+    EXPECT_EQ(rows[0].FileName, kAutosaveFileName);
+    EXPECT_FALSE(rows[1].Autosave) << "the player's game keeps its place as an ordinary game";
 }
 
 TEST(SaveGame, FailureIsReportedAndLeavesNoTrace) {
