@@ -12,8 +12,8 @@
 #include "PictureView.h"
 #include "QtTimePort.h"
 #include "SectorMapView.h"
-#include "StarFlightView.h"
 #include "SideBar.h"
+#include "StarFlightView.h"
 #include "StatusPanel.h"
 #include "SystemView.h"
 #include "TitleBar.h"
@@ -22,14 +22,15 @@
 #include "game/Flight.h"
 #include "game/Headless.h"
 #include "game/Headquarter.h"
-#include "game/UpgradeShop.h"
 #include "game/Landing.h"
 #include "game/Lifecycle.h"
 #include "game/SectorChange.h"
 #include "game/StatusDisplay.h"
+#include "game/UpgradeShop.h"
 #include "game/Views.h"
 #include "lang/Format.h"
 #include "lang/TextCatalogue.h"
+#include "persist/SavedGame.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -103,6 +104,7 @@ FormMain::FormMain(TGameOptions& options, TRandom& rng, ISoundPort& sound, TForm
     time_ = services_.Time ? services_.Time : qtTime_.get();
     ctx_ = std::make_unique<TContext>(TContext{session_, tables_, *currentScript_, rng_, *this, *messages_, sound_,
                                                *time_, options_});
+    ctx_->AutosaveNow = [this] { AutosaveNow(); };
     for (SectorMapView* page : sectors_)
         page->Attach(*ctx_);
     system_->Attach(*ctx_);
@@ -642,6 +644,9 @@ void FormMain::closeEvent(QCloseEvent* event) {
             return;
         }
         closeConfirmed_ = true;
+        // A window closed before the start-up step holds no game of the player's.
+        if (session_.StartupStepDone)
+            AutosaveNow();
         timBlinker_->stop();
         timMain_->stop();
         timStarFlight_->stop();
@@ -650,6 +655,15 @@ void FormMain::closeEvent(QCloseEvent* event) {
             services_.ShutdownAudio();
     }
     event->accept();
+}
+
+void FormMain::AutosaveNow() {
+    // Without a user folder (a window on fakes) there is nowhere to keep it.
+    if (services_.UserFolder.empty())
+        return;
+    if (const Status saved = Autosave(session_.World, services_.UserFolder);
+        !saved && services_.ReportProblem)
+        services_.ReportProblem(saved.error().message);
 }
 
 void FormMain::paintEvent(QPaintEvent*) {

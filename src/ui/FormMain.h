@@ -128,6 +128,8 @@ class FormMain : public QWidget, public IWindowPort {
     void ShowGalaxyName();
     void FillLists();
     void ResetViewState();
+    // The running game as the games folder's autosave; a failure is reported.
+    void AutosaveNow();
     QWidget* Page(TView view) const;
 
     TGameOptions& options_;
