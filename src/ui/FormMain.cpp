@@ -4,6 +4,7 @@
 #include "CityView.h"
 #include "ClickLabel.h"
 #include "ColourConvert.h"
+#include "CommandKeys.h"
 #include "FormHeadQuarter.h"
 #include "FormNavigator.h"
 #include "Gauge.h"
@@ -114,6 +115,15 @@ FormMain::FormMain(TGameOptions& options, TRandom& rng, ISoundPort& sound, TForm
     landscape_->Attach(*ctx_, load);
     city_->Attach(*ctx_, load, imlStatus_);
     connect(system_, &SystemView::headquarterVisit, this, &FormMain::VisitHeadquarterDialog);
+    keys_ = new CommandKeys(*this, *ctx_,
+                            {{status_->btnStarMap(), "M"},
+                             {status_->btnSystem(), "S"},
+                             {status_->btnOrder(), "O"},
+                             {status_->btnNavigator(), "N"},
+                             {status_->btnSector(), "C"},
+                             {top_->btnOptions(), "F2; Ctrl+O"}},
+                            {sectors_.begin(), sectors_.end()},
+                            [this] { btnOptionsClick(TOptionsPage::SavedGames); });
 
     ApplyWindowType();
     if (services_.InitAudio)
@@ -192,7 +202,7 @@ void FormMain::BuildPages() {
 }
 
 void FormMain::WireCommands() {
-    connect(top_->btnOptions(), &QPushButton::clicked, this, &FormMain::btnOptionsClick);
+    connect(top_->btnOptions(), &QPushButton::clicked, this, [this] { btnOptionsClick(); });
     connect(top_->btnExit(), &QPushButton::clicked, this, &FormMain::btnExitClick);
     connect(status_->btnStarMap(), &QPushButton::clicked, this, &FormMain::btnStarMapClick);
     connect(status_->btnSystem(), &QPushButton::clicked, this, &FormMain::btnSystemClick);
@@ -289,6 +299,8 @@ void FormMain::ShowPage(TView view) {
     if (view == TView::Landscape)
         landscape_->ResetShip();
     status_->btnSector()->setEnabled(IsSectorView(view));
+    if (keys_)
+        keys_->SetMapShown(IsSectorView(view));
 }
 
 void FormMain::PageChanged(TView view) {
@@ -525,6 +537,7 @@ void FormMain::LoadContentTables() {
         return;
     if (services_.Translate)
         services_.Translate(this, *script_);
+    keys_->AppendHints();
     Status loaded =
         services_.LoadContent ? services_.LoadContent(*script_, session_.World, tables_, rng_) : Status::Ok();
     // Whatever was read before a faulty entry is shown; the fault is reported.
@@ -594,8 +607,8 @@ void FormMain::timBlinkerTimer() {
         page->Blink(session_.World.CurrentSystem);
 }
 
-void FormMain::btnOptionsClick() {
-    const int result = services_.RunOptionsDialog ? services_.RunOptionsDialog(*this) : 0;
+void FormMain::btnOptionsClick(TOptionsPage page) {
+    const int result = services_.RunOptionsDialog ? services_.RunOptionsDialog(*this, page) : 0;
     if (result == 1)
         RestoreMapMarkers();
     else if (result == 2)

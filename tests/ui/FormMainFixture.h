@@ -97,8 +97,9 @@ class FormMainTest : public ::testing::Test {
         };
         s.InitAudio = [this] { ++audioInits; };
         s.ShutdownAudio = [this] { ++audioShutdowns; };
-        s.RunOptionsDialog = [this](FormMain&) {
+        s.RunOptionsDialog = [this](FormMain&, TOptionsPage page) {
             ++optionsRuns;
+            optionsPages.push_back(page);
             return optionsResult;
         };
         return s;
@@ -131,6 +132,7 @@ class FormMainTest : public ::testing::Test {
     int audioInits = 0;
     int audioShutdowns = 0;
     int optionsRuns = 0;
+    std::vector<TOptionsPage> optionsPages;
     int optionsResult = 0;
 
   private:
