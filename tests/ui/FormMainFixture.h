@@ -72,6 +72,7 @@ class FormMainTest : public ::testing::Test {
     TFormMainServices Services() {
         TFormMainServices s;
         s.ProgramFolder = ProgramFolder();
+        s.UserFolder = userFolder;
         s.LoadPicture = [this](const std::string& relative, bool) -> Result<QImage> {
             requested.push_back(relative);
             if (missing.count(relative))
@@ -123,6 +124,8 @@ class FormMainTest : public ::testing::Test {
     }
 
     TGameOptions options;
+    // Empty: no settings or games are written (no autosave either).
+    std::string userFolder;
     TRandom rng{20240611};
     RecordingSound sound;
     RecordingMessages* messages = nullptr;
