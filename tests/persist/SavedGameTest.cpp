@@ -200,22 +200,6 @@ TEST(SaveGame, OverwritingKeepsOneBackupOfThePreviousBytesOutOfTheList) {
     EXPECT_EQ(rows[0].FileName, "game.sav");
 }
 
-TEST(Autosave, HasItsOwnFileAndNeverReplacesAGameThePlayerNamedAutosave) {
-    TempFolder user;
-    const auto players = GamesFolder(user.str()) / "20240101000000.sav";
-    ASSERT_TRUE(SaveGame(MakeNewWorld(5), kAutosaveGameName, players));
-    ASSERT_TRUE(Autosave(MakeNewWorld(6), user.str()));
-    ASSERT_TRUE(Autosave(MakeNewWorld(7), user.str()));
-    EXPECT_EQ(ReadBytes(players), TextOf(MakeNewWorld(5), kAutosaveGameName));
-    EXPECT_EQ(ReadBytes(GamesFolder(user.str()) / kAutosaveFileName),
-              TextOf(MakeNewWorld(7), kAutosaveGameName));
-    const auto rows = GameList(user.str());
-    ASSERT_EQ(rows.size(), 2u);
-    EXPECT_TRUE(rows[0].Autosave);
-    EXPECT_EQ(rows[0].FileName, kAutosaveFileName);
-    EXPECT_FALSE(rows[1].Autosave) << "the player's game keeps its place as an ordinary game";
-}
-
 TEST(SaveGame, FailureIsReportedAndLeavesNoTrace) {
     TempFolder folder;
     WriteBytes(folder / "Games", "a file where the games folder should be");

@@ -124,8 +124,7 @@ class FormMainTest : public ::testing::Test {
     }
 
     TGameOptions options;
-    // Empty: no settings or games are written (no autosave either).
-    std::string userFolder;
+    std::string userFolder; // empty: nothing is written there, no autosave either
     TRandom rng{20240611};
     RecordingSound sound;
     RecordingMessages* messages = nullptr;
