@@ -11,6 +11,7 @@
 #include "game/Session.h"
 #include "lang/TextSource.h"
 
+#include <functional>
 #include <string>
 #include <utility>
 
@@ -34,6 +35,8 @@ struct TContext {
     ITimePort& Time;
     const TGameOptions& Options;
     TLayout Layout{};
+    // Keeps the running game as the autosave; empty where nobody keeps one.
+    std::function<void()> AutosaveNow{};
 
     TGameState& World() const { return Session.World; }
 };

@@ -5,6 +5,7 @@
 #include "game/UpgradeShop.h"
 #include "game/Views.h"
 #include "lang/Format.h"
+#include "persist/SavedGame.h"
 
 namespace veltrane {
 
@@ -45,8 +46,16 @@ std::string THeadlessMessages::ShowChoiceDlg(const std::string& text, const std:
 }
 
 THeadlessGame::THeadlessGame(std::uint64_t seed, std::shared_ptr<const ITextSource> script)
-    : script_(script ? std::move(script) : std::make_shared<TNoScript>()), rng_(seed),
-      ctx_{session_, tables_, *script_, rng_, Window, Messages, Sound, Clock, options_} {}
+    : script_(script ? std::move(script) : std::make_shared<TNoScript>()),
+      rng_(seed), ctx_{session_, tables_, *script_, rng_, Window, Messages, Sound, Clock, options_} {
+    ctx_.AutosaveNow = [this] {
+        ++Autosaves;
+        if (AutosaveUserFolder.empty())
+            return;
+        if (const Status saved = Autosave(session_.World, AutosaveUserFolder); !saved)
+            Messages.Shown.push_back(saved.error().message);
+    };
+}
 
 Status THeadlessGame::NewGame() {
     ResetViewState(session_);

@@ -101,6 +101,11 @@ class THeadlessGame {
     // Ticks until the passage under way is over; false when it never ends.
     bool FinishPassage(int maxTicks = 10000);
 
+    // Autosaves asked for; with a user folder they are written there too (a
+    // failure joins the messages shown).
+    int Autosaves = 0;
+    std::string AutosaveUserFolder;
+
     THeadlessWindow Window;
     THeadlessMessages Messages;
     THeadlessSound Sound;

@@ -65,6 +65,9 @@ void TunnelEnd(TContext& ctx) {
     ResetPoliceEvents(world);
     ctx.Window.ShowInfoLine(FormatTextOrDefault(ctx.Script, texts::NowSector, {std::int64_t{world.CurrentSector}}),
                             kGreen);
+    // Every arrival in a sector is a point the captain can come back to.
+    if (ctx.AutosaveNow)
+        ctx.AutosaveNow();
 }
 
 } // namespace veltrane

@@ -19,7 +19,8 @@ int ChosenSector(const std::string& answer);
 // "Change sector": asks for the sector, then enters the tunnel.
 TOutcome ChangeSector(TContext& ctx);
 
-// The fourth tick in the tunnel: energy charged, the new sector's map shown.
+// The fourth tick in the tunnel: energy charged, the new sector's map shown,
+// the game autosaved.
 void TunnelEnd(TContext& ctx);
 
 } // namespace veltrane

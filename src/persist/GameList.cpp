@@ -21,6 +21,8 @@ constexpr const char* kUnknown = "Unknown";
 // Case-blind first, so "alpha" and "Beta" sort as a player expects; ties by
 // the exact spelling, then the file name, so the order is always the same.
 bool ListOrder(const TGameListRow& a, const TGameListRow& b) {
+    if (a.Autosave != b.Autosave)
+        return a.Autosave;
     const auto [ai, bi] =
         std::mismatch(a.GameName.begin(), a.GameName.end(), b.GameName.begin(), b.GameName.end(),
                       [](char x, char y) { return FoldAscii(x) == FoldAscii(y); });
@@ -104,6 +106,10 @@ std::vector<TGameListRow> GameList(const std::string& userFolder) {
             row.GameName = header->GameName;
             row.CaptainName = header->CaptainName;
             row.Time = GameTimeText(header->GameSeconds);
+        }
+        if (name == kAutosaveFileName) {
+            row.Autosave = true;
+            row.GameName = kAutosaveGameName;
         }
         rows.push_back(std::move(row));
     }

@@ -179,7 +179,26 @@ Status SaveGame(const TGameState& world, std::string_view gameName, const std::f
             return Error{"Cannot create the folder \"" + path.parent_path().string() + "\": " + ec.message() +
                          "."};
     }
+    std::error_code ec;
+    if (std::filesystem::is_regular_file(path, ec)) {
+        // One step back for a save over a game: better no save than a lost game.
+        auto previous = ReadWholeFile(path);
+        if (!previous)
+            return previous.error();
+        if (Status kept = WriteFileAtomically(BackupPath(path), *previous); !kept)
+            return kept;
+    }
     return WriteGameIni(world, gameName).Save(path);
+}
+
+std::filesystem::path BackupPath(const std::filesystem::path& path) {
+    std::filesystem::path backup = path;
+    backup += ".bak";
+    return backup;
+}
+
+Status Autosave(const TGameState& world, const std::string& userFolder) {
+    return SaveGame(world, kAutosaveGameName, GamesFolder(userFolder) / kAutosaveFileName);
 }
 
 Result<TGameState> ReadGameIni(const TMegaIni& ini, const std::string& fileLabel, const TGameState& current,

@@ -40,8 +40,22 @@ Result<std::string> NewSaveFileName(const std::filesystem::path& folder);
 TMegaIni WriteGameIni(const TGameState& world, std::string_view gameName);
 
 // Writes the file afresh through a temporary file; creates its folder when
-// missing. A failure leaves an earlier file of that name intact.
+// missing. A file of that name is first copied to BackupPath(path), replacing
+// the backup of the save before; when that copy fails nothing is overwritten.
+// A failure leaves an earlier file of that name intact.
 Status SaveGame(const TGameState& world, std::string_view gameName, const std::filesystem::path& path);
+
+// "<name>.sav.bak" beside "<name>.sav": the game as it was before its last
+// overwrite. The game list never shows it.
+std::filesystem::path BackupPath(const std::filesystem::path& path);
+
+// The autosave has a file of its own that only autosaves write, so it never
+// replaces a game the player named, whatever name that game was given.
+inline constexpr const char* kAutosaveFileName = "autosave.sav";
+inline constexpr const char* kAutosaveGameName = "Autosave";
+
+// The running game into UserFolder + "Games/" + kAutosaveFileName.
+Status Autosave(const TGameState& world, const std::string& userFolder);
 
 // Reads a parsed file into a copy of `current` (which keeps what the file does
 // not hold: artefact names and descriptions, the headquarter's name for old

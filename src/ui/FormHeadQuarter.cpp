@@ -81,4 +81,8 @@ FormHeadQuarter::FormHeadQuarter(const THeadquarterVisit& visit, TPictures pictu
     scroller_->start();
 }
 
+void FormHeadQuarter::reject() {
+    ok_->click();
+}
+
 } // namespace veltrane

@@ -31,6 +31,9 @@ class FormHeadQuarter : public QDialog {
     QPushButton* btnHQYes() const { return ok_; }
     QTimer* timScroller() const { return scroller_; }
 
+    // Escape and the close box do what "OK" does.
+    void reject() override;
+
   private:
     QLabel* message_;
     QTreeWidget* list_;

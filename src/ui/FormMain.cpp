@@ -4,6 +4,7 @@
 #include "CityView.h"
 #include "ClickLabel.h"
 #include "ColourConvert.h"
+#include "CommandKeys.h"
 #include "FormHeadQuarter.h"
 #include "FormNavigator.h"
 #include "Gauge.h"
@@ -12,8 +13,8 @@
 #include "PictureView.h"
 #include "QtTimePort.h"
 #include "SectorMapView.h"
-#include "StarFlightView.h"
 #include "SideBar.h"
+#include "StarFlightView.h"
 #include "StatusPanel.h"
 #include "SystemView.h"
 #include "TitleBar.h"
@@ -22,14 +23,15 @@
 #include "game/Flight.h"
 #include "game/Headless.h"
 #include "game/Headquarter.h"
-#include "game/UpgradeShop.h"
 #include "game/Landing.h"
 #include "game/Lifecycle.h"
 #include "game/SectorChange.h"
 #include "game/StatusDisplay.h"
+#include "game/UpgradeShop.h"
 #include "game/Views.h"
 #include "lang/Format.h"
 #include "lang/TextCatalogue.h"
+#include "persist/SavedGame.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -103,6 +105,7 @@ FormMain::FormMain(TGameOptions& options, TRandom& rng, ISoundPort& sound, TForm
     time_ = services_.Time ? services_.Time : qtTime_.get();
     ctx_ = std::make_unique<TContext>(TContext{session_, tables_, *currentScript_, rng_, *this, *messages_, sound_,
                                                *time_, options_});
+    ctx_->AutosaveNow = [this] { AutosaveNow(); };
     for (SectorMapView* page : sectors_)
         page->Attach(*ctx_);
     system_->Attach(*ctx_);
@@ -112,6 +115,15 @@ FormMain::FormMain(TGameOptions& options, TRandom& rng, ISoundPort& sound, TForm
     landscape_->Attach(*ctx_, load);
     city_->Attach(*ctx_, load, imlStatus_);
     connect(system_, &SystemView::headquarterVisit, this, &FormMain::VisitHeadquarterDialog);
+    keys_ = new CommandKeys(*this, *ctx_,
+                            {{status_->btnStarMap(), "M"},
+                             {status_->btnSystem(), "S"},
+                             {status_->btnOrder(), "O"},
+                             {status_->btnNavigator(), "N"},
+                             {status_->btnSector(), "C"},
+                             {top_->btnOptions(), "F2; Ctrl+O"}},
+                            {sectors_.begin(), sectors_.end()},
+                            [this] { btnOptionsClick(TOptionsPage::SavedGames); });
 
     ApplyWindowType();
     if (services_.InitAudio)
@@ -190,7 +202,7 @@ void FormMain::BuildPages() {
 }
 
 void FormMain::WireCommands() {
-    connect(top_->btnOptions(), &QPushButton::clicked, this, &FormMain::btnOptionsClick);
+    connect(top_->btnOptions(), &QPushButton::clicked, this, [this] { btnOptionsClick(); });
     connect(top_->btnExit(), &QPushButton::clicked, this, &FormMain::btnExitClick);
     connect(status_->btnStarMap(), &QPushButton::clicked, this, &FormMain::btnStarMapClick);
     connect(status_->btnSystem(), &QPushButton::clicked, this, &FormMain::btnSystemClick);
@@ -287,6 +299,8 @@ void FormMain::ShowPage(TView view) {
     if (view == TView::Landscape)
         landscape_->ResetShip();
     status_->btnSector()->setEnabled(IsSectorView(view));
+    if (keys_)
+        keys_->SetMapShown(IsSectorView(view));
 }
 
 void FormMain::PageChanged(TView view) {
@@ -523,6 +537,7 @@ void FormMain::LoadContentTables() {
         return;
     if (services_.Translate)
         services_.Translate(this, *script_);
+    keys_->AppendHints();
     Status loaded =
         services_.LoadContent ? services_.LoadContent(*script_, session_.World, tables_, rng_) : Status::Ok();
     // Whatever was read before a faulty entry is shown; the fault is reported.
@@ -592,8 +607,8 @@ void FormMain::timBlinkerTimer() {
         page->Blink(session_.World.CurrentSystem);
 }
 
-void FormMain::btnOptionsClick() {
-    const int result = services_.RunOptionsDialog ? services_.RunOptionsDialog(*this) : 0;
+void FormMain::btnOptionsClick(TOptionsPage page) {
+    const int result = services_.RunOptionsDialog ? services_.RunOptionsDialog(*this, page) : 0;
     if (result == 1)
         RestoreMapMarkers();
     else if (result == 2)
@@ -642,6 +657,9 @@ void FormMain::closeEvent(QCloseEvent* event) {
             return;
         }
         closeConfirmed_ = true;
+        // A window closed before the start-up step holds no game of the player's.
+        if (session_.StartupStepDone)
+            AutosaveNow();
         timBlinker_->stop();
         timMain_->stop();
         timStarFlight_->stop();
@@ -650,6 +668,15 @@ void FormMain::closeEvent(QCloseEvent* event) {
             services_.ShutdownAudio();
     }
     event->accept();
+}
+
+void FormMain::AutosaveNow() {
+    // Without a user folder (a window on fakes) there is nowhere to keep it.
+    if (services_.UserFolder.empty())
+        return;
+    if (const Status saved = Autosave(session_.World, services_.UserFolder);
+        !saved && services_.ReportProblem)
+        services_.ReportProblem(saved.error().message);
 }
 
 void FormMain::paintEvent(QPaintEvent*) {

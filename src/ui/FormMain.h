@@ -21,6 +21,7 @@ class QTimer;
 namespace veltrane {
 
 class BackgroundPainter;
+class CommandKeys;
 class CityView;
 class LandscapeView;
 class PictureView;
@@ -103,7 +104,7 @@ class FormMain : public QWidget, public IWindowPort {
     void timBlinkerTimer();
     void btnNavigatorClick();
     void VisitHeadquarterDialog();
-    void btnOptionsClick();
+    void btnOptionsClick(TOptionsPage page = TOptionsPage::Settings);
     void btnExitClick();
     void btnStarMapClick();
     void btnSystemClick();
@@ -128,6 +129,8 @@ class FormMain : public QWidget, public IWindowPort {
     void ShowGalaxyName();
     void FillLists();
     void ResetViewState();
+    // The running game as the games folder's autosave; a failure is reported.
+    void AutosaveNow();
     QWidget* Page(TView view) const;
 
     TGameOptions& options_;
@@ -163,6 +166,7 @@ class FormMain : public QWidget, public IWindowPort {
     CityView* city_ = nullptr;
     StarFlightView* starFlight_ = nullptr;
     PictureView* tunnel_ = nullptr;
+    CommandKeys* keys_ = nullptr;
 
     QTimer* timMain_ = nullptr;
     QTimer* timStarFlight_ = nullptr;

@@ -23,6 +23,9 @@ namespace veltrane {
 
 class FormMain;
 
+// The page the options dialog opens on.
+enum class TOptionsPage { Settings, SavedGames };
+
 struct TFormMainServices {
     // The per-user folder (settings and saved games), with a trailing "/".
     std::string UserFolder;
@@ -40,9 +43,9 @@ struct TFormMainServices {
     std::function<void()> PlatformClick;
     std::function<void()> InitAudio;
     std::function<void()> ShutdownAudio;
-    // Shows the options dialog and answers its result tag: 0 nothing to do,
-    // 1 a game was loaded, 2 "New game" was pressed.
-    std::function<int(FormMain& window)> RunOptionsDialog;
+    // Shows the options dialog on `page` and answers its result tag: 0 nothing
+    // to do, 1 a game was loaded, 2 "New game" was pressed.
+    std::function<int(FormMain& window, TOptionsPage page)> RunOptionsDialog;
     // Time for the rules; nothing means the window's own timers. Tests hand in
     // a manual clock and drive the ticks themselves.
     ITimePort* Time = nullptr;

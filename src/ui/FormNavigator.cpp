@@ -73,7 +73,7 @@ FormNavigator::FormNavigator(TContext& ctx, TPictures pictures, TTranslate trans
             click_();
         list_->clearSelection();
         list_->setCurrentItem(nullptr);
-        reject();
+        QDialog::reject();
     });
 }
 
@@ -94,6 +94,8 @@ void FormNavigator::Fill() {
                 picture->setPixmap(QPixmap::fromImage(*image));
     }
     setCourse_->setVisible(level == 3);
+    // Enter sets the course where a course can be set, else closes.
+    (level == 3 ? setCourse_ : ok_)->setDefault(true);
 
     std::array<QIcon, 2> icons;
     for (int i = 0; i < 2; ++i)
@@ -110,6 +112,10 @@ void FormNavigator::Fill() {
         item->setText(3, row.InRange ? "X" : "");
         item->setData(0, kStateIndexRole, row.System);
     }
+}
+
+void FormNavigator::reject() {
+    ok_->click();
 }
 
 int FormNavigator::Choose() {

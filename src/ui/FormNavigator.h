@@ -30,6 +30,8 @@ class FormNavigator : public QDialog {
     // Shows the dialog modally; the system of the row selected when it
     // closed, or 0 ("Close" clears the selection first).
     int Choose();
+    // Escape and the close box do what "Close" does.
+    void reject() override;
 
     QLabel* lblTitle() const { return title_; }
     QLabel* imgNavPic(int level) const { return pictures_.at(static_cast<std::size_t>(level - 1)); } // 1..3

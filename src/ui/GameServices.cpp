@@ -4,10 +4,14 @@
 #include "FormOptions.h"
 #include "Pictures.h"
 #include "QtMessagePort.h"
+#include "SavedGamesPage.h"
 #include "TranslateForm.h"
 #include "VersionCheck.h"
 #include "core/MediaPaths.h"
 #include "lang/ScriptLookup.h"
+
+#include <QPushButton>
+#include <QTabWidget>
 
 #if __has_include("lang/ContentLoader.h")
 #include "lang/ContentLoader.h"
@@ -46,7 +50,7 @@ TFormMainServices DefaultFormMainServices(std::function<void()> platformClick) {
 #endif
     s.Translate = [](QWidget* form, const ITextSource& script) { TranslateForm(form, script); };
     s.PlatformClick = platformClick;
-    s.RunOptionsDialog = [](FormMain& window) {
+    s.RunOptionsDialog = [](FormMain& window, TOptionsPage page) {
         TOptionsServices o;
         o.UserFolder = window.Services().UserFolder;
         o.ProgramFolder = window.Services().ProgramFolder;
@@ -60,6 +64,11 @@ TFormMainServices DefaultFormMainServices(std::function<void()> platformClick) {
             CheckVersion({window.Script(), window.Messages(), window.Options().UpdateHost, kOwnVersion});
         };
         FormOptions dialog(window.Context(), window.Options(), std::move(o), &window);
+        if (page == TOptionsPage::SavedGames) {
+            // Enter then saves: the list's save button has the focus.
+            dialog.pgcOptions()->setCurrentWidget(dialog.tabGameList());
+            dialog.tabGameList()->btnSaveGame()->setFocus();
+        }
         return dialog.Run();
     };
     s.MakeMessagePort = [click =

@@ -117,6 +117,8 @@ void SavedGamesPage::Refresh() {
     // Game names in the player's own alphabetical order, not byte order.
     QCollator collator{QLocale()};
     std::stable_sort(rows_.begin(), rows_.end(), [&collator](const TGameListRow& a, const TGameListRow& b) {
+        if (a.Autosave != b.Autosave)
+            return a.Autosave; // the autosave heads the list
         return collator.compare(QString::fromStdString(a.GameName), QString::fromStdString(b.GameName)) < 0;
     });
     list_->clear();
@@ -126,6 +128,12 @@ void SavedGamesPage::Refresh() {
         item->setText(kCaptainName, QString::fromStdString(row.CaptainName));
         item->setText(kTime, QString::fromStdString(row.Time));
         item->setText(kFileName, QString::fromStdString(row.FileName));
+        if (row.Autosave) {
+            // Set apart from a game the player may have named "Autosave" too.
+            QFont italic = item->font(kGameName);
+            italic.setItalic(true);
+            item->setFont(kGameName, italic);
+        }
         if (!keep.isEmpty() && item->text(kFileName) == keep)
             list_->setCurrentItem(item);
     }
@@ -148,7 +156,8 @@ void SavedGamesPage::btnSaveGameClick() {
     // The saved clock is the one of the moment the dialog opened.
     ctx_.Time.StopTimer(TTimer::Main);
     const ITextSource& texts = texts_();
-    const TGameListRow* selected = Selected();
+    // Only autosaves write the autosave's file: saving by hand over it makes a new game.
+    const TGameListRow* selected = Selected() && !Selected()->Autosave ? Selected() : nullptr;
     const std::string proposal = selected ? selected->GameName : std::string();
     if (!askName_)
         return;

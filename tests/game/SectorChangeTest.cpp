@@ -30,6 +30,7 @@ TEST_P(Passage, LevelsAndEnergyDecideAndTheFourthTickArrives) {
         EXPECT_EQ(outcome.Text, c.Refusal);
         EXPECT_EQ(World().CurrentSector, 3);
         EXPECT_EQ(game.Session().CurrentView, TView::Sector3);
+        EXPECT_EQ(game.Autosaves, 0);
         return;
     }
     ASSERT_TRUE(outcome.Done);
@@ -41,7 +42,9 @@ TEST_P(Passage, LevelsAndEnergyDecideAndTheFourthTickArrives) {
     game.Tick();
     game.Tick();
     EXPECT_TRUE(game.Session().InFlight()) << "three ticks are not yet the end";
+    EXPECT_EQ(game.Autosaves, 0);
     game.Tick();
+    EXPECT_EQ(game.Autosaves, 1) << "the arrival is autosaved once";
     EXPECT_FALSE(game.Session().InFlight());
     EXPECT_EQ(World().Captain.Energy, c.EnergyAfter);
     EXPECT_EQ(World().CurrentSystem, 42);

@@ -1,4 +1,5 @@
 #include "persist/SavedGame.h"
+#include "persist/GameList.h"
 
 #include "core/Galaxy.h"
 
@@ -181,6 +182,22 @@ TEST(SaveGame, OverwritingWritesTheFileAfresh) {
     const std::string text = ReadBytes(path);
     EXPECT_EQ(text, TextOf(small, "Small"));
     EXPECT_EQ(text.find("[Cargo1]"), std::string::npos);
+}
+
+TEST(SaveGame, OverwritingKeepsOneBackupOfThePreviousBytesOutOfTheList) {
+    TempFolder user;
+    const auto path = GamesFolder(user.str()) / "game.sav";
+    ASSERT_TRUE(SaveGame(MakeNewWorld(1), "First", path));
+    EXPECT_FALSE(std::filesystem::exists(BackupPath(path))) << "nothing to keep before the first save";
+    ASSERT_TRUE(SaveGame(MakeNewWorld(2), "Second", path));
+    ASSERT_TRUE(SaveGame(MakeNewWorld(3), "Third", path));
+    EXPECT_EQ(ReadBytes(BackupPath(path)), TextOf(MakeNewWorld(2), "Second"));
+    EXPECT_EQ(ReadBytes(path), TextOf(MakeNewWorld(3), "Third"));
+    const auto files = std::distance(std::filesystem::directory_iterator(path.parent_path()), {});
+    EXPECT_EQ(files, 2) << "the game and one backup, no temporary files";
+    const auto rows = GameList(user.str());
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].FileName, "game.sav");
 }
 
 TEST(SaveGame, FailureIsReportedAndLeavesNoTrace) {

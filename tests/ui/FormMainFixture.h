@@ -72,6 +72,7 @@ class FormMainTest : public ::testing::Test {
     TFormMainServices Services() {
         TFormMainServices s;
         s.ProgramFolder = ProgramFolder();
+        s.UserFolder = userFolder;
         s.LoadPicture = [this](const std::string& relative, bool) -> Result<QImage> {
             requested.push_back(relative);
             if (missing.count(relative))
@@ -97,8 +98,9 @@ class FormMainTest : public ::testing::Test {
         };
         s.InitAudio = [this] { ++audioInits; };
         s.ShutdownAudio = [this] { ++audioShutdowns; };
-        s.RunOptionsDialog = [this](FormMain&) {
+        s.RunOptionsDialog = [this](FormMain&, TOptionsPage page) {
             ++optionsRuns;
+            optionsPages.push_back(page);
             return optionsResult;
         };
         return s;
@@ -122,6 +124,7 @@ class FormMainTest : public ::testing::Test {
     }
 
     TGameOptions options;
+    std::string userFolder; // empty: nothing is written there, no autosave either
     TRandom rng{20240611};
     RecordingSound sound;
     RecordingMessages* messages = nullptr;
@@ -131,6 +134,7 @@ class FormMainTest : public ::testing::Test {
     int audioInits = 0;
     int audioShutdowns = 0;
     int optionsRuns = 0;
+    std::vector<TOptionsPage> optionsPages;
     int optionsResult = 0;
 
   private:

@@ -237,7 +237,8 @@ TEST_F(Views, FrameRegionsSitWhereTheDesignPutsThem) {
     EXPECT_EQ(Find<QWidget>("imgModule3")->geometry().top(), 50);
     EXPECT_EQ(Find<QLabel>("lblTime")->text(), "00:00:00");
     EXPECT_EQ(Find<QWidget>("gauStorage")->toolTip(), "Displays storage capacity");
-    EXPECT_EQ(Find<QWidget>("btnNavigator")->toolTip(), "Navigation");
+    EXPECT_EQ(Find<QWidget>("btnNavigator")->toolTip(),
+              "Navigation (N)"); // the key follows the translated hint
 }
 
 TEST_F(Views, StatusListsHaveTheirColumns) {

@@ -1,0 +1,85 @@
+#include "CommandKeys.h"
+
+#include "SectorMapView.h"
+#include "game/Course.h"
+
+#include <QKeySequence>
+#include <QPushButton>
+#include <QShortcut>
+
+namespace veltrane {
+
+namespace {
+
+QString HintSuffix(const char* keys) {
+    QStringList names;
+    for (const QKeySequence& key : QKeySequence::listFromString(QString::fromLatin1(keys)))
+        names << key.toString(QKeySequence::NativeText);
+    return " (" + names.join(" / ") + ")";
+}
+
+} // namespace
+
+CommandKeys::CommandKeys(QWidget& window, TContext& ctx, std::vector<TCommand> commands,
+                         const std::vector<SectorMapView*>& maps, std::function<void()> save)
+    : QObject(&window), ctx_(ctx), commands_(std::move(commands)) {
+    // A key does what a click does, and nothing where the button could not be clicked.
+    for (const TCommand& command : commands_)
+        for (const QKeySequence& key : QKeySequence::listFromString(QString::fromLatin1(command.Keys))) {
+            QPushButton* button = command.Button;
+            connect(new QShortcut(key, &window), &QShortcut::activated, button, [button] {
+                if (button->isEnabled() && button->isVisible())
+                    button->click();
+            });
+        }
+    connect(new QShortcut(QKeySequence::Save, &window), &QShortcut::activated, this, std::move(save));
+
+    const std::pair<Qt::Key, TArrow> arrows[] = {{Qt::Key_Left, TArrow::Left},
+                                                 {Qt::Key_Right, TArrow::Right},
+                                                 {Qt::Key_Up, TArrow::Up},
+                                                 {Qt::Key_Down, TArrow::Down}};
+    for (const auto& [key, arrow] : arrows) {
+        mapKeys_.push_back(new QShortcut(QKeySequence(key), &window));
+        connect(mapKeys_.back(), &QShortcut::activated, this, [this, arrow] { Move(arrow); });
+    }
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+        mapKeys_.push_back(new QShortcut(QKeySequence(key), &window));
+        connect(mapKeys_.back(), &QShortcut::activated, this, [this] { FlyToMarker(ctx_, Selected()); });
+    }
+    for (SectorMapView* map : maps)
+        connect(map, &SectorMapView::markerPressed, this, [this](int sector, int system) {
+            selected_ = {sector, system};
+        });
+    AppendHints();
+}
+
+void CommandKeys::AppendHints() {
+    for (const TCommand& command : commands_) {
+        const QString suffix = HintSuffix(command.Keys);
+        QString hint = command.Button->toolTip();
+        if (hint.endsWith(suffix))
+            hint.chop(suffix.size());
+        // A button without a hint of its own is named by its caption.
+        command.Button->setToolTip((hint.isEmpty() ? command.Button->text() : hint) + suffix);
+    }
+}
+
+void CommandKeys::SetMapShown(bool shown) {
+    for (QShortcut* key : mapKeys_)
+        key->setEnabled(shown);
+}
+
+int CommandKeys::Selected() const {
+    const TGameState& world = ctx_.World();
+    return selected_.first == world.CurrentSector && selected_.second >= 1 ? selected_.second
+                                                                           : world.CurrentSystem;
+}
+
+void CommandKeys::Move(TArrow arrow) {
+    if (const std::optional<int> next = NeighbourToward(ctx_.Session, Selected(), arrow)) {
+        selected_ = {ctx_.World().CurrentSector, *next};
+        SelectSystem(ctx_, *next);
+    }
+}
+
+} // namespace veltrane
