@@ -10,6 +10,7 @@
 #include "Gauge.h"
 #include "LandscapeView.h"
 #include "NewShape.h"
+#include "PictureLists.h"
 #include "PictureView.h"
 #include "QtTimePort.h"
 #include "SectorMapView.h"
@@ -50,26 +51,13 @@ QPixmap Pixmap(const QImage& image) {
 
 } // namespace
 
-// Forwards to whichever language script is loaded at the moment, so helpers
-// holding a text source see a language change at once.
-class FormMain::CurrentScript : public ITextSource {
-  public:
-    explicit CurrentScript(const std::unique_ptr<ITextSource>& script) : script_(script) {}
-    std::optional<std::string> Lookup(std::string_view section, std::string_view key) const override {
-        return script_ ? script_->Lookup(section, key) : std::nullopt;
-    }
-
-  private:
-    const std::unique_ptr<ITextSource>& script_;
-};
-
 FormMain::FormMain(TGameOptions& options, TRandom& rng, ISoundPort& sound, TFormMainServices services,
                    QWidget* parent)
     : QWidget(parent), options_(options), rng_(rng),
       cosmetic_(services.CosmeticSeed ? TRandom(*services.CosmeticSeed) : TRandom()), sound_(sound),
       services_(std::move(services)),
       pictures_(services_.LoadPicture, services_.ReportProblem),
-      currentScript_(std::make_unique<CurrentScript>(script_)) {
+      currentScript_(std::make_unique<TCurrentScript>(script_)) {
     setObjectName("FormMain");
     setWindowTitle("Veltrane");
     QFont font("Arial");
@@ -89,18 +77,16 @@ FormMain::FormMain(TGameOptions& options, TRandom& rng, ISoundPort& sound, TForm
     if (!messages_)
         messages_ = std::make_unique<THeadlessMessages>(); // nobody to ask: every question is answered yes
 
-    timMain_ = new QTimer(this);
-    timMain_->setObjectName("timMain");
-    timMain_->setInterval(1000);
-    connect(timMain_, &QTimer::timeout, this, &FormMain::timMainTimer);
-    timStarFlight_ = new QTimer(this);
-    timStarFlight_->setObjectName("timStarFlight");
-    timStarFlight_->setInterval(20);
-    connect(timStarFlight_, &QTimer::timeout, this, &FormMain::timStarFlightTimer);
-    timBlinker_ = new QTimer(this);
-    timBlinker_->setObjectName("timBlinker");
-    timBlinker_->setInterval(300);
-    connect(timBlinker_, &QTimer::timeout, this, &FormMain::timBlinkerTimer);
+    auto timer = [this](const char* name, int interval, void (FormMain::*tick)()) {
+        auto* t = new QTimer(this);
+        t->setObjectName(name);
+        t->setInterval(interval);
+        connect(t, &QTimer::timeout, this, tick);
+        return t;
+    };
+    timMain_ = timer("timMain", 1000, &FormMain::timMainTimer);
+    timStarFlight_ = timer("timStarFlight", 20, &FormMain::timStarFlightTimer);
+    timBlinker_ = timer("timBlinker", 300, &FormMain::timBlinkerTimer);
     qtTime_ = std::make_unique<QtTimePort>(timMain_, timStarFlight_, timBlinker_);
     time_ = services_.Time ? services_.Time : qtTime_.get();
     ctx_ = std::make_unique<TContext>(TContext{session_, tables_, *currentScript_, rng_, *this, *messages_, sound_,
@@ -109,11 +95,12 @@ FormMain::FormMain(TGameOptions& options, TRandom& rng, ISoundPort& sound, TForm
     for (SectorMapView* page : sectors_)
         page->Attach(*ctx_);
     system_->Attach(*ctx_);
+    status_->Attach(*ctx_);
     const auto load = [this](const std::string& relative, bool transparent) {
         return pictures_.Load(relative, transparent);
     };
     landscape_->Attach(*ctx_, load);
-    city_->Attach(*ctx_, load, imlStatus_);
+    city_->Attach(*ctx_, load, lists_.Status);
     connect(system_, &SystemView::headquarterVisit, this, &FormMain::VisitHeadquarterDialog);
     keys_ = new CommandKeys(*this, *ctx_,
                             {{status_->btnStarMap(), "M"},
@@ -169,13 +156,6 @@ void FormMain::BuildFrame() {
     QPalette mainPal = main_->palette();
     mainPal.setColor(QPalette::Window, Qt::black);
     main_->setPalette(mainPal);
-
-    QPalette infoPal = status_->lblInfo()->palette();
-    infoPal.setColor(QPalette::WindowText, Qt::white);
-    infoPal.setColor(QPalette::Disabled, QPalette::WindowText, Qt::white);
-    status_->lblInfo()->setPalette(infoPal);
-    QPalette galaxyPal = status_->lblTime()->palette();
-    status_->lblTime()->setPalette(galaxyPal);
 }
 
 void FormMain::BuildPages() {
@@ -215,17 +195,6 @@ void FormMain::WireCommands() {
         sound_.PlayButtonSound();
         ShowOrder(*ctx_);
     });
-    // The cargo and transport lists both tell about the cargo row selected.
-    auto cargoInfo = [this] {
-        const QModelIndex row = status_->lvwCargo()->currentIndex();
-        const bool selected = row.isValid() && status_->lvwCargo()->selectionModel()->isSelected(row);
-        ShowCargoInfo(*ctx_, selected ? std::optional<int>(row.row()) : std::nullopt);
-    };
-    connect(status_->lvwCargo(), &QTreeWidget::itemClicked, this, cargoInfo);
-    connect(status_->lvwTransDisplay(), &QTreeWidget::itemClicked, this, cargoInfo);
-    for (int n = 1; n <= kModuleCount; ++n)
-        if (auto* module = qobject_cast<TClickLabel*>(status_->imgModule(n)))
-            connect(module, &TClickLabel::clicked, this, [this, n] { ToggleModuleFilter(*ctx_, n); });
 }
 
 void FormMain::SetPicture(QWidget* target, const std::string& relative, bool transparent) {
@@ -258,24 +227,8 @@ void FormMain::LoadDesignPictures() {
         if (auto picture = pictures_.Load(file, true))
             button->setIcon(QIcon(Pixmap(*picture)));
 
-    // imlEquipment counts from 1; its slot 0 stays empty.
-    imlEquipment_.assign(1, QImage());
-    if (!LoadList(imlEquipment_, "Pics/equip", ".bmp", 1, 15, true))
-        imlEquipment_.resize(16);
-    if (!LoadList(imlStatus_, "Pics/status", ".bmp", 0, 2, true))
-        imlStatus_.resize(3);
-    city_->SetEquipmentPictures(imlEquipment_);
-}
-
-bool FormMain::LoadList(std::vector<QImage>& list, const char* stem, const char* extension, int first,
-                        int last, bool transparent) {
-    for (int n = first; n <= last; ++n) {
-        auto picture = pictures_.Load(stem + std::to_string(n) + extension, transparent);
-        if (!picture)
-            return false; // reported; the rest of this loading is skipped
-        list.push_back(std::move(*picture));
-    }
-    return true;
+    lists_.LoadIcons();
+    city_->SetEquipmentPictures(lists_.Equipment);
 }
 
 QWidget* FormMain::Page(TView view) const {
@@ -309,7 +262,7 @@ void FormMain::PageChanged(TView view) {
         if (SectorMapView* page = SectorPage(session_.World.CurrentSector))
             page->Sync(session_);
     } else if (view == TView::System) {
-        system_->Sync(session_, imlPlanets_);
+        system_->Sync(session_, lists_.Planets);
     } else if (view == TView::Landscape) {
         landscape_->Sync(session_.Surface);
     } else if (view == TView::StarFlight) {
@@ -383,7 +336,7 @@ void FormMain::RefreshStatus() {
     energyBar_->gauge()->setForeColor(ToQColor(v.EnergyColour));
 
     auto equipment = [this](int index) {
-        return index >= 1 && index < static_cast<int>(imlEquipment_.size()) ? Pixmap(imlEquipment_[index])
+        return index >= 1 && index < static_cast<int>(lists_.Equipment.size()) ? Pixmap(lists_.Equipment[index])
                                                                             : QPixmap();
     };
     storageBar_->picture()->setPixmap(equipment(v.StoragePicture));
@@ -392,37 +345,15 @@ void FormMain::RefreshStatus() {
 
     storageBar_->percent()->setText(QString::fromStdString(v.StoragePercentText));
     energyBar_->percent()->setText(QString::fromStdString(v.EnergyPercentText));
-    for (int n = 1; n <= kModuleCount; ++n) {
-        const bool owned = v.ModuleVisible[static_cast<std::size_t>(n - 1)];
-        status_->imgModule(n)->setVisible(owned);
-        // An owned module's hint also tells how to use it.
-        const std::string use = owned ? " " + Lookup(Script(), texts::ClickEnable) : "";
-        status_->imgModule(n)->setToolTip(QString::fromStdString(ModuleDescription(Script(), n) + use));
-    }
+    status_->ShowModules(v.ModuleVisible, Script());
     if (session_.Passage == TPassage::StarFlight)
         ShowFlightEnergy(session_.FlightEnergy);
     FillLists();
 }
 
 void FormMain::FillLists() {
-    // One picture per artefact aboard, decoded once while it stays aboard.
-    const auto& cargo = session_.World.Cargo;
-    std::vector<QImage> pictures;
-    std::vector<int> numbers;
-    for (const TCargoItem& item : cargo) {
-        auto known = std::find(cargoPictures_.begin(), cargoPictures_.end(), item.StateIndex);
-        std::optional<QImage> picture;
-        if (known != cargoPictures_.end())
-            picture = imlArtefacts_[static_cast<std::size_t>(known - cargoPictures_.begin())];
-        else
-            picture = pictures_.Load("Artefacts/artefact" + std::to_string(item.StateIndex) + ".bmp", true);
-        pictures.push_back(picture ? *picture : QImage());
-        numbers.push_back(item.StateIndex);
-    }
-    imlArtefacts_ = std::move(pictures);
-    cargoPictures_ = std::move(numbers);
-    status_->ShowCargo(cargo, imlArtefacts_);
-    status_->ShowTransport(session_.World.Transport, imlTransport_);
+    status_->ShowCargo(session_.World.Cargo, lists_.CargoPictures(session_.World.Cargo));
+    status_->ShowTransport(session_.World.Transport, lists_.Transport);
 }
 
 void FormMain::ShowGalaxyName() {
@@ -450,10 +381,11 @@ void FormMain::NewGame() {
     // The new captain sees where the ship is.
     SelectSystem(*ctx_, session_.World.CurrentSystem);
 
-    if (!LoadSectorPictures())
+    if (!lists_.LoadSectorMaps())
         return;
+    status_->SetThumbnails(lists_.Maps, lists_.CurrentMaps);
     UpdateSectorThumbnails();
-    if (imlTunnel_.empty())
+    if (lists_.Tunnel.empty())
         LoadPictureLists();
 }
 
@@ -461,46 +393,12 @@ void FormMain::ResetViewState() {
     // Nothing of the previous game's view state survives; the start-up step stays done.
     veltrane::ResetViewState(session_);
     time_->StopTimer(TTimer::StarFlight);
-    imlArtefacts_.clear();
-    cargoPictures_.clear();
-}
-
-bool FormMain::LoadSectorPictures() {
-    for (int s = 1; s <= kSectorCount; ++s) {
-        const std::string letter(1, static_cast<char>('A' + s - 1));
-        auto normal = pictures_.Load("Pics/Sector" + letter + "1.jpg");
-        if (!normal)
-            return false;
-        sectorMaps_[static_cast<std::size_t>(s - 1)] = *normal;
-        status_->imgSector(s, false)->setPixmap(Pixmap(*normal));
-        auto current = pictures_.Load("Pics/Sector" + letter + "2.jpg");
-        if (!current)
-            return false;
-        status_->imgSector(s, true)->setPixmap(Pixmap(*current));
-    }
-    return true;
+    lists_.ForgetCargo();
 }
 
 void FormMain::LoadPictureLists() {
-    // A list that stops at a missing file is emptied again, so the next new
-    // game tries once more instead of running with half a list.
-    auto load = [this](std::vector<QImage>& list, const char* stem, const char* ext, int last,
-                       bool transparent) {
-        list.clear();
-        if (LoadList(list, stem, ext, 1, last, transparent))
-            return true;
-        list.clear();
-        return false;
-    };
-    if (!load(imlTunnel_, "Pics/tunnel", ".bmp", 4, false) ||
-        !load(imlPlanets_, "Planets/planet", ".jpg", 24, false) ||
-        !load(imlShips_, "Pics/ship", ".bmp", 12, true) ||
-        !load(imlTransport_, "Pics/transport", ".bmp", 10, true)) {
-        imlTunnel_.clear();
+    if (!lists_.LoadGameLists())
         return;
-    }
-    for (QImage& planet : imlPlanets_)
-        planet = SystemView::PlanetPicture(planet);
     SetPicture(landscape_->imgPowerPack(), "Pics/powerup.bmp", true);
     for (int n = 1; n <= kModuleCount; ++n)
         SetPicture(status_->imgModule(n), "Pics/Module" + std::to_string(n) + ".bmp", true);
@@ -514,7 +412,7 @@ void FormMain::UpdateSectorThumbnails() {
     }
     if (SectorPage(session_.World.CurrentSector))
         SectorPage(session_.World.CurrentSector)
-            ->setBackground(sectorMaps_[static_cast<std::size_t>(session_.World.CurrentSector - 1)]);
+            ->setBackground(lists_.Maps[static_cast<std::size_t>(session_.World.CurrentSector - 1)]);
 }
 
 void FormMain::RestoreMapMarkers() {
@@ -590,12 +488,12 @@ void FormMain::timMainTimer() {
 void FormMain::timStarFlightTimer() {
     const TView view = session_.CurrentView;
     if (view == TView::Landscape || view == TView::City) {
-        landscape_->StepShip(cosmetic_, imlShips_);
+        landscape_->StepShip(cosmetic_, lists_.Ships);
     } else if (view == TView::Tunnel) {
         // The four frames loop every 80 ms.
-        if (!imlTunnel_.empty()) {
-            tunnelFrame_ %= static_cast<int>(imlTunnel_.size());
-            tunnel_->picture()->setPixmap(Pixmap(imlTunnel_[static_cast<std::size_t>(tunnelFrame_++)]));
+        if (!lists_.Tunnel.empty()) {
+            tunnelFrame_ %= static_cast<int>(lists_.Tunnel.size());
+            tunnel_->picture()->setPixmap(Pixmap(lists_.Tunnel[static_cast<std::size_t>(tunnelFrame_++)]));
         }
     } else {
         starFlight_->StepStarfield(cosmetic_);

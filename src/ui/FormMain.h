@@ -1,6 +1,8 @@
 #pragma once
 
 #include "FormMainServices.h"
+#include "CurrentScript.h"
+#include "PictureLists.h"
 #include "core/ContentTables.h"
 #include "core/Random.h"
 #include "core/World.h"
@@ -88,13 +90,13 @@ class FormMain : public QWidget, public IWindowPort {
     bool StartupStepDone() const { return session_.StartupStepDone; }
 
     // The picture lists, loaded by the first new game of a run.
-    const std::vector<QImage>& imlTunnel() const { return imlTunnel_; }
-    const std::vector<QImage>& imlPlanets() const { return imlPlanets_; }
-    const std::vector<QImage>& imlShips() const { return imlShips_; }
-    const std::vector<QImage>& imlTransport() const { return imlTransport_; }
-    std::vector<QImage>& imlArtefacts() { return imlArtefacts_; }
-    const std::vector<QImage>& imlEquipment() const { return imlEquipment_; }
-    const std::vector<QImage>& imlStatus() const { return imlStatus_; }
+    const std::vector<QImage>& imlTunnel() const { return lists_.Tunnel; }
+    const std::vector<QImage>& imlPlanets() const { return lists_.Planets; }
+    const std::vector<QImage>& imlShips() const { return lists_.Ships; }
+    const std::vector<QImage>& imlTransport() const { return lists_.Transport; }
+    std::vector<QImage>& imlArtefacts() { return lists_.Artefacts; }
+    const std::vector<QImage>& imlEquipment() const { return lists_.Equipment; }
+    const std::vector<QImage>& imlStatus() const { return lists_.Status; }
     int PictureRequests() const { return pictures_.Requests(); }
     int BackgroundTilesDecoded() const;
 
@@ -120,10 +122,7 @@ class FormMain : public QWidget, public IWindowPort {
     void BuildPages();
     void WireCommands();
     void LoadDesignPictures();
-    bool LoadSectorPictures();
     void LoadPictureLists();
-    bool LoadList(std::vector<QImage>& list, const char* stem, const char* extension, int first, int last,
-                  bool transparent);
     void SetPicture(QWidget* label, const std::string& relative, bool transparent = false);
     void ShowCaptain();
     void ShowGalaxyName();
@@ -146,8 +145,7 @@ class FormMain : public QWidget, public IWindowPort {
     TSession session_;
     TContentTables tables_;
     std::unique_ptr<ITextSource> script_;
-    class CurrentScript;
-    std::unique_ptr<CurrentScript> currentScript_;
+    std::unique_ptr<TCurrentScript> currentScript_;
     std::unique_ptr<IMessagePort> messages_;
     std::unique_ptr<QtTimePort> qtTime_;
     ITimePort* time_ = nullptr;
@@ -172,10 +170,7 @@ class FormMain : public QWidget, public IWindowPort {
     QTimer* timStarFlight_ = nullptr;
     QTimer* timBlinker_ = nullptr;
 
-    std::vector<QImage> imlTunnel_, imlPlanets_, imlShips_, imlTransport_, imlArtefacts_;
-    std::vector<int> cargoPictures_; // the artefact number behind each imlArtefacts picture
-    std::vector<QImage> imlEquipment_, imlStatus_; // index 0 unused in imlEquipment
-    std::array<QImage, kSectorCount> sectorMaps_;
+    PictureLists lists_{pictures_};
 
     QSize desktopSize_;
     int tunnelFrame_ = 0;

@@ -1,6 +1,9 @@
 #include "StatusPanel.h"
 
+#include "ClickLabel.h"
 #include "WidgetKit.h"
+#include "game/Landing.h"
+#include "lang/TextCatalogue.h"
 
 #include <QHeaderView>
 #include <QTreeWidget>
@@ -101,6 +104,10 @@ void StatusPanel::BuildInfoLine() {
     info_ = MakeLabel(screen, "lblInfo", "", QRect(10, 6, 549, 34));
     info_->setAlignment(Qt::AlignCenter);
     info_->setWordWrap(true);
+    QPalette infoPal = info_->palette();
+    infoPal.setColor(QPalette::WindowText, Qt::white);
+    infoPal.setColor(QPalette::Disabled, QPalette::WindowText, Qt::white);
+    info_->setPalette(infoPal);
 }
 
 void StatusPanel::BuildLists() {
@@ -168,6 +175,36 @@ void StatusPanel::BuildCommands() {
 
 QLabel* StatusPanel::imgSector(int sector, bool current) const {
     return thumbnails_.at(static_cast<std::size_t>((sector - 1) * 2 + (current ? 1 : 0)));
+}
+
+void StatusPanel::Attach(TContext& ctx) {
+    // Both lists tell about the cargo row selected.
+    auto cargoInfo = [this, &ctx] {
+        const QModelIndex row = cargo_->currentIndex();
+        const bool selected = row.isValid() && cargo_->selectionModel()->isSelected(row);
+        ShowCargoInfo(ctx, selected ? std::optional<int>(row.row()) : std::nullopt);
+    };
+    connect(cargo_, &QTreeWidget::itemClicked, this, cargoInfo);
+    connect(transport_, &QTreeWidget::itemClicked, this, cargoInfo);
+    for (int n = 1; n <= kModuleCount; ++n)
+        if (auto* module = qobject_cast<TClickLabel*>(imgModule(n)))
+            connect(module, &TClickLabel::clicked, this, [&ctx, n] { ToggleModuleFilter(ctx, n); });
+}
+
+void StatusPanel::SetThumbnails(const std::array<QImage, 4>& other, const std::array<QImage, 4>& current) {
+    for (int s = 1; s <= 4; ++s) {
+        imgSector(s, false)->setPixmap(QPixmap::fromImage(other[static_cast<std::size_t>(s - 1)]));
+        imgSector(s, true)->setPixmap(QPixmap::fromImage(current[static_cast<std::size_t>(s - 1)]));
+    }
+}
+
+void StatusPanel::ShowModules(const std::array<bool, 4>& owned, const ITextSource& script) {
+    for (int n = 1; n <= 4; ++n) {
+        const bool aboard = owned[static_cast<std::size_t>(n - 1)];
+        imgModule(n)->setVisible(aboard);
+        const std::string use = aboard ? " " + Lookup(script, texts::ClickEnable) : "";
+        imgModule(n)->setToolTip(QString::fromStdString(ModuleDescription(script, n) + use));
+    }
 }
 
 void StatusPanel::ShowCargo(const std::vector<TCargoItem>& cargo, const std::vector<QImage>& pictures) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/World.h"
+#include "game/Context.h"
 
 #include <QFrame>
 #include <QImage>
@@ -43,6 +44,15 @@ class StatusPanel : public QFrame {
     QPushButton* btnOrder() const { return order_; }
     QPushButton* btnNavigator() const { return navigator_; }
     QPushButton* btnSector() const { return sector_; }
+
+    // The rules the lists and module pictures run: a click on a list tells
+    // about the cargo row selected, a click on a module switches its filter.
+    void Attach(TContext& ctx);
+
+    // The "a" (other sector) and "b" (current sector) thumbnails of the four sectors.
+    void SetThumbnails(const std::array<QImage, 4>& other, const std::array<QImage, 4>& current);
+    // The modules aboard; an owned module's hint also tells how to use it.
+    void ShowModules(const std::array<bool, 4>& owned, const ITextSource& script);
 
     // The hold as the lists show it; `pictures` holds one picture per cargo item.
     void ShowCargo(const std::vector<TCargoItem>& cargo, const std::vector<QImage>& pictures);
