@@ -61,6 +61,7 @@ struct Window {
         services.ReportProblem = [](const std::string&) {};
         services.MakeMessagePort = [](FormMain&) { return std::make_unique<THeadlessMessages>(); };
         services.Time = time;
+        services.RunOptionsDialog = nullptr; // the start-up step finds nobody to ask
         services.CosmeticSeed = 3;
         form = std::make_unique<FormMain>(options, rng, sound, std::move(services));
         form->show();
