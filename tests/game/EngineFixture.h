@@ -28,6 +28,16 @@ class EngineTest : public ::testing::Test {
         system.PosX = Here().PosX + dx;
         system.PosY = Here().PosY + dy;
     }
+    // The current system scanned down to one planet of `surface` and `lifeform`.
+    TPlanet& OnePlanetHere(int surface, int lifeform) {
+        ShowSystemView(Ctx());
+        ScanSystem(Ctx());
+        Here().Planets.resize(1);
+        TPlanet& p = Here().Planets[0];
+        p.Surface = static_cast<std::uint8_t>(surface);
+        p.Lifeform = static_cast<std::uint8_t>(lifeform);
+        return p;
+    }
     // Another system than the current one.
     int Other() { return game.World().CurrentSystem == 1 ? 2 : 1; }
 
@@ -39,12 +49,7 @@ class InTheCity : public EngineTest {
   protected:
     void SetUp() override {
         EngineTest::SetUp();
-        ShowSystemView(Ctx());
-        ScanSystem(Ctx());
-        Here().Planets.resize(1);
-        TPlanet& p = Here().Planets[0];
-        p.Surface = 4;
-        p.Lifeform = 5;
+        TPlanet& p = OnePlanetHere(4, 5);
         p.Cities.resize(2);
         p.Cities[0].Size = 1;
         p.Cities[1].Size = 2;

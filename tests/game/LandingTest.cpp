@@ -12,11 +12,7 @@ class Surface : public EngineTest {
   protected:
     void SetUp() override {
         EngineTest::SetUp();
-        ShowSystemView(Ctx());
-        ScanSystem(Ctx());
-        Here().Planets.resize(1);
-        planet().Surface = 4;
-        planet().Lifeform = 4;
+        OnePlanetHere(4, 4);
         planet().Artefact = 0;
         planet().PowerUp = 0;
         planet().SurfaceMirror = 0;

@@ -4,6 +4,7 @@
 // colour, so a test can tell which one a control shows), sounds and dialogs
 // recorded, language scripts written to a scratch program folder.
 
+#include "core/MediaPaths.h"
 #include "lang/ContentLoader.h"
 #include "lang/ScriptLookup.h"
 #include "ui/FormMain.h"
@@ -17,6 +18,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <memory>
@@ -52,6 +54,17 @@ class RecordingMessages : public IMessagePort {
 inline QColor ColourOf(const std::string& relative) {
     const std::size_t h = std::hash<std::string>{}(relative);
     return QColor(int(h & 0xFF), int((h >> 8) & 0xFF), int((h >> 16) & 0xFF));
+}
+
+// Points the media resolver at the program folder when the pictures and the
+// English script are built there; false (and nothing changed) otherwise.
+inline bool UseShippedProgramFolder() {
+    const std::string folder = VELTRANE_PROGRAM_DIR "/";
+    if (!std::filesystem::exists(folder + "Pics/BottomCenter.jpg") ||
+        !std::filesystem::exists(folder + "LScripts/English.lng"))
+        return false;
+    SetProgramFolder(folder);
+    return true;
 }
 
 class FormMainTest : public ::testing::Test {

@@ -17,11 +17,8 @@ namespace {
 class ShippedWindow : public ::testing::Test {
   protected:
     void SetUp() override {
-        const std::string folder = VELTRANE_PROGRAM_DIR "/";
-        if (!std::filesystem::exists(folder + "Pics/BottomCenter.jpg") ||
-            !std::filesystem::exists(folder + "LScripts/English.lng"))
-            GTEST_SKIP() << "the pictures and scripts are not built into " << folder;
-        SetProgramFolder(folder);
+        if (!UseShippedProgramFolder())
+            GTEST_SKIP() << "the pictures and scripts are not built into " VELTRANE_PROGRAM_DIR;
         options.WindowType = 1;
     }
     void TearDown() override { SetProgramFolder(""); }

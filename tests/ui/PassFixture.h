@@ -25,11 +25,8 @@ namespace veltrane::test {
 class ShippedPass : public ::testing::Test {
   protected:
     void SetUp() override {
-        const std::string folder = VELTRANE_PROGRAM_DIR "/";
-        if (!std::filesystem::exists(folder + "Pics/BottomCenter.jpg") ||
-            !std::filesystem::exists(folder + "LScripts/English.lng"))
-            GTEST_SKIP() << "the pictures and scripts are not built into " << folder;
-        SetProgramFolder(folder);
+        if (!UseShippedProgramFolder())
+            GTEST_SKIP() << "the pictures and scripts are not built into " VELTRANE_PROGRAM_DIR;
         options.WindowType = 1;
         options.RandomEvents = 100; // no chance events in this pass
         TFormMainServices services = DefaultFormMainServices([] {});
