@@ -213,8 +213,7 @@ void BM_HundredFlightsHeadless(benchmark::State& state) {
         }
     }
     // Each flight of 50 light years lasts 7 seconds of game time.
-    state.counters["game_seconds_per_run"] =
-        double(world.GameSeconds - start) / double(state.iterations());
+    state.counters["game_seconds_per_run"] = double(world.GameSeconds - start) / double(state.iterations());
 }
 BENCHMARK(BM_HundredFlightsHeadless)->Unit(benchmark::kMillisecond);
 

@@ -47,9 +47,9 @@ inline void SavedGameEntry(std::string_view bytes) {
 
 // The lookup reads files: the input goes into one scratch file per process.
 inline std::string ScratchFile(std::string_view bytes, const char* suffix) {
-    const std::string path = (std::filesystem::temp_directory_path() /
-                              ("veltrane-fuzz-" + std::to_string(::getpid()) + suffix))
-                                 .string();
+    const std::string path =
+        (std::filesystem::temp_directory_path() / ("veltrane-fuzz-" + std::to_string(::getpid()) + suffix))
+            .string();
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     return path;

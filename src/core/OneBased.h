@@ -9,9 +9,8 @@ namespace veltrane {
 
 // A fixed table numbered from 1, the way the game counts sectors, systems,
 // artefacts and modules. Index 0 and anything past N are programming errors.
-template <typename T, std::size_t N>
-class OneBased {
-public:
+template <typename T, std::size_t N> class OneBased {
+  public:
     static constexpr int kSize = static_cast<int>(N);
 
     T& operator[](int i) {
@@ -33,7 +32,7 @@ public:
 
     bool operator==(const OneBased&) const = default;
 
-private:
+  private:
     // A number outside the table would read another record's memory; loaders
     // validate, so reaching this is a programming error that must not go unseen.
     static void Check(int i) {

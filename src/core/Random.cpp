@@ -13,7 +13,9 @@ std::uint64_t SplitMix(std::uint64_t& x) {
     return z ^ (z >> 31);
 }
 
-std::uint64_t Rotl(std::uint64_t x, int k) { return (x << k) | (x >> (64 - k)); }
+std::uint64_t Rotl(std::uint64_t x, int k) {
+    return (x << k) | (x >> (64 - k));
+}
 
 std::uint64_t ClockSeed() {
     // Two re-seeds within one tick must still differ, so mix in a counter.
@@ -27,9 +29,13 @@ std::uint64_t ClockSeed() {
 
 } // namespace
 
-TRandom::TRandom() { Seed(ClockSeed()); }
+TRandom::TRandom() {
+    Seed(ClockSeed());
+}
 
-TRandom::TRandom(std::uint64_t seed) : master_(seed) { Seed(SplitMix(*master_)); }
+TRandom::TRandom(std::uint64_t seed) : master_(seed) {
+    Seed(SplitMix(*master_));
+}
 
 void TRandom::Seed(std::uint64_t seed) {
     std::uint64_t x = seed;
@@ -37,7 +43,9 @@ void TRandom::Seed(std::uint64_t seed) {
         s = SplitMix(x);
 }
 
-void TRandom::Reseed() { Seed(master_ ? SplitMix(*master_) : ClockSeed()); }
+void TRandom::Reseed() {
+    Seed(master_ ? SplitMix(*master_) : ClockSeed());
+}
 
 // xoshiro256**: fast, and good enough for dice of a trading game.
 std::uint64_t TRandom::Next() {
@@ -60,6 +68,8 @@ int TRandom::Random(int n) {
     return static_cast<int>((r * static_cast<std::uint64_t>(n)) >> 32);
 }
 
-double TRandom::RandomReal() { return static_cast<double>(Next() >> 11) * 0x1.0p-53; }
+double TRandom::RandomReal() {
+    return static_cast<double>(Next() >> 11) * 0x1.0p-53;
+}
 
 } // namespace veltrane

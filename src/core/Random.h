@@ -10,7 +10,7 @@ namespace veltrane {
 // a fixed seed (tests, tools), every such re-seed takes the next seed from a
 // sequence started by that seed instead, so a whole game replays from one number.
 class TRandom {
-public:
+  public:
     // Seeded from the clock; every Reseed() reads the clock again.
     TRandom();
     // Reproducible: Reseed() draws its seeds from a sequence started by `seed`.
@@ -28,7 +28,7 @@ public:
 
     bool Reproducible() const { return master_.has_value(); }
 
-private:
+  private:
     std::uint64_t Next();
 
     std::uint64_t state_[4]{};

@@ -13,9 +13,8 @@ struct Error {
 
 // A value or the reason there is none. Rules and loaders return this instead
 // of throwing, so the window can show the reason where the action started.
-template <typename T>
-class Result {
-public:
+template <typename T> class Result {
+  public:
     Result(T value) : data_(std::move(value)) {}
     Result(Error error) : data_(std::move(error)) {}
 
@@ -31,13 +30,13 @@ public:
 
     const Error& error() const { return std::get<Error>(data_); }
 
-private:
+  private:
     std::variant<T, Error> data_;
 };
 
 // For operations that either succeed or say why not.
 class Status {
-public:
+  public:
     Status() = default;
     Status(Error error) : error_(std::move(error)), failed_(true) {}
 
@@ -46,7 +45,7 @@ public:
     explicit operator bool() const { return ok(); }
     const Error& error() const { return error_; }
 
-private:
+  private:
     Error error_;
     bool failed_ = false;
 };

@@ -132,14 +132,14 @@ struct TCargoItem {
 
 struct TTransportItem {
     std::string Destination;
-    std::string Price; // decimal G$, kept as text like the list shows it
+    std::string Price;           // decimal G$, kept as text like the list shows it
     std::int32_t ImageIndex = 0; // 0 = freight, anything else = passengers
 
     bool operator==(const TTransportItem&) const = default;
 };
 
 struct TModulePlacement {
-    std::int8_t Sector = 0; // -1: missing from an old saved game, to be placed anew
+    std::int8_t Sector = 0;  // -1: missing from an old saved game, to be placed anew
     std::uint8_t System = 0; // 0 once the captain has taken the module
     std::uint8_t Planet = 0;
 
@@ -151,7 +151,7 @@ struct TGameOptions {
     bool Effects = true;
     std::uint8_t RandomEvents = 50;
     std::string Language = "English.lng";
-    std::string Resolution; // written, never set
+    std::string Resolution;      // written, never set
     std::uint8_t WindowType = 0; // 1 = standard window, anything else = full screen
     // Base address of the server holding the version file and the installer.
     std::string UpdateHost = "http://veltrane.invalid";

@@ -5,13 +5,13 @@
 #include "game/CityProfile.h"
 #include "game/Course.h"
 #include "game/Headquarter.h"
+#include "game/Landing.h"
 #include "game/Lifecycle.h"
+#include "game/Scanning.h"
 #include "game/SectorChange.h"
 #include "game/Trade.h"
 #include "game/Transport.h"
 #include "game/UpgradeShop.h"
-#include "game/Landing.h"
-#include "game/Scanning.h"
 #include "game/Views.h"
 
 #include "lang/TextCatalogue.h"
@@ -34,10 +34,10 @@ struct TCommandShape {
 };
 
 constexpr TCommandShape kCommands[] = {
-    {"select", 1}, {"fly", 1},    {"map", 0},    {"system", 0}, {"scan", 0},    {"land", 1},
-    {"pickup", 0}, {"pack", 0},   {"module", 0}, {"leave", 0},  {"filter", 1},  {"wait", 1},
-    {"city", 1},   {"sell", -1},  {"refuel", 1}, {"buy", -2},   {"accept", -1}, {"back", 0},
-    {"order", 0},  {"hq", 0},     {"sector", 1}, {"save", -2},  {"load", -2},
+    {"select", 1}, {"fly", 1},   {"map", 0},    {"system", 0}, {"scan", 0},    {"land", 1},
+    {"pickup", 0}, {"pack", 0},  {"module", 0}, {"leave", 0},  {"filter", 1},  {"wait", 1},
+    {"city", 1},   {"sell", -1}, {"refuel", 1}, {"buy", -2},   {"accept", -1}, {"back", 0},
+    {"order", 0},  {"hq", 0},    {"sector", 1}, {"save", -2},  {"load", -2},
 };
 
 // The longest wait one command may ask for: a day of game time.
@@ -54,7 +54,8 @@ std::string Trim(std::string_view s) {
 } // namespace
 
 const char* TCommandScript::Help() {
-    return "select K | fly K | map | system | scan | land P | pickup | pack | module | leave | filter M | wait S | "
+    return "select K | fly K | map | system | scan | land P | pickup | pack | module | leave | filter M | "
+           "wait S | "
            "city C | sell R... | sell all | refuel P | buy NODE | accept R... | back | order | hq | "
            "sector S | save NAME | load NAME "
            "(K system 1-150, P planet and C city from 0 as in the saved game, R list rows from 1)";
@@ -97,7 +98,8 @@ Result<std::vector<std::string>> TCommandScript::Execute(std::string_view rawLin
     if (shape->Args >= 0 && static_cast<int>(args.size()) != shape->Args)
         return Error{"\"" + command + "\" takes " + std::to_string(shape->Args) + " number(s)"};
     if (shape->Args == -1 && args.empty() && !all_)
-        return Error{"\"" + command + "\" takes row numbers from 1" + (command == "sell" ? " or \"all\"" : "")};
+        return Error{"\"" + command + "\" takes row numbers from 1" +
+                     (command == "sell" ? " or \"all\"" : "")};
     if (command == "sector" && (args[0] < 1 || args[0] > kSectorCount))
         return Error{"sectors run from 1 to 4"};
     if ((command == "select" || command == "fly") && (args[0] < 1 || args[0] > kSystemsPerSector))

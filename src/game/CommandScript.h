@@ -9,8 +9,8 @@
 #include "game/Headless.h"
 
 #include <string>
-#include <utility>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace veltrane {

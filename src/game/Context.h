@@ -5,8 +5,8 @@
 // ports to the window, the dialogs, the sound and the clock.
 
 #include "core/ContentTables.h"
-#include "core/World.h"
 #include "core/Random.h"
+#include "core/World.h"
 #include "game/Ports.h"
 #include "game/Session.h"
 #include "lang/TextSource.h"
@@ -19,7 +19,7 @@ namespace veltrane {
 
 // Sizes of the window that the rules place things by.
 struct TLayout {
-    int PageWidth = 817;     // every page of the main area
+    int PageWidth = 817; // every page of the main area
     int PageHeight = 450;
     int LeftBarHeight = 454; // the storage bar beside the main area
 };

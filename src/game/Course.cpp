@@ -90,8 +90,9 @@ std::vector<TNavigatorRow> NavigatorRows(const TContext& ctx) {
         row.Distance = SystemDistance(world, k);
         row.InRange = world.Captain.Navigator >= 2 &&
                       world.Captain.Energy - FlightCost(row.Distance, world.Captain.EnergyCell) > 0;
-        row.Destination = std::any_of(world.Transport.begin(), world.Transport.end(),
-                                      [&](const TTransportItem& job) { return job.Destination == system.Name; });
+        row.Destination =
+            std::any_of(world.Transport.begin(), world.Transport.end(),
+                        [&](const TTransportItem& job) { return job.Destination == system.Name; });
         row.System = k;
         rows.push_back(std::move(row));
     }

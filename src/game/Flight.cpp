@@ -20,7 +20,8 @@ TTickResult MainTick(TContext& ctx) {
     result.StartupDue = AdvanceGameClock(ctx.World(), session.StartupStepDone);
     if (session.Passage == TPassage::StarFlight) {
         session.FlightTicks += 1;
-        session.FlightEnergy = std::max(0, session.FlightEnergy - FlightDrain(ctx.World().Captain.EnergyCell));
+        session.FlightEnergy =
+            std::max(0, session.FlightEnergy - FlightDrain(ctx.World().Captain.EnergyCell));
         ctx.Window.ShowFlightEnergy(session.FlightEnergy);
         if (session.FlightTicks > session.FlightDistance / 10 + 1) {
             ArriveAtSystem(ctx);

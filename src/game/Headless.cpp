@@ -14,7 +14,9 @@ namespace {
 // Stands in when there is no script: every lookup finds nothing.
 class TNoScript : public ITextSource {
   public:
-    std::optional<std::string> Lookup(std::string_view, std::string_view) const override { return std::nullopt; }
+    std::optional<std::string> Lookup(std::string_view, std::string_view) const override {
+        return std::nullopt;
+    }
 };
 
 } // namespace

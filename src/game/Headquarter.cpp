@@ -61,8 +61,8 @@ THeadquarterVisit VisitHeadquarter(TContext& ctx) {
         if (ordered)
             it = world.Cargo.erase(it);
     }
-    static constexpr const TTextEntry* kCounts[] = {&texts::Artefacts0, &texts::Artefacts1, &texts::Artefacts2,
-                                                    &texts::Artefacts3, &texts::Artefacts4};
+    static constexpr const TTextEntry* kCounts[] = {
+        &texts::Artefacts0, &texts::Artefacts1, &texts::Artefacts2, &texts::Artefacts3, &texts::Artefacts4};
     const std::size_t count = std::min<std::size_t>(visit.Rows.size(), 4);
     visit.Won = count == 4;
     if (visit.Won)

@@ -169,7 +169,8 @@ TOutcome TakeAlienModule(TContext& ctx) {
         return TOutcome::Refused({});
     const int n = item.Number;
     ctx.Sound.PlaySoundEffect("good.wav");
-    const std::string text = Lookup(ctx.Script, texts::FoundAlienModule) + " " + ModuleDescription(ctx.Script, n);
+    const std::string text =
+        Lookup(ctx.Script, texts::FoundAlienModule) + " " + ModuleDescription(ctx.Script, n);
     ctx.Messages.ShowInfoMessage(text);
     ctx.World().Captain.SetModule(n, true);
     ctx.World().AlienModules[n].System = 0;

@@ -23,16 +23,18 @@ enum class TView {
     Tunnel,
 };
 
-inline constexpr TView kAllViews[] = {TView::Sector1, TView::Sector2,   TView::Sector3,
-                                      TView::Sector4, TView::System,    TView::Landscape,
+inline constexpr TView kAllViews[] = {TView::Sector1, TView::Sector2,    TView::Sector3,
+                                      TView::Sector4, TView::System,     TView::Landscape,
                                       TView::City,    TView::StarFlight, TView::Tunnel};
 
 inline bool IsSectorView(TView view) {
-    return view == TView::Sector1 || view == TView::Sector2 || view == TView::Sector3 || view == TView::Sector4;
+    return view == TView::Sector1 || view == TView::Sector2 || view == TView::Sector3 ||
+           view == TView::Sector4;
 }
 
 inline TView SectorView(int sector) {
-    return static_cast<TView>(static_cast<int>(TView::Sector1) + (sector >= 1 && sector <= 4 ? sector - 1 : 0));
+    return static_cast<TView>(static_cast<int>(TView::Sector1) +
+                              (sector >= 1 && sector <= 4 ? sector - 1 : 0));
 }
 
 // Feedback line, status display and the pages of the main window.
@@ -58,7 +60,8 @@ class IMessagePort {
     virtual ~IMessagePort() = default;
     // Kind "c" asks Yes/No (true for Yes); "i" informs; "w" warns. A kind text
     // longer than one letter does not wait and answers true.
-    virtual bool ShowMessDlg(const std::string& text, const std::string& caption, const std::string& kind) = 0;
+    virtual bool ShowMessDlg(const std::string& text, const std::string& caption,
+                             const std::string& kind) = 0;
     // `format` carries one integer placeholder, filled with `value`.
     virtual void ShowIncomingMessage(const std::string& format, int value) = 0;
     virtual void ShowInfoMessage(const std::string& text) = 0;

@@ -36,8 +36,8 @@ std::string SurfaceName(const ITextSource& script, int surface) {
 }
 
 std::string LifeformName(const ITextSource& script, int lifeform) {
-    static constexpr const TTextEntry* kNames[] = {&texts::None,       &texts::Vegetable, &texts::Animalistic,
-                                                   &texts::Rural,      &texts::Industrial, &texts::Futuristic};
+    static constexpr const TTextEntry* kNames[] = {&texts::None,  &texts::Vegetable,  &texts::Animalistic,
+                                                   &texts::Rural, &texts::Industrial, &texts::Futuristic};
     if (lifeform < 1 || lifeform > 6)
         return "?";
     return Lookup(script, *kNames[lifeform - 1]);

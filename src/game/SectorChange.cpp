@@ -63,8 +63,8 @@ void TunnelEnd(TContext& ctx) {
     ctx.Window.RefreshStatus();
     ShowSectorMap(ctx, false);
     ResetPoliceEvents(world);
-    ctx.Window.ShowInfoLine(FormatTextOrDefault(ctx.Script, texts::NowSector, {std::int64_t{world.CurrentSector}}),
-                            kGreen);
+    ctx.Window.ShowInfoLine(
+        FormatTextOrDefault(ctx.Script, texts::NowSector, {std::int64_t{world.CurrentSector}}), kGreen);
     // Every arrival in a sector is a point the captain can come back to.
     if (ctx.AutosaveNow)
         ctx.AutosaveNow();

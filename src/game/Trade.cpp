@@ -60,11 +60,11 @@ TOutcome OpenSellPanel(TContext& ctx) {
         visit.SellList.clear();
         for (const TCargoItem& item : ctx.World().Cargo) {
             const int base = 10 + ctx.Rng.Random(90);
-            const std::string& info =
-                OneBased<TArtefact, kArtefactCount>::InRange(item.StateIndex) ? ctx.World().Artefacts[item.StateIndex].Info
-                                                                              : std::string();
-            visit.SellList.push_back({item.Name, std::to_string(SellPrice(base, info, visit.EconomyKind)),
-                                      item.StateIndex});
+            const std::string& info = OneBased<TArtefact, kArtefactCount>::InRange(item.StateIndex)
+                                          ? ctx.World().Artefacts[item.StateIndex].Info
+                                          : std::string();
+            visit.SellList.push_back(
+                {item.Name, std::to_string(SellPrice(base, info, visit.EconomyKind)), item.StateIndex});
             visit.SellPricesRolled = true;
         }
     }
@@ -97,7 +97,8 @@ TOutcome SellSelection(TContext& ctx, const std::vector<int>& selectedRows) {
         std::erase_if(world.Cargo, [&](const TCargoItem& item) { return item.StateIndex == row.Artefact; });
         // The artefact turns up again somewhere in this sector; the planet of the city keeps what lies on it.
         if (OneBased<TArtefact, kArtefactCount>::InRange(row.Artefact))
-            if (Status placed = PlaceArtefact(world, ctx.Rng, row.Artefact, world.CurrentSector, false); !placed)
+            if (Status placed = PlaceArtefact(world, ctx.Rng, row.Artefact, world.CurrentSector, false);
+                !placed)
                 world.Artefacts[row.Artefact].Sector = 0; // nowhere left to hide it: it stays sold
         visit.SellList.erase(visit.SellList.begin() + *it);
     }

@@ -47,7 +47,8 @@ void GenerateTransportOffers(TContext& ctx) {
         const int k = draw();
         const int d = SystemDistance(world, k);
         const int price = static_cast<int>(ctx.Rng.RandomReal() * d + 10);
-        visit.Offers.push_back({world.System(world.CurrentSector, k).Name, std::to_string(price), 1 + ctx.Rng.Random(9)});
+        visit.Offers.push_back(
+            {world.System(world.CurrentSector, k).Name, std::to_string(price), 1 + ctx.Rng.Random(9)});
     }
     for (int i = 0; i < boxes; ++i) {
         const int k = draw();
@@ -79,7 +80,8 @@ TOutcome AcceptOffers(TContext& ctx, const std::vector<int>& selectedRows) {
     ctx.Sound.PlayButtonSound();
     ctx.Window.RefreshStatus();
     ctx.Window.PageChanged(TView::City);
-    return taken > 0 || rows.empty() ? TOutcome::Ok() : TOutcome::Refused(Lookup(ctx.Script, texts::MoreStorage));
+    return taken > 0 || rows.empty() ? TOutcome::Ok()
+                                     : TOutcome::Refused(Lookup(ctx.Script, texts::MoreStorage));
 }
 
 bool SectorModuleCollected(const TGameState& world) {
@@ -131,11 +133,12 @@ bool DeliverTransport(TContext& ctx) {
     if (passengers == 0) {
         ctx.Messages.ShowInfoMessage(text);
     } else if (!SectorModuleCollected(world)) {
-        text += "\r\n" + FormatTextOrDefault(ctx.Script, texts::TellDirection, {Lookup(ctx.Script, texts::ModuleWord)});
+        text += "\r\n" + FormatTextOrDefault(ctx.Script, texts::TellDirection,
+                                             {Lookup(ctx.Script, texts::ModuleWord)});
         ctx.Messages.ShowDirectionMessage(text, 'M');
     } else if (!OrderArtefactInCargo(world)) {
-        text += "\r\n" +
-                FormatTextOrDefault(ctx.Script, texts::TellDirection, {Lookup(ctx.Script, texts::ArtefactWord)});
+        text += "\r\n" + FormatTextOrDefault(ctx.Script, texts::TellDirection,
+                                             {Lookup(ctx.Script, texts::ArtefactWord)});
         ctx.Messages.ShowDirectionMessage(text, 'A');
     } else {
         ctx.Messages.ShowInfoMessage(text);

@@ -46,9 +46,9 @@ std::string Trimmed(const std::string& s) {
 
 const std::array<std::string, kUpgradeNodes>& UpgradeDesignTexts() {
     static const std::array<std::string, kUpgradeNodes> texts = {
-        "Scanner",   "Basic",  "Power",    "Ultra",   "Energy Cell", "Iron",   "Silver",
-        "Gold",      "Storage", "Standard", "Omni",   "Mega",        "Navigator", "Simple",
-        "Advanced",  "Perfect", "Hyperdrive", "Single", "Double",     "Triple"};
+        "Scanner",  "Basic",   "Power",      "Ultra",  "Energy Cell", "Iron",      "Silver",
+        "Gold",     "Storage", "Standard",   "Omni",   "Mega",        "Navigator", "Simple",
+        "Advanced", "Perfect", "Hyperdrive", "Single", "Double",      "Triple"};
     return texts;
 }
 
@@ -90,8 +90,9 @@ std::vector<TEquipmentRow> EquipmentRows(const TSession& session) {
     for (int c = 1; c <= kClasses; ++c) {
         const int level = Level(captain, c);
         if (level >= 1 && level <= 3)
-            rows.push_back({BeforeBracket(session.UpgradeTexts[static_cast<std::size_t>((c - 1) * 4 + level)]),
-                            kLevelPictureBase[c - 1] + level});
+            rows.push_back(
+                {BeforeBracket(session.UpgradeTexts[static_cast<std::size_t>((c - 1) * 4 + level)]),
+                 kLevelPictureBase[c - 1] + level});
         else
             rows.push_back({"--- ", kClassPicture[c - 1]});
     }
@@ -141,7 +142,8 @@ TOutcome InstallItem(TContext& ctx, std::optional<int> node) {
 std::optional<int> FindUpgradeNode(const TSession& session, const std::string& name) {
     for (int i = 0; i < kUpgradeNodes; ++i) {
         const std::string& text = session.UpgradeTexts[static_cast<std::size_t>(i)];
-        const std::string shown = Trimmed(BeforeBracket(text.empty() ? UpgradeDesignTexts()[static_cast<std::size_t>(i)] : text));
+        const std::string shown =
+            Trimmed(BeforeBracket(text.empty() ? UpgradeDesignTexts()[static_cast<std::size_t>(i)] : text));
         if (strcasecmp(shown.c_str(), Trimmed(name).c_str()) == 0)
             return i;
     }

@@ -10,7 +10,7 @@ namespace veltrane {
 // Lookup gives the entry's value, or nothing when the section or key is absent
 // (an entry present with an empty value gives "").
 class ITextSource {
-public:
+  public:
     virtual ~ITextSource() = default;
     virtual std::optional<std::string> Lookup(std::string_view section, std::string_view key) const = 0;
 

@@ -15,7 +15,7 @@ struct TGameListRow {
     std::string GameName;
     std::string CaptainName;
     std::string Time;
-    std::string FileName; // within the games folder; never shown
+    std::string FileName;  // within the games folder; never shown
     bool Autosave = false; // the autosave's own file, whatever game name it holds
 };
 

@@ -343,7 +343,8 @@ void CityView::Sync(const TSession& session) {
     for (const TEquipmentRow& row : EquipmentRows(session)) {
         auto* item = new QTreeWidgetItem(config, {QString::fromStdString(row.Text)});
         if (imlEquipment_ && row.Picture > 0 && row.Picture < static_cast<int>(imlEquipment_->size()))
-            item->setIcon(0, QIcon(QPixmap::fromImage((*imlEquipment_)[static_cast<std::size_t>(row.Picture)])));
+            item->setIcon(0,
+                          QIcon(QPixmap::fromImage((*imlEquipment_)[static_cast<std::size_t>(row.Picture)])));
     }
 
     QFrame* panels[] = {phrasesMain_, sell_, refuel_, upgrade_, transport_};

@@ -42,7 +42,8 @@ FormHeadQuarter::FormHeadQuarter(const THeadquarterVisit& visit, TPictures pictu
     black.setColor(QPalette::Window, Qt::black);
     black.setColor(QPalette::WindowText, Qt::white);
     box->setPalette(black);
-    message_ = MakeLabel(box, "lblMessage", QString::fromStdString(visit.Text), QRect(6, box->height(), 237, 400));
+    message_ =
+        MakeLabel(box, "lblMessage", QString::fromStdString(visit.Text), QRect(6, box->height(), 237, 400));
     message_->setWordWrap(true);
     message_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     message_->adjustSize();

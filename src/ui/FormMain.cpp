@@ -55,8 +55,7 @@ FormMain::FormMain(TGameOptions& options, TRandom& rng, ISoundPort& sound, TForm
                    QWidget* parent)
     : QWidget(parent), options_(options), rng_(rng),
       cosmetic_(services.CosmeticSeed ? TRandom(*services.CosmeticSeed) : TRandom()), sound_(sound),
-      services_(std::move(services)),
-      pictures_(services_.LoadPicture, services_.ReportProblem),
+      services_(std::move(services)), pictures_(services_.LoadPicture, services_.ReportProblem),
       currentScript_(std::make_unique<TCurrentScript>(script_)) {
     setObjectName("FormMain");
     setWindowTitle("Veltrane");
@@ -89,8 +88,8 @@ FormMain::FormMain(TGameOptions& options, TRandom& rng, ISoundPort& sound, TForm
     timBlinker_ = timer("timBlinker", 300, &FormMain::timBlinkerTimer);
     qtTime_ = std::make_unique<QtTimePort>(timMain_, timStarFlight_, timBlinker_);
     time_ = services_.Time ? services_.Time : qtTime_.get();
-    ctx_ = std::make_unique<TContext>(TContext{session_, tables_, *currentScript_, rng_, *this, *messages_, sound_,
-                                               *time_, options_});
+    ctx_ = std::make_unique<TContext>(
+        TContext{session_, tables_, *currentScript_, rng_, *this, *messages_, sound_, *time_, options_});
     ctx_->AutosaveNow = [this] { AutosaveNow(); };
     for (SectorMapView* page : sectors_)
         page->Attach(*ctx_);
@@ -177,7 +176,8 @@ void FormMain::BuildPages() {
         page->hide();
     }
     // In the order of TView.
-    pages_ = {sectors_[0], sectors_[1], sectors_[2], sectors_[3], system_, landscape_, city_, starFlight_, tunnel_};
+    pages_ = {sectors_[0], sectors_[1], sectors_[2], sectors_[3], system_,
+              landscape_,  city_,       starFlight_, tunnel_};
     status_->btnSector()->setEnabled(true);
 }
 
@@ -298,7 +298,10 @@ void FormMain::btnSystemClick() {
 
 void FormMain::btnNavigatorClick() {
     FormNavigator dialog(
-        *ctx_, [this](const std::string& relative, bool transparent) { return pictures_.Load(relative, transparent); },
+        *ctx_,
+        [this](const std::string& relative, bool transparent) {
+            return pictures_.Load(relative, transparent);
+        },
         [this](QWidget* form) {
             if (services_.Translate && script_)
                 services_.Translate(form, *script_);
@@ -336,8 +339,9 @@ void FormMain::RefreshStatus() {
     energyBar_->gauge()->setForeColor(ToQColor(v.EnergyColour));
 
     auto equipment = [this](int index) {
-        return index >= 1 && index < static_cast<int>(lists_.Equipment.size()) ? Pixmap(lists_.Equipment[index])
-                                                                            : QPixmap();
+        return index >= 1 && index < static_cast<int>(lists_.Equipment.size())
+                   ? Pixmap(lists_.Equipment[index])
+                   : QPixmap();
     };
     storageBar_->picture()->setPixmap(equipment(v.StoragePicture));
     energyBar_->picture()->setPixmap(equipment(v.EnergyCellPicture));
@@ -363,7 +367,8 @@ void FormMain::ShowGalaxyName() {
 
 void FormMain::ShowCaptain() {
     status_->lblCaptainTop()->setText(QString::fromStdString(session_.World.Captain.Name));
-    SetPicture(status_->imgCaptain(), "Pics/Captain" + std::to_string(session_.World.Captain.ImageIndex) + ".jpg");
+    SetPicture(status_->imgCaptain(),
+               "Pics/Captain" + std::to_string(session_.World.Captain.ImageIndex) + ".jpg");
 }
 
 void FormMain::NewGame() {
@@ -528,7 +533,10 @@ void FormMain::VisitHeadquarterDialog() {
     const THeadquarterVisit visit = VisitHeadquarter(*ctx_);
     {
         FormHeadQuarter dialog(
-            visit, [this](const std::string& relative, bool transparent) { return pictures_.Load(relative, transparent); },
+            visit,
+            [this](const std::string& relative, bool transparent) {
+                return pictures_.Load(relative, transparent);
+            },
             [this] { sound_.PlayButtonSound(); }, this);
         // Over the middle of the system view, a little low.
         const QPoint centre = system_->mapToGlobal(system_->rect().center());

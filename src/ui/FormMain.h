@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FormMainServices.h"
 #include "CurrentScript.h"
+#include "FormMainServices.h"
 #include "PictureLists.h"
 #include "core/ContentTables.h"
 #include "core/Random.h"

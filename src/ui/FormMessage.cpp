@@ -160,8 +160,8 @@ QString IncomingMessageText(const QString& format, int value) {
 }
 
 void ShowIncomingMessage(const TMessageWindowEnv& env, const QString& format, int value) {
-    Show(env, Header(env, texts::IncMsg), IncomingMessageText(format, value),
-         kIncomingTextPoints, std::nullopt);
+    Show(env, Header(env, texts::IncMsg), IncomingMessageText(format, value), kIncomingTextPoints,
+         std::nullopt);
 }
 
 void ShowInfoMessage(const TMessageWindowEnv& env, const QString& text) {

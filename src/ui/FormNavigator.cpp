@@ -9,8 +9,8 @@
 
 namespace veltrane {
 
-FormNavigator::FormNavigator(TContext& ctx, TPictures pictures, TTranslate translate, std::function<void()> click,
-                             QWidget* parent)
+FormNavigator::FormNavigator(TContext& ctx, TPictures pictures, TTranslate translate,
+                             std::function<void()> click, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), ctx_(ctx), load_(std::move(pictures)),
       translate_(std::move(translate)), click_(std::move(click)) {
     setObjectName("FormNavigator");

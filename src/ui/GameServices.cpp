@@ -20,8 +20,8 @@
 
 #include <QApplication>
 #include <QDesktopServices>
-#include <QUrl>
 #include <QMessageBox>
+#include <QUrl>
 
 namespace veltrane {
 
@@ -59,7 +59,9 @@ TFormMainServices DefaultFormMainServices(std::function<void()> platformClick) {
         o.LoadPicture = [&window](const std::string& relative, bool transparent) {
             return window.Pictures().Load(relative, transparent);
         };
-        o.OpenUrl = [](const std::string& url) { QDesktopServices::openUrl(QUrl(QString::fromStdString(url))); };
+        o.OpenUrl = [](const std::string& url) {
+            QDesktopServices::openUrl(QUrl(QString::fromStdString(url)));
+        };
         o.CheckVersion = [&window] {
             CheckVersion({window.Script(), window.Messages(), window.Options().UpdateHost, kOwnVersion});
         };

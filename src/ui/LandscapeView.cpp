@@ -32,7 +32,8 @@ LandscapeView::LandscapeView(QWidget* parent) : QFrame(parent) {
     landscape_->show();
     for (int n = 1; n <= 6; ++n) {
         const QByteArray name = QString("imgCity%1").arg(n).toLatin1();
-        cities_[static_cast<std::size_t>(n - 1)] = Picture(this, name.constData(), QRect(0, 0, 100, 70), true);
+        cities_[static_cast<std::size_t>(n - 1)] =
+            Picture(this, name.constData(), QRect(0, 0, 100, 70), true);
     }
     artefact_ = Picture(this, "imgArtefact", QRect(80, 400, 40, 41), false);
     powerPack_ = Picture(this, "imgPowerPack", QRect(80, 400, 40, 41), false);
@@ -43,8 +44,10 @@ LandscapeView::LandscapeView(QWidget* parent) : QFrame(parent) {
     // The first four pictures stand for the planet's cities 0..3.
     for (int i = 0; i < 4; ++i) {
         TClickLabel* city = cities_[static_cast<std::size_t>(i)];
-        connect(city, &TClickLabel::clicked, this, [this, i] { Run([i](TContext& c) { ShowCityName(c, i); }); });
-        connect(city, &TClickLabel::doubleClicked, this, [this, i] { Run([i](TContext& c) { EnterCity(c, i); }); });
+        connect(city, &TClickLabel::clicked, this,
+                [this, i] { Run([i](TContext& c) { ShowCityName(c, i); }); });
+        connect(city, &TClickLabel::doubleClicked, this,
+                [this, i] { Run([i](TContext& c) { EnterCity(c, i); }); });
     }
     connect(artefact_, &TClickLabel::clicked, this, [this] { Run(ShowArtefactInfo); });
     connect(artefact_, &TClickLabel::doubleClicked, this, [this] { Run(PickUpArtefact); });
@@ -97,7 +100,8 @@ void LandscapeView::Sync(const TSurface& surface) {
         shownMirrored_ = surface.Mirrored;
         if (pictures_ && !surface.Landscape.empty())
             if (auto picture = pictures_(surface.Landscape, false))
-                landscape_->setPixmap(QPixmap::fromImage(surface.Mirrored ? picture->mirrored(true, false) : *picture));
+                landscape_->setPixmap(
+                    QPixmap::fromImage(surface.Mirrored ? picture->mirrored(true, false) : *picture));
     }
     for (int i = 0; i < kSurfaceCitySlots; ++i) {
         const TSurfaceCity& city = surface.Cities[static_cast<std::size_t>(i)];
@@ -118,7 +122,8 @@ void LandscapeView::Sync(const TSurface& surface) {
         label->move(item.Left, item.Top);
         label->setVisible(show(label, file, true));
     };
-    place(artefact_, surface.Artefact, "Artefacts/artefact" + std::to_string(surface.Artefact.Number) + ".bmp");
+    place(artefact_, surface.Artefact,
+          "Artefacts/artefact" + std::to_string(surface.Artefact.Number) + ".bmp");
     place(powerPack_, surface.PowerPack, "Pics/powerup.bmp");
     place(alienModule_, surface.Module, "Pics/module" + std::to_string(surface.Module.Number) + ".bmp");
     spaceShip_->setVisible(surface.ShipsPass);

@@ -28,15 +28,17 @@ void PictureLists::LoadIcons() {
 }
 
 bool PictureLists::LoadGameLists() {
-    auto load = [this](std::vector<QImage>& list, const char* stem, const char* ext, int last, bool transparent) {
+    auto load = [this](std::vector<QImage>& list, const char* stem, const char* ext, int last,
+                       bool transparent) {
         list.clear();
         if (LoadList(list, stem, ext, 1, last, transparent))
             return true;
         list.clear();
         return false;
     };
-    if (!load(Tunnel, "Pics/tunnel", ".bmp", 4, false) || !load(Planets, "Planets/planet", ".jpg", 24, false) ||
-        !load(Ships, "Pics/ship", ".bmp", 12, true) || !load(Transport, "Pics/transport", ".bmp", 10, true)) {
+    if (!load(Tunnel, "Pics/tunnel", ".bmp", 4, false) ||
+        !load(Planets, "Planets/planet", ".jpg", 24, false) || !load(Ships, "Pics/ship", ".bmp", 12, true) ||
+        !load(Transport, "Pics/transport", ".bmp", 10, true)) {
         Tunnel.clear();
         return false;
     }

@@ -7,7 +7,8 @@
 
 namespace veltrane {
 
-QtTimePort::QtTimePort(QTimer* main, QTimer* starFlight, QTimer* blinker) : timers_{main, starFlight, blinker} {}
+QtTimePort::QtTimePort(QTimer* main, QTimer* starFlight, QTimer* blinker)
+    : timers_{main, starFlight, blinker} {}
 
 void QtTimePort::StartTimer(TTimer timer) {
     timers_[static_cast<std::size_t>(timer)]->start();

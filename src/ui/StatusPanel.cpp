@@ -221,7 +221,8 @@ void StatusPanel::ShowCargo(const std::vector<TCargoItem>& cargo, const std::vec
         cargo_->setCurrentItem(cargo_->topLevelItem(selected));
 }
 
-void StatusPanel::ShowTransport(const std::vector<TTransportItem>& jobs, const std::vector<QImage>& imlTransport) {
+void StatusPanel::ShowTransport(const std::vector<TTransportItem>& jobs,
+                                const std::vector<QImage>& imlTransport) {
     transport_->clear();
     for (const TTransportItem& job : jobs) {
         auto* row = new QTreeWidgetItem(transport_);
@@ -229,7 +230,8 @@ void StatusPanel::ShowTransport(const std::vector<TTransportItem>& jobs, const s
         row->setText(1, QString::fromStdString(job.Price));
         row->setData(0, kImageIndexRole, job.ImageIndex);
         if (job.ImageIndex >= 0 && job.ImageIndex < static_cast<int>(imlTransport.size()))
-            row->setIcon(0, QIcon(QPixmap::fromImage(imlTransport[static_cast<std::size_t>(job.ImageIndex)])));
+            row->setIcon(0,
+                         QIcon(QPixmap::fromImage(imlTransport[static_cast<std::size_t>(job.ImageIndex)])));
     }
 }
 

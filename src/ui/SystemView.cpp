@@ -8,9 +8,9 @@
 
 #include <QLabel>
 
-#include <algorithm>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <algorithm>
 
 namespace veltrane {
 
@@ -37,7 +37,8 @@ SystemView::SystemView(QWidget* parent) : QFrame(parent) {
         planet->hide();
         planets_[static_cast<std::size_t>(n - 1)] = planet;
         const int p = n - 1;
-        connect(planet, &TClickLabel::clicked, this, [this, p] { Run([p](TContext& c) { ShowPlanetInfo(c, p); }); });
+        connect(planet, &TClickLabel::clicked, this,
+                [this, p] { Run([p](TContext& c) { ShowPlanetInfo(c, p); }); });
         connect(planet, &TClickLabel::doubleClicked, this,
                 [this, p] { Run([p](TContext& c) { LandOnPlanet(c, p); }); });
     }
@@ -76,7 +77,8 @@ SystemView::SystemView(QWidget* parent) : QFrame(parent) {
     scan_->setGeometry(630, 16, 100, 30);
     connect(scan_, &QPushButton::clicked, this, [this] { Run([](TContext& c) { ScanSystem(c); }); });
     // A click on the ship tells about the first planet, as the ship stands before it.
-    connect(seroShip_, &TClickLabel::clicked, this, [this] { Run([](TContext& c) { ShowPlanetInfo(c, 0); }); });
+    connect(seroShip_, &TClickLabel::clicked, this,
+            [this] { Run([](TContext& c) { ShowPlanetInfo(c, 0); }); });
     connect(seroShip_, &TClickLabel::doubleClicked, this, &SystemView::headquarterVisit);
 }
 

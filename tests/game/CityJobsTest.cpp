@@ -41,9 +41,11 @@ TEST_P(Shop, ChecksBudgetThenSectorThenClass) {
 INSTANTIATE_TEST_SUITE_P(
     UpgradeShop, Shop,
     ::testing::Values(ShopCase{"NothingSelected", "", 1, 1, "Sorry, Sir, but you did not select", false},
-                      ShopCase{"ClassRootEvenWithoutMoney", "Scanner", 1, 0, "Sorry, Sir, but you need to specify", false},
+                      ShopCase{"ClassRootEvenWithoutMoney", "Scanner", 1, 0,
+                               "Sorry, Sir, but you need to specify", false},
                       ShopCase{"MoneyFirst", "Double", 1, 0, "Sorry Sir, but you need more budget", false},
-                      ShopCase{"DoubleHyperdriveNeedsSectorTwo", "Double", 1, 1, "Sorry sir, but this item can only be bought in sector 2", false},
+                      ShopCase{"DoubleHyperdriveNeedsSectorTwo", "Double", 1, 1,
+                               "Sorry sir, but this item can only be bought in sector 2", false},
                       ShopCase{"DoubleHyperdriveInSectorThree", "Double", 3, 1, "Thank you", true},
                       ShopCase{"SameScanner", "Power", 1, 1, "Sorry sir, but you already have", false},
                       ShopCase{"LowerScanner", "Basic", 1, 1, "Sorry sir, but you already have", false},
@@ -119,7 +121,9 @@ TEST_F(Delivery, PassengersAndBoxesForOneDestinationArePaidInOneMessage) {
     const int budget = World().Captain.Budget;
     ArriveAt("Ardo");
     ASSERT_EQ(game.Messages.Shown.size(), 1u);
-    EXPECT_EQ(game.Messages.Shown[0].rfind("2 Passengers, 1 Boxes have been picked up. You got a payment of 31 G$", 0), 0u)
+    EXPECT_EQ(game.Messages.Shown[0].rfind(
+                  "2 Passengers, 1 Boxes have been picked up. You got a payment of 31 G$", 0),
+              0u)
         << game.Messages.Shown[0];
     EXPECT_NE(game.Messages.Shown[0].find("Hint from a passenger"), std::string::npos);
     EXPECT_EQ(World().Captain.Budget, budget + 31);

@@ -20,7 +20,8 @@ TEST_P(Distance, TwoPixelsMakeOneLightYearTruncated) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Course, Distance,
-                         ::testing::Values(DistanceCase{"FivePixels", 5, 0, 2}, DistanceCase{"TenPixels", 0, -10, 5},
+                         ::testing::Values(DistanceCase{"FivePixels", 5, 0, 2},
+                                           DistanceCase{"TenPixels", 0, -10, 5},
                                            DistanceCase{"Pythagoras", 3, 4, 2}, DistanceCase{"Same", 0, 0, 0},
                                            DistanceCase{"Diagonal", 817, 450, 466},
                                            DistanceCase{"TruncatesRoot", 7, 7, 4}),
@@ -37,9 +38,10 @@ TEST_P(Cost, DrainTimesStartedTenLightYears) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Course, Cost,
-                         ::testing::Values(CostCase{2, 1, 4}, CostCase{9, 2, 2}, CostCase{10, 1, 8}, CostCase{19, 3, 2},
-                                           CostCase{95, 2, 20}, CostCase{99, 1, 40}, CostCase{249, 1, 100},
-                                           CostCase{250, 1, 104}, CostCase{499, 2, 100}, CostCase{999, 3, 100},
+                         ::testing::Values(CostCase{2, 1, 4}, CostCase{9, 2, 2}, CostCase{10, 1, 8},
+                                           CostCase{19, 3, 2}, CostCase{95, 2, 20}, CostCase{99, 1, 40},
+                                           CostCase{249, 1, 100}, CostCase{250, 1, 104},
+                                           CostCase{499, 2, 100}, CostCase{999, 3, 100},
                                            CostCase{1000, 3, 101}, CostCase{15, 0, 8}));
 
 class CourseRules : public EngineTest {};
@@ -49,8 +51,9 @@ TEST_F(CourseRules, SelectShowsNamePositionAndDistanceAndRemembersIt) {
     PlaceAt(k, 20, 0);
     TSystem& there = World().System(World().CurrentSector, k);
     SelectSystem(Ctx(), k);
-    EXPECT_EQ(game.Window.InfoText, "System Name: " + there.Name + "   Position: " + std::to_string(there.PosX) +
-                                        "," + std::to_string(there.PosY) + "   Distance: 10 Lightyears");
+    EXPECT_EQ(game.Window.InfoText, "System Name: " + there.Name +
+                                        "   Position: " + std::to_string(there.PosX) + "," +
+                                        std::to_string(there.PosY) + "   Distance: 10 Lightyears");
     EXPECT_EQ(game.Window.InfoColour, kWhite);
     EXPECT_EQ(game.Session().PendingDistance, 10);
     EXPECT_EQ(World().CurrentSystem == k, false);

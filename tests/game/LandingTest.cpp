@@ -53,7 +53,8 @@ TEST_P(LifeOnTheSurface, CitiesAndShipsOnlyOverRuralAndBeyond) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Landing, LifeOnTheSurface,
-                         ::testing::Values(LifeCase{"Rural", 4, 4, true, true}, LifeCase{"Animalistic", 4, 3, false, false},
+                         ::testing::Values(LifeCase{"Rural", 4, 4, true, true},
+                                           LifeCase{"Animalistic", 4, 3, false, false},
                                            LifeCase{"BarrenIndustry", 1, 5, false, true}),
                          [](const auto& info) { return std::string(info.param.Name); });
 
@@ -162,7 +163,8 @@ TEST_F(Filters, ReachHidesAnExactCostAndAnotherClickShowsEverything) {
     EXPECT_TRUE(game.Session().FilterOn(4));
     for (int k = 1; k <= kSystemsPerSector; ++k) {
         const auto& planets = World().System(World().CurrentSector, k).Planets;
-        const bool pack = std::any_of(planets.begin(), planets.end(), [](const TPlanet& p) { return p.PowerUp == 1; });
+        const bool pack =
+            std::any_of(planets.begin(), planets.end(), [](const TPlanet& p) { return p.PowerUp == 1; });
         EXPECT_EQ(game.Session().MarkerHidden(k), !pack && k != World().CurrentSystem) << k;
     }
     EXPECT_FALSE(ToggleModuleFilter(Ctx(), 1).Done) << "module 1 is not aboard";

@@ -20,8 +20,9 @@ TEST_P(MarkerColour, ByTheHighestLifeForm) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Scanning, MarkerColour,
-                         ::testing::Values(ColourCase{0, 0xC0C0C0}, ColourCase{1, 0xC0C0C0}, ColourCase{2, 0x00FF00},
-                                           ColourCase{3, 0xFF00FF}, ColourCase{4, 0x800080}, ColourCase{5, 0x0000FF},
+                         ::testing::Values(ColourCase{0, 0xC0C0C0}, ColourCase{1, 0xC0C0C0},
+                                           ColourCase{2, 0x00FF00}, ColourCase{3, 0xFF00FF},
+                                           ColourCase{4, 0x800080}, ColourCase{5, 0x0000FF},
                                            ColourCase{6, 0x00FFFF}, ColourCase{7, 0xC0C0C0}));
 
 class Scan : public EngineTest {
@@ -85,7 +86,7 @@ TEST_F(Scan, ASecondPressDuringTheAnimationRunsWhollyInsideTheFirst) {
         TContext* ctx = nullptr;
         bool pressed = false;
     } clock;
-    TContext ctx{game.Session(), game.Tables(), Ctx().Script, game.Rng(),  game.Window,
+    TContext ctx{game.Session(), game.Tables(), Ctx().Script, game.Rng(),    game.Window,
                  game.Messages,  game.Sound,    clock,        game.Options()};
     clock.ctx = &ctx;
     ScanSystem(ctx);
@@ -102,9 +103,9 @@ TEST_F(Scan, PlanetInfoHidesLifeAndArtefactsFromTheFirstScanner) {
     TPlanet& p = Here().Planets[0];
     p.Artefact = 0;
     World().Captain.Scanner = 1;
-    EXPECT_EQ(ShowPlanetInfo(Ctx(), 0).Text, "Planet name: " + p.Name + "   Planet surface: " +
-                                                 SurfaceName(Ctx().Script, p.Surface) +
-                                                 "   Lifeform on planet: ?   Artefact: ?");
+    EXPECT_EQ(ShowPlanetInfo(Ctx(), 0).Text,
+              "Planet name: " + p.Name + "   Planet surface: " + SurfaceName(Ctx().Script, p.Surface) +
+                  "   Lifeform on planet: ?   Artefact: ?");
     World().Captain.Scanner = 2;
     EXPECT_NE(ShowPlanetInfo(Ctx(), 0).Text.find("Artefact: None"), std::string::npos);
     EXPECT_FALSE(ShowPlanetInfo(Ctx(), 6).Done);
@@ -129,7 +130,8 @@ TEST(ScanInvariants, CitiesAreDistinctCapitalsNeverLastAndRescansChangeNothing) 
                 highest = std::max<int>(highest, p.Lifeform);
                 int capitals = 0;
                 for (std::size_t c = 0; c < p.Cities.size(); ++c) {
-                    ASSERT_TRUE(pictures.insert(p.Cities[c].CityImage).second) << "seed " << seed << " system " << k;
+                    ASSERT_TRUE(pictures.insert(p.Cities[c].CityImage).second)
+                        << "seed " << seed << " system " << k;
                     capitals += p.Cities[c].Size == 1 ? 1 : 0;
                     if (c + 1 == p.Cities.size())
                         EXPECT_NE(p.Cities[c].Size, 1);

@@ -55,13 +55,15 @@ TEST_P(Passage, LevelsAndEnergyDecideAndTheFourthTickArrives) {
 
 INSTANTIATE_TEST_SUITE_P(
     SectorChange, Passage,
-    ::testing::Values(
-        PassageCase{"NoHyperdrive", 0, 100, 2, "Sorry, you need a hyperdrive engine for changing to another sector.", 0},
-        PassageCase{"LevelOneReachesTwo", 1, 70, 2, "", 0},
-        PassageCase{"LevelOneReachesOne", 1, 80, 1, "", 10},
-        PassageCase{"LevelOneNotFour", 1, 100, 4, "Sorry, you need at least a hyperdrive of level 3 for this sector.", 0},
-        PassageCase{"SixtyNineIsShort", 1, 69, 2, "Sorry, you need at least 70 percent fuel for the hyper transfer.", 0},
-        PassageCase{"LevelThreeSpendsNinety", 3, 95, 4, "", 5}),
+    ::testing::Values(PassageCase{"NoHyperdrive", 0, 100, 2,
+                                  "Sorry, you need a hyperdrive engine for changing to another sector.", 0},
+                      PassageCase{"LevelOneReachesTwo", 1, 70, 2, "", 0},
+                      PassageCase{"LevelOneReachesOne", 1, 80, 1, "", 10},
+                      PassageCase{"LevelOneNotFour", 1, 100, 4,
+                                  "Sorry, you need at least a hyperdrive of level 3 for this sector.", 0},
+                      PassageCase{"SixtyNineIsShort", 1, 69, 2,
+                                  "Sorry, you need at least 70 percent fuel for the hyper transfer.", 0},
+                      PassageCase{"LevelThreeSpendsNinety", 3, 95, 4, "", 5}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 TEST(SectorChoice, TheLastDigitFoundWinsInTheOrderTwoThreeFour) {
@@ -78,8 +80,8 @@ TEST_F(EngineTest, NoChoiceChangesNothingAndAFlightUnderWayFinishesFirst) {
       public:
         std::string ShowChoiceDlg(const std::string&, const std::vector<std::string>&) override { return ""; }
     } closes;
-    TContext ctx{game.Session(), game.Tables(), Ctx().Script, game.Rng(), game.Window, closes, game.Sound,
-                 game.Clock,     game.Options()};
+    TContext ctx{game.Session(), game.Tables(), Ctx().Script, game.Rng(),    game.Window,
+                 closes,         game.Sound,    game.Clock,   game.Options()};
     EXPECT_FALSE(ChangeSector(ctx).Done);
     EXPECT_FALSE(game.Session().InFlight());
 

@@ -88,7 +88,11 @@ TEST_F(InTheCity, SellingPaysHidesTheArtefactsAgainAndLeavesTheLandingPlanetAlon
     EXPECT_EQ(World().Cargo[0].StateIndex, 3);
     EXPECT_EQ(World().Artefacts[4].Sector, World().CurrentSector);
     const TArtefact& where = World().Artefacts[4];
-    EXPECT_EQ(World().System(where.Sector, where.System).Planets.at(static_cast<std::size_t>(where.Planet)).Artefact, 4);
+    EXPECT_EQ(World()
+                  .System(where.Sector, where.System)
+                  .Planets.at(static_cast<std::size_t>(where.Planet))
+                  .Artefact,
+              4);
     EXPECT_EQ(Here().Planets[0].Artefact, 9);
     SellSelection(Ctx(), {0});
     EXPECT_FALSE(Visit().SellEnabled);

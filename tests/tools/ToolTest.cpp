@@ -211,7 +211,8 @@ TEST_F(ToolTest, PlayReplaysTheSameCommandsToTheSameSavedGame) {
 
     // Going on from the saved game: the clock and the system carry over.
     Write(Path("more.txt"), "wait 3\n");
-    const ToolRun more = Tool({"play", "--seed", "1", "--in", Path("a.sav"), "--out", Path("c.sav"), Path("more.txt")});
+    const ToolRun more =
+        Tool({"play", "--seed", "1", "--in", Path("a.sav"), "--out", Path("c.sav"), Path("more.txt")});
     ASSERT_EQ(more.code, 0) << more.out;
     const ToolRun before = Tool({"info", Path("a.sav")});
     const ToolRun after = Tool({"info", Path("c.sav")});
@@ -252,7 +253,8 @@ namespace {
 TEST_F(ToolTest, PlaySavesAndLoadsThroughTheGameListOfAHome) {
     Write(Path("moves.txt"), "wait 7\nsave Voyage\nwait 5\nsave Voyage\nwait 9\nload Voyage\nload Nowhere\n"
                              "sector 2\nsave Other\n");
-    const ToolRun run = Tool({"play", "--seed", "4", "--home", Path("home"), "--out", Path("a.sav"), Path("moves.txt")});
+    const ToolRun run =
+        Tool({"play", "--seed", "4", "--home", Path("home"), "--out", Path("a.sav"), Path("moves.txt")});
     ASSERT_EQ(run.code, 0) << run.out;
     std::vector<std::string> lines;
     std::istringstream in(run.out);

@@ -91,7 +91,8 @@ TEST_F(CityPass, SellRefuelUpgradeCarryAPassengerAndWin) {
     click("btnGoBack4");
     int target = 0;
     for (int k = 1; k <= kSystemsPerSector && target == 0; ++k)
-        if (k != world.CurrentSystem && SystemDistance(world, k) >= 10 && FlightCost(SystemDistance(world, k), 1) < 60)
+        if (k != world.CurrentSystem && SystemDistance(world, k) >= 10 &&
+            FlightCost(SystemDistance(world, k), 1) < 60)
             target = k;
     ASSERT_NE(target, 0);
     window->Session().Visit.Offers = {{world.System(1, target).Name, "25", 3}};

@@ -77,7 +77,8 @@ TEST_F(ExplorationPass, ScanLandTakeEverythingFilterAndFly) {
     QTest::mouseClick(surface->imgAlienModule(), Qt::LeftButton);
     EXPECT_TRUE(world.Captain.Module3);
     EXPECT_TRUE(window->StatusArea()->imgModule(3)->isVisible());
-    EXPECT_NE(window->StatusArea()->imgModule(3)->toolTip().toStdString().find("click again"), std::string::npos);
+    EXPECT_NE(window->StatusArea()->imgModule(3)->toolTip().toStdString().find("click again"),
+              std::string::npos);
 
     QTest::mouseDClick(surface->imgLandscape(), Qt::LeftButton);
     EXPECT_EQ(window->CurrentView(), TView::System);

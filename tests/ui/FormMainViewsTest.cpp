@@ -156,15 +156,17 @@ TEST_F(Views, MarkerPressSelectsAndDoubleClickFlies) {
                      [&presses](int sector, int system) { presses.emplace_back(sector, system); });
     int target = 0;
     for (int k = 1; k <= kSystemsPerSector && target == 0; ++k)
-        if (SystemDistance(Window().World(), k) > 0 && FlightCost(SystemDistance(Window().World(), k), 1) <= 100)
+        if (SystemDistance(Window().World(), k) > 0 &&
+            FlightCost(SystemDistance(Window().World(), k), 1) <= 100)
             target = k;
     ASSERT_NE(target, 0);
     TNewShape* marker = page->marker(target);
     const QPoint centre = marker->rect().center();
     QTest::mouseClick(marker, Qt::LeftButton, {}, centre);
     EXPECT_EQ(Window().World().CurrentSystem == target, false);
-    EXPECT_NE(Window().StatusArea()->lblInfo()->text().toStdString().find(Window().World().System(1, target).Name),
-              std::string::npos);
+    EXPECT_NE(
+        Window().StatusArea()->lblInfo()->text().toStdString().find(Window().World().System(1, target).Name),
+        std::string::npos);
     QTest::mouseDClick(marker, Qt::LeftButton, {}, centre);
     EXPECT_FALSE(marker->doubleClickPending());
     EXPECT_EQ(presses, (std::vector<std::pair<int, int>>{{1, target}, {1, target}}));

@@ -14,7 +14,8 @@ TEST(GuardEvent, AnEscapingFaultIsReportedAndTheGameGoesOn) {
     EXPECT_FALSE(GuardEvent([]() -> bool { throw std::out_of_range("number 0 outside 1..150"); }, report));
     EXPECT_FALSE(GuardEvent([]() -> bool { throw 42; }, report));
     EXPECT_FALSE(GuardEvent([]() -> bool { throw std::runtime_error("x"); }, {}));
-    EXPECT_EQ(reported, (std::vector<std::string>{"Error: number 0 outside 1..150", "Error: an unknown fault"}));
+    EXPECT_EQ(reported,
+              (std::vector<std::string>{"Error: number 0 outside 1..150", "Error: an unknown fault"}));
 }
 
 } // namespace

@@ -49,7 +49,8 @@ TEST_F(JourneyPass, AHyperdriveJumpRunsThroughTheTunnelToTheNextSector) {
     EXPECT_EQ(world.Captain.Energy, 30);
     EXPECT_TRUE(window->StatusArea()->imgSector(2, true)->isVisible());
     EXPECT_FALSE(window->StatusArea()->imgSector(1, true)->isVisible());
-    EXPECT_NE(std::find(sound.effects.begin(), sound.effects.end(), ""), sound.effects.end()) << "the music stopped";
+    EXPECT_NE(std::find(sound.effects.begin(), sound.effects.end(), ""), sound.effects.end())
+        << "the music stopped";
     EXPECT_EQ(window->StatusArea()->lblInfo()->text().toStdString(),
               Format(Lookup(window->Script(), texts::NowSector), {std::int64_t{2}}).value());
 }
@@ -116,12 +117,13 @@ TEST_F(JourneyPass, ALoadedGameShowsItsOwnCargoJobsModulesAndMarkers) {
 }
 
 TEST_F(JourneyPass, AnIncomingMessageAsThePlayerSeesIt) {
-    QtMessagePort port(window.get(), window->Tables().DlgCaptions, window->Script(), window->World(),
-                       [](const QString& relative) {
-                           auto picture = LoadPicture(relative.toStdString());
-                           return picture ? *picture : QImage();
-                       },
-                       [] {});
+    QtMessagePort port(
+        window.get(), window->Tables().DlgCaptions, window->Script(), window->World(),
+        [](const QString& relative) {
+            auto picture = LoadPicture(relative.toStdString());
+            return picture ? *picture : QImage();
+        },
+        [] {});
     bool seen = false;
     QTimer::singleShot(0, [&] {
         QWidget* shown = QApplication::activeModalWidget();

@@ -30,7 +30,8 @@ class ShippedPass : public ::testing::Test {
         options.WindowType = 1;
         options.RandomEvents = 100; // no chance events in this pass
         TFormMainServices services = DefaultFormMainServices([] {});
-        services.UserFolder = home.path().toStdString() + "/"; // settings and saved games stay in the test's own folder
+        services.UserFolder =
+            home.path().toStdString() + "/"; // settings and saved games stay in the test's own folder
         services.ReportProblem = [this](const std::string& m) { problems.push_back(m); };
         services.MakeMessagePort = [this](FormMain&) -> std::unique_ptr<IMessagePort> {
             auto port = std::make_unique<RecordingMessages>();
