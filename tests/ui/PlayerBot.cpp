@@ -145,6 +145,29 @@ bool PlayerBot::HasShop(int system) const {
     });
 }
 
+double PlayerBot::CapitalPrice(int system) const {
+    const auto p = CapitalPlanet(system);
+    if (!p)
+        return 0;
+    const TPlanet& planet =
+        World().System(World().CurrentSector, system).Planets[static_cast<std::size_t>(*p)];
+    for (const TCity& city : planet.Cities)
+        if (city.Size == 1)
+            return std::max(city.PriceFactor, 0.01);
+    return 0;
+}
+
+double PlayerBot::CheapestEnergy() const {
+    double cheapest = 1.0; // a guess until a capital is known
+    bool any = false;
+    for (int k = 1; k <= kSystemsPerSector; ++k)
+        if (CapitalPlanet(k)) {
+            cheapest = any ? std::min(cheapest, CapitalPrice(k)) : CapitalPrice(k);
+            any = true;
+        }
+    return cheapest;
+}
+
 int PlayerBot::CostToCapital(int system) const {
     int best = kUnreachable;
     for (int k = 1; k <= kSystemsPerSector; ++k)
@@ -251,9 +274,13 @@ std::optional<int> PlayerBot::ChooseTarget() const {
         anyShop = anyShop || HasShop(k);
     }
     const auto wish = UpgradeWish();
-    const int wishPrice = wish ? 100 * (*wish / 4 + 1) * (*wish % 4 + 1) + 50 : 0;
+    // Prices are rolled at 100 G$ per class and variant, and up to 49 more.
+    const int wishPrice =
+        wish ? 100 * (*wish / 4 + 1) * (*wish % 4) + 50 + static_cast<int>(100 * CheapestEnergy()) : 0;
     const bool wantTunnel = WantedSector().has_value();
     const int tunnelFuel = TransferFuel(std::max<int>(1, w.Captain.Hyperdrive));
+    // Unknown capitals may sell cheaper than the dearest known ones.
+    const double energyPrice = std::clamp(CheapestEnergy(), 0.3, 0.8);
 
     std::optional<int> best;
     double bestScore = 0;
@@ -291,15 +318,22 @@ std::optional<int> PlayerBot::ChooseTarget() const {
                 value += 3 * std::atoi(job.Price.c_str()) + 20;
         if (CapitalPlanet(k)) {
             value += 50 * Sellables();
-            if (energy < 70 && w.Captain.Budget > 0)
-                value += 2 * (100 - energy);
-            if (wantTunnel && energy < std::min(100, tunnelFuel + 25) && w.Captain.Budget > 0)
+            // Energy is worth what it saves against the dearest prices, if the budget can pay for it.
+            const double price = CapitalPrice(k);
+            const bool cheap = price <= CheapestEnergy() + 0.3;
+            const int affordable =
+                std::min(100 - left, static_cast<int>(w.Captain.Budget / std::max(price, 0.01)));
+            if (energy < 70 && affordable > 5 && cheap)
+                value += affordable * std::max(0.5, 3.5 - price);
+            if (wantTunnel && energy < std::min(100, tunnelFuel + 25) && affordable > 5)
                 value += 400;
             if (HasShop(k) && wish && w.Captain.Budget >= wishPrice)
                 value += 600;
         }
         if (!Scanned(k))
-            value += !anyCapital ? 60 : (!anyShop && wish && w.Captain.Budget >= wishPrice) ? 200 : 4;
+            value += !anyCapital ? 60 : (!anyShop && wish && w.Captain.Budget >= wishPrice) ? 200 : 25;
+        // What the flight burns, at the cheapest price known.
+        value -= Drain(d) * energyPrice;
         if (value <= 0)
             continue;
         const double score = value / (Drain(d) + 2);
@@ -500,7 +534,16 @@ void PlayerBot::RefuelInCity() {
     CityView* city = window_.CityPage();
     Click(city->findChild<QPushButton*>("btnGetRefuel"));
     const std::string& price = window_.Session().Visit.RefuelPrice;
-    int percent = 100 - captain.Energy;
+    // Dear energy only to where the cheapest capital and a little more lie.
+    int want = 100;
+    if (CapitalPrice(World().CurrentSystem) > CheapestEnergy() + 0.3) {
+        int toCheapest = 100;
+        for (int k = 1; k <= kSystemsPerSector; ++k)
+            if (CapitalPlanet(k) && CapitalPrice(k) <= CheapestEnergy() + 0.3)
+                toCheapest = std::min(toCheapest, Drain(Distance(World().CurrentSystem, k)));
+        want = std::min(100, toCheapest + 40);
+    }
+    int percent = std::max(0, want - captain.Energy);
     while (percent > 0 && RefuelCost(price, percent) > captain.Budget)
         --percent;
     if (percent > 0) {

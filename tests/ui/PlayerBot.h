@@ -45,6 +45,9 @@ class PlayerBot {
     std::optional<int> CapitalPlanet(int system) const;
     bool HasShop(int system) const;
     int CostToCapital(int system) const;
+    // Energy price per percent at the system's capital.
+    double CapitalPrice(int system) const;
+    double CheapestEnergy() const;
     bool Held(int artefact) const;
     bool Delivered(int artefact) const;
     bool Ordered(int artefact) const;
