@@ -1,0 +1,68 @@
+#pragma once
+
+// The real window on the shipped pictures and script for a bot: a seeded new
+// game, time on a manual clock, sounds silent and dialogs answered by the
+// bot's own port. Shared by the bot's test and its benchmark.
+
+#include "BotMessages.h"
+
+#include "core/MediaPaths.h"
+#include "core/Random.h"
+#include "game/Headless.h"
+#include "ui/FormMain.h"
+#include "ui/FormOptions.h"
+#include "ui/GameServices.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace veltrane::test {
+
+class BotWindow {
+  public:
+    // False when the pictures and scripts were not built into the program folder.
+    static bool ShippedContentPresent() {
+        const std::string folder = VELTRANE_PROGRAM_DIR "/";
+        return std::filesystem::exists(folder + "Pics/BottomCenter.jpg") &&
+               std::filesystem::exists(folder + "LScripts/English.lng");
+    }
+
+    BotWindow(std::uint64_t seed, const std::string& userFolder) : rng(seed) {
+        SetProgramFolder(VELTRANE_PROGRAM_DIR "/");
+        options.WindowType = 1;
+        TFormMainServices services = DefaultFormMainServices([] {});
+        services.UserFolder = userFolder;
+        services.ReportProblem = [this](const std::string& m) { problems.push_back(m); };
+        services.MakeMessagePort = [this](FormMain&) -> std::unique_ptr<IMessagePort> {
+            auto port = std::make_unique<BotMessages>();
+            messages = port.get();
+            return port;
+        };
+        services.Time = &clock;
+        services.CosmeticSeed = seed;
+        window = std::make_unique<FormMain>(options, rng, sound, std::move(services));
+        window->show();
+    }
+    ~BotWindow() {
+        window.reset();
+        SetProgramFolder("");
+    }
+    BotWindow(const BotWindow&) = delete;
+    BotWindow& operator=(const BotWindow&) = delete;
+
+    TGameOptions options;
+    TRandom rng;
+    THeadlessSound sound;
+    TManualClock clock;
+    BotMessages* messages = nullptr;
+    std::vector<std::string> problems;
+    std::unique_ptr<FormMain> window;
+};
+
+} // namespace veltrane::test
