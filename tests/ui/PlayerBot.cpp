@@ -103,9 +103,13 @@ std::string PlayerBot::Log() const {
 // ---- reading the map -------------------------------------------------------
 
 int PlayerBot::Distance(int from, int to) const {
+    return Distance(World().CurrentSector, from, to);
+}
+
+int PlayerBot::Distance(int sector, int from, int to) const {
     const TGameState& w = World();
-    const TSystem& a = w.System(w.CurrentSector, from);
-    const TSystem& b = w.System(w.CurrentSector, to);
+    const TSystem& a = w.System(sector, from);
+    const TSystem& b = w.System(sector, to);
     const double dx = a.PosX - b.PosX;
     const double dy = a.PosY - b.PosY;
     return static_cast<int>(std::sqrt(dx * dx + dy * dy)) / 2;
@@ -244,10 +248,11 @@ std::optional<int> PlayerBot::UpgradeWish() const {
     std::vector<int> wishes;
     const int drive = HyperdriveToBuy();
     const bool sectorDone = !OrderedStillMissing(World().CurrentSector);
-    if (drive && sectorDone)
-        wishes.push_back(Node(kHyperdriveClass, drive));
+    // The gold cell first: it quarters what every flight burns.
     if (c.EnergyCell < 3)
         wishes.push_back(Node(kEnergyCellClass, 3));
+    if (drive && sectorDone)
+        wishes.push_back(Node(kHyperdriveClass, drive));
     if (drive && !sectorDone)
         wishes.push_back(Node(kHyperdriveClass, drive));
     if (c.Storage < 2)
@@ -258,6 +263,39 @@ std::optional<int> PlayerBot::UpgradeWish() const {
 }
 
 // ---- choosing where to fly -------------------------------------------------
+
+// The ship keeps its system number through the tunnel, so the system it
+// leaves from decides where it comes out. Out there it wants a known capital
+// within reach, or else many systems close together to scan its way to one.
+std::optional<int> PlayerBot::TunnelSource(int sector) const {
+    const TGameState& w = World();
+    const int fuel = TransferFuel(w.Captain.Hyperdrive);
+    std::optional<int> best;
+    double bestScore = -1;
+    for (int k = 1; k <= kSystemsPerSector; ++k) {
+        const int arrival = w.Captain.Energy - Drain(Distance(w.CurrentSystem, k)) - fuel;
+        if (arrival < 0)
+            continue;
+        double score = 0;
+        for (int j = 1; j <= kSystemsPerSector; ++j) {
+            const int cost = Drain(Distance(sector, k, j));
+            if (cost > arrival)
+                continue;
+            const auto& planets = w.System(sector, j).Planets;
+            const bool capital = std::any_of(planets.begin(), planets.end(), [](const TPlanet& p) {
+                return p.Scanned && p.Lifeform > 3 && p.Surface != 1 && p.Surface != kGasSurface;
+            });
+            score += capital ? 100 : cost * 2 <= arrival ? 1 : 0.3;
+        }
+        // Flying to another system first costs energy the far side then lacks.
+        score -= 0.2 * Drain(Distance(w.CurrentSystem, k));
+        if (score > bestScore) {
+            bestScore = score;
+            best = k;
+        }
+    }
+    return best;
+}
 
 std::optional<int> PlayerBot::ChooseTarget() const {
     const TGameState& w = World();
@@ -291,7 +329,7 @@ std::optional<int> PlayerBot::ChooseTarget() const {
         if (energy - FlightCost(d, w.Captain.EnergyCell) < 0)
             continue;
         const int left = energy - Drain(d);
-        const int needed = anyCapital ? (CapitalPlanet(k) ? 0 : CostToCapital(k)) : 8;
+        const int needed = anyCapital ? (CapitalPlanet(k) ? 0 : CostToCapital(k)) : 0;
         if (left < needed)
             continue;
         double value = 0;
@@ -330,8 +368,16 @@ std::optional<int> PlayerBot::ChooseTarget() const {
             if (HasShop(k) && wish && w.Captain.Budget >= wishPrice)
                 value += 600;
         }
-        if (!Scanned(k))
-            value += !anyCapital ? 60 : (!anyShop && wish && w.Captain.Budget >= wishPrice) ? 200 : 25;
+        if (!Scanned(k)) {
+            // Stranded without a known capital: the nearest systems first. Broke: new
+            // systems are where the artefacts lie.
+            value += !anyCapital ? 600 : (!anyShop && wish && w.Captain.Budget >= wishPrice) ? 200
+                                     : w.Captain.Budget < 200                                ? 80
+                                                                                             : 25;
+        }
+        // Back and forth between two cities earns nothing.
+        if (std::find(recent_.begin(), recent_.end(), k) != recent_.end())
+            value /= 4;
         // What the flight burns, at the cheapest price known.
         value -= Drain(d) * energyPrice;
         if (value <= 0)
@@ -362,7 +408,8 @@ void PlayerBot::ScanHere() {
 
 bool PlayerBot::FlyTo(int system) {
     const TGameState& w = World();
-    const int d = Distance(w.CurrentSystem, system);
+    const int from = w.CurrentSystem;
+    const int d = Distance(from, system);
     Step("fly to K" + std::to_string(system) + " (" + std::to_string(d) + " ly)");
     Click(window_.StatusArea()->btnStarMap());
     TNewShape* marker = window_.SectorPage(w.CurrentSector)->marker(system);
@@ -376,6 +423,9 @@ bool PlayerBot::FlyTo(int system) {
         return false;
     }
     ++flights_;
+    recent_.push_back(from);
+    if (recent_.size() > 4)
+        recent_.pop_front();
     for (int t = 0; t < 1000 && window_.Session().InFlight(); ++t)
         window_.timMainTimer();
     if (w.CurrentSystem != system || window_.CurrentView() != TView::System) {
@@ -505,7 +555,9 @@ void PlayerBot::SellInCity() {
 void PlayerBot::UpgradeInCity() {
     CityView* city = window_.CityPage();
     auto* open = city->findChild<QPushButton*>("btnGetUpgrade");
-    if (!open->isVisible() || !UpgradeWish())
+    const auto first = UpgradeWish();
+    // Prices are 100 G$ per class and variant and up to 49 more: no visit to the shop without the money.
+    if (!open->isVisible() || !first || World().Captain.Budget < 100 * (*first / 4 + 1) * (*first % 4))
         return;
     Click(open);
     QTreeWidget* tree = city->trvUpgrade();
@@ -602,6 +654,26 @@ void PlayerBot::VisitHeadquarter() {
         Fail("the headquarter's dialog did not open");
 }
 
+// With nothing worth a flight, the nearest system not yet scanned, else the
+// nearest capital, that the energy still reaches.
+std::optional<int> PlayerBot::NearestReachable() const {
+    const TGameState& w = World();
+    std::optional<int> best;
+    int bestCost = kUnreachable;
+    for (int pass = 0; pass < 2 && !best; ++pass)
+        for (int k = 1; k <= kSystemsPerSector; ++k) {
+            const int d = Distance(w.CurrentSystem, k);
+            const bool wanted = pass == 0 ? !Scanned(k) : CapitalPlanet(k).has_value();
+            if (k == w.CurrentSystem || !wanted || w.Captain.Energy < FlightCost(d, w.Captain.EnergyCell))
+                continue;
+            if (Drain(d) < bestCost) {
+                bestCost = Drain(d);
+                best = k;
+            }
+        }
+    return best;
+}
+
 bool PlayerBot::PlayToWin(int maxFlights) {
     // The start-up step opens the options dialog on the second game second.
     window_.timMainTimer();
@@ -632,13 +704,27 @@ bool PlayerBot::PlayToWin(int maxFlights) {
             // Beyond the drive's reach, the next sector's shops sell a better one.
             if (next - 1 > drive && drive >= w.CurrentSector)
                 next = w.CurrentSector + 1;
-            if (next - 1 <= drive && w.Captain.Energy >= std::min(100, TransferFuel(drive) + 25)) {
+            const bool ready = next - 1 <= drive && w.Captain.EnergyCell == 3 && w.Captain.Energy >= std::min(100, TransferFuel(drive) + 25) &&
+                               (w.Captain.Budget >= 150 || HoldsOrdered());
+            const auto source = ready ? TunnelSource(next) : std::nullopt;
+            if (source && *source == w.CurrentSystem) {
                 if (!ChangeSector(next))
                     break;
                 continue;
             }
+            if (source) {
+                FlyTo(*source);
+                continue;
+            }
         }
-        const auto target = ChooseTarget();
+        auto target = ChooseTarget();
+        if (!target && CapitalPlanet(w.CurrentSystem) && w.Captain.Budget > 0 && w.Captain.Energy < 100) {
+            // Money came in after the last refuel here (an event, a delivery): back into the city.
+            WorkSurface(*CapitalPlanet(w.CurrentSystem));
+            target = ChooseTarget();
+        }
+        if (!target)
+            target = NearestReachable();
         if (!target) {
             Fail("no system worth a flight within reach");
             break;

@@ -40,6 +40,7 @@ class PlayerBot {
 
     // Reading the map.
     int Distance(int from, int to) const;
+    int Distance(int sector, int from, int to) const;
     int Drain(int distance) const;
     bool Scanned(int system) const;
     std::optional<int> CapitalPlanet(int system) const;
@@ -74,11 +75,15 @@ class PlayerBot {
     void TakeTransportInCity();
     void VisitHeadquarter();
     std::optional<int> ChooseTarget() const;
+    std::optional<int> NearestReachable() const;
+    std::optional<int> TunnelSource(int sector) const;
 
     FormMain& window_;
     TManualClock& clock_;
     BotMessages& messages_;
     std::deque<std::string> log_;
+    // The systems the last flights came from.
+    std::deque<int> recent_;
     int steps_ = 0;
     int flights_ = 0;
     int sectorChanges_ = 0;
