@@ -1,10 +1,10 @@
 #pragma once
 
 // The real window on the shipped pictures and script for a bot: a seeded new
-// game, time on a manual clock, sounds silent and dialogs answered by the
-// bot's own port. Shared by the bot's test and its benchmark.
+// game, time on a manual clock, sounds silent and the window's own dialogs,
+// answered by clicks. Shared by the bot's test and its benchmark.
 
-#include "BotMessages.h"
+#include "BotDialogs.h"
 
 #include "core/MediaPaths.h"
 #include "core/Random.h"
@@ -39,11 +39,6 @@ class BotWindow {
         TFormMainServices services = DefaultFormMainServices([] {});
         services.UserFolder = userFolder;
         services.ReportProblem = [this](const std::string& m) { problems.push_back(m); };
-        services.MakeMessagePort = [this](FormMain&) -> std::unique_ptr<IMessagePort> {
-            auto port = std::make_unique<BotMessages>();
-            messages = port.get();
-            return port;
-        };
         services.Time = &clock;
         services.CosmeticSeed = seed;
         window = std::make_unique<FormMain>(options, rng, sound, std::move(services));
@@ -60,7 +55,7 @@ class BotWindow {
     TRandom rng;
     THeadlessSound sound;
     TManualClock clock;
-    BotMessages* messages = nullptr;
+    BotDialogs dialogs;
     std::vector<std::string> problems;
     std::unique_ptr<FormMain> window;
 };

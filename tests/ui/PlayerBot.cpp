@@ -8,19 +8,16 @@
 #include "ui/CityView.h"
 #include "ui/FormHeadQuarter.h"
 #include "ui/FormMain.h"
-#include "ui/FormOptions.h"
 #include "ui/LandscapeView.h"
 #include "ui/NewShape.h"
 #include "ui/SectorMapView.h"
 #include "ui/StatusPanel.h"
 #include "ui/SystemView.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
 #include <QTest>
-#include <QTimer>
 #include <QTreeWidget>
 
 #include <algorithm>
@@ -56,7 +53,7 @@ void DoubleClick(QWidget* control) {
 
 } // namespace
 
-PlayerBot::PlayerBot(FormMain& window, TManualClock& clock, BotMessages& messages)
+PlayerBot::PlayerBot(FormMain& window, TManualClock& clock, BotDialogs& messages)
     : window_(window), clock_(clock), messages_(messages) {
     messages_.NewGameQuestion = Lookup(window_.Script(), texts::StartNew);
 }
@@ -329,7 +326,8 @@ std::optional<int> PlayerBot::ChooseTarget() const {
         if (energy - FlightCost(d, w.Captain.EnergyCell) < 0)
             continue;
         const int left = energy - Drain(d);
-        const int needed = anyCapital ? (CapitalPlanet(k) ? 0 : CostToCapital(k)) : 0;
+        // Without a known capital a reserve stays aboard to scan the way to one.
+        const int needed = anyCapital ? (CapitalPlanet(k) ? 0 : CostToCapital(k)) : std::min(20, energy / 3);
         if (left < needed)
             continue;
         double value = 0;
@@ -369,11 +367,9 @@ std::optional<int> PlayerBot::ChooseTarget() const {
                 value += 600;
         }
         if (!Scanned(k)) {
-            // Stranded without a known capital: the nearest systems first. Broke: new
-            // systems are where the artefacts lie.
-            value += !anyCapital ? 600 : (!anyShop && wish && w.Captain.Budget >= wishPrice) ? 200
-                                     : w.Captain.Budget < 200                                ? 80
-                                                                                             : 25;
+            // Stranded without a known capital, or without a shop: the nearest systems first.
+            // Otherwise a scan only pays when an artefact lies there, counted above.
+            value += !anyCapital ? 600 : (!anyShop && wish && w.Captain.Budget >= wishPrice) ? 200 : 5;
         }
         // Back and forth between two cities earns nothing.
         if (std::find(recent_.begin(), recent_.end(), k) != recent_.end())
@@ -468,7 +464,7 @@ void PlayerBot::WorkThisSystem() {
             module = module || (m.Sector == w.CurrentSector && m.System == w.CurrentSystem &&
                                 m.Planet == static_cast<int>(p));
         const bool artefact = planet.Artefact != 0 && FreeSlots() > 0;
-        const bool capital = CapitalPlanet(w.CurrentSystem) == static_cast<int>(p);
+        const bool capital = CapitalPlanet(w.CurrentSystem) == static_cast<int>(p) && CityWorthAVisit();
         if (artefact || planet.PowerUp != 0 || module || capital)
             WorkSurface(static_cast<int>(p));
     }
@@ -503,10 +499,20 @@ void PlayerBot::WorkSurface(int p) {
         Click(surface->imgAlienModule());
         Step("took an alien module");
     }
-    if (CapitalPlanet(World().CurrentSystem) == p)
+    if (CapitalPlanet(World().CurrentSystem) == p && CityWorthAVisit())
         VisitCity(p);
     if (window_.CurrentView() == TView::Landscape)
         DoubleClick(surface->imgLandscape());
+}
+
+// Every visit costs a landing: only with something to sell, energy to buy,
+// equipment affordable or room for passengers.
+bool PlayerBot::CityWorthAVisit() const {
+    const TCaptain& c = World().Captain;
+    const auto wish = UpgradeWish();
+    const bool shop = wish && c.Budget >= 100 * (*wish / 4 + 1) * (*wish % 4);
+    const bool transport = !WantedSector() && FreeSlots() - (OrderedStillMissing(World().CurrentSector) ? 2 : 1) > 0;
+    return Sellables() > 0 || (c.Energy < 100 && c.Budget > 0) || shop || transport;
 }
 
 void PlayerBot::VisitCity(int p) {
@@ -638,19 +644,19 @@ void PlayerBot::VisitHeadquarter() {
     OpenSystemPage();
     QLabel* ship = window_.SystemPage()->imgSEROShip();
     if (!ship->isVisible()) {
+        // The headquarter moved here on this very arrival: the view shows it once drawn again.
+        Click(window_.StatusArea()->btnStarMap());
+        Click(window_.StatusArea()->btnSystem());
+    }
+    if (!ship->isVisible()) {
         Fail("the SERO ship is not shown at the headquarter");
         return;
     }
-    bool answered = false;
-    QTimer::singleShot(0, [&] {
-        if (auto* dialog = qobject_cast<FormHeadQuarter*>(QApplication::activeModalWidget())) {
-            answered = true;
-            QTest::mouseClick(dialog->btnHQYes(), Qt::LeftButton);
-        }
-    });
+    const std::size_t said = messages_.Said.size();
     Step("visit the headquarter");
     QTest::mouseDClick(ship, Qt::LeftButton, {}, ship->rect().center());
-    if (!answered)
+    if (std::find(messages_.Said.begin() + static_cast<std::ptrdiff_t>(said), messages_.Said.end(),
+                  "headquarter") == messages_.Said.end())
         Fail("the headquarter's dialog did not open");
 }
 
@@ -677,10 +683,6 @@ std::optional<int> PlayerBot::NearestReachable() const {
 bool PlayerBot::PlayToWin(int maxFlights) {
     // The start-up step opens the options dialog on the second game second.
     window_.timMainTimer();
-    QTimer::singleShot(0, [] {
-        if (auto* dialog = qobject_cast<FormOptions*>(QApplication::activeModalWidget()))
-            QTest::mouseClick(dialog->btnStart(), Qt::LeftButton);
-    });
     window_.timMainTimer();
     if (!window_.StartupStepDone()) {
         Fail("the start-up step did not run");
@@ -704,7 +706,7 @@ bool PlayerBot::PlayToWin(int maxFlights) {
             // Beyond the drive's reach, the next sector's shops sell a better one.
             if (next - 1 > drive && drive >= w.CurrentSector)
                 next = w.CurrentSector + 1;
-            const bool ready = next - 1 <= drive && w.Captain.EnergyCell == 3 && w.Captain.Energy >= std::min(100, TransferFuel(drive) + 25) &&
+            const bool ready = drive >= 1 && next - 1 <= drive && w.Captain.EnergyCell == 3 && w.Captain.Energy >= std::min(100, TransferFuel(drive) + 25) &&
                                (w.Captain.Budget >= 150 || HoldsOrdered());
             const auto source = ready ? TunnelSource(next) : std::nullopt;
             if (source && *source == w.CurrentSystem) {

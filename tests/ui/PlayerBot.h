@@ -5,7 +5,7 @@
 // decide where to go, as a player who remembers the map would, and never
 // writes it. When it gets stuck it says so with its last steps.
 
-#include "BotMessages.h"
+#include "BotDialogs.h"
 
 #include "core/World.h"
 #include "game/Headless.h"
@@ -22,7 +22,7 @@ namespace veltrane::test {
 
 class PlayerBot {
   public:
-    PlayerBot(FormMain& window, TManualClock& clock, BotMessages& messages);
+    PlayerBot(FormMain& window, TManualClock& clock, BotDialogs& messages);
 
     // Closes the start-up options dialog, then plays until the headquarter
     // has all four artefacts and a new game is started. False when stuck or
@@ -68,6 +68,7 @@ class PlayerBot {
     bool ChangeSector(int sector);
     void WorkThisSystem();
     void WorkSurface(int planet);
+    bool CityWorthAVisit() const;
     void VisitCity(int planet);
     void SellInCity();
     void UpgradeInCity();
@@ -80,7 +81,7 @@ class PlayerBot {
 
     FormMain& window_;
     TManualClock& clock_;
-    BotMessages& messages_;
+    BotDialogs& messages_;
     std::deque<std::string> log_;
     // The systems the last flights came from.
     std::deque<int> recent_;
