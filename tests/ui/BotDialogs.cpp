@@ -11,7 +11,6 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
-#include <QTest>
 #include <QTimer>
 
 namespace veltrane::test {
@@ -19,7 +18,8 @@ namespace veltrane::test {
 namespace {
 
 void Click(QAbstractButton* button) {
-    QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+    if (button->isVisible() && button->isEnabled())
+        button->click();
 }
 
 } // namespace

@@ -18,6 +18,8 @@
 #include <QTimer>
 
 #include <filesystem>
+#include <map>
+#include <utility>
 #include <memory>
 #include <string>
 #include <vector>
@@ -39,6 +41,7 @@ class BotWindow {
         TFormMainServices services = DefaultFormMainServices([] {});
         services.UserFolder = userFolder;
         services.ReportProblem = [this](const std::string& m) { problems.push_back(m); };
+        services.LoadPicture = CachedPictures(std::move(services.LoadPicture));
         services.Time = &clock;
         services.CosmeticSeed = seed;
         window = std::make_unique<FormMain>(options, rng, sound, std::move(services));
@@ -48,6 +51,19 @@ class BotWindow {
         window.reset();
         SetProgramFolder("");
     }
+    // The shipped pictures never change while the tests run: each file is
+    // decoded once for all games of the process instead of on every landing.
+    static TPictureFileLoader CachedPictures(TPictureFileLoader load) {
+        return [load = std::move(load)](const std::string& relative, bool transparent) {
+            static std::map<std::pair<std::string, bool>, Result<QImage>> decoded;
+            const auto key = std::make_pair(relative, transparent);
+            auto found = decoded.find(key);
+            if (found == decoded.end())
+                found = decoded.emplace(key, load(relative, transparent)).first;
+            return found->second;
+        };
+    }
+
     BotWindow(const BotWindow&) = delete;
     BotWindow& operator=(const BotWindow&) = delete;
 
