@@ -19,9 +19,9 @@
 
 #include <filesystem>
 #include <map>
-#include <utility>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace veltrane::test {

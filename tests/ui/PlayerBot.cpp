@@ -519,7 +519,8 @@ bool PlayerBot::CityWorthAVisit() const {
     const TCaptain& c = World().Captain;
     const auto wish = UpgradeWish();
     const bool shop = wish && c.Budget >= 100 * (*wish / 4 + 1) * (*wish % 4);
-    const bool transport = !WantedSector() && FreeSlots() - (OrderedStillMissing(World().CurrentSector) ? 2 : 1) > 0;
+    const bool transport =
+        !WantedSector() && FreeSlots() - (OrderedStillMissing(World().CurrentSector) ? 2 : 1) > 0;
     return Sellables() > 0 || (c.Energy < 100 && c.Budget > 0) || shop || transport;
 }
 
@@ -714,7 +715,8 @@ bool PlayerBot::PlayToWin(int maxFlights) {
             // Beyond the drive's reach, the next sector's shops sell a better one.
             if (next - 1 > drive && drive >= w.CurrentSector)
                 next = w.CurrentSector + 1;
-            const bool ready = drive >= 1 && next - 1 <= drive && w.Captain.EnergyCell == 3 && w.Captain.Energy >= std::min(100, TransferFuel(drive) + 25) &&
+            const bool ready = drive >= 1 && next - 1 <= drive && w.Captain.EnergyCell == 3 &&
+                               w.Captain.Energy >= std::min(100, TransferFuel(drive) + 25) &&
                                (w.Captain.Budget >= 150 || HoldsOrdered());
             const auto source = ready ? TunnelSource(next) : std::nullopt;
             if (source && *source == w.CurrentSystem) {
