@@ -1,14 +1,13 @@
 #pragma once
 
-// The seeds the bot's test plays in CI and its benchmark times. Of seeds
-// 1-24 the bot wins 18; these are the first five of them without seed 4,
-// which it wins only after a thousand flights, too long for CI.
+// The seeds the bot's test plays in CI and its benchmark times: the first
+// five of seeds 1-24 that the bot wins (it wins 19 of those 24).
 
 #include <array>
 #include <cstdint>
 
 namespace veltrane::test {
 
-inline constexpr std::array<std::uint64_t, 5> kBotSeeds{1, 2, 5, 6, 9};
+inline constexpr std::array<std::uint64_t, 5> kBotSeeds{1, 2, 4, 5, 6};
 
 } // namespace veltrane::test

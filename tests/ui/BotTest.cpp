@@ -10,6 +10,8 @@
 
 #include <QTemporaryDir>
 
+#include <set>
+
 namespace veltrane::test {
 namespace {
 
@@ -24,6 +26,7 @@ TEST_P(BotGame, WinsThroughTheWindow) {
 
     ASSERT_TRUE(bot.PlayToWin(3000)) << bot.Log();
     EXPECT_GE(bot.SectorChanges(), 3) << "every sector holds one ordered artefact";
+    EXPECT_EQ(bot.InstalledClasses(), (std::set<int>{1, 2, 3, 5})) << "scanner, cell, storage and hyperdrive";
     EXPECT_TRUE(game.window->World().HQArtefacts[1].Name.empty())
         << "the new game starts with an empty order";
     EXPECT_EQ(game.window->CurrentView(), TView::Sector1);

@@ -35,6 +35,7 @@ namespace {
 constexpr std::size_t kLogLength = 30;
 constexpr int kUnreachable = std::numeric_limits<int>::max() / 4;
 // Upgrade tree classes, as the shop orders them.
+constexpr int kScannerClass = 1;
 constexpr int kEnergyCellClass = 2;
 constexpr int kStorageClass = 3;
 constexpr int kHyperdriveClass = 5;
@@ -252,16 +253,17 @@ std::optional<int> PlayerBot::UpgradeWish() const {
     const TCaptain& c = World().Captain;
     std::vector<int> wishes;
     const int drive = HyperdriveToBuy();
-    const bool sectorDone = !OrderedStillMissing(World().CurrentSector);
     // The gold cell first: it quarters what every flight burns.
     if (c.EnergyCell < 3)
         wishes.push_back(Node(kEnergyCellClass, 3));
-    if (drive && sectorDone)
-        wishes.push_back(Node(kHyperdriveClass, drive));
-    if (drive && !sectorDone)
-        wishes.push_back(Node(kHyperdriveClass, drive));
+    // Cheapest of all: a faster scan.
+    if (c.Scanner < 2)
+        wishes.push_back(Node(kScannerClass, 2));
+    // Room for six finds or passengers before the first tunnel.
     if (c.Storage < 2)
         wishes.push_back(Node(kStorageClass, 2));
+    if (drive)
+        wishes.push_back(Node(kHyperdriveClass, drive));
     if (wishes.empty())
         return std::nullopt;
     return wishes.front();
@@ -590,6 +592,7 @@ void PlayerBot::UpgradeInCity() {
             Fail("the shop refused: " + city->lblPerson()->text().toStdString());
             return;
         }
+        installed_.insert(*wish / 4 + 1);
     }
     Click(city->findChild<QPushButton*>("btnGoBack4"));
 }

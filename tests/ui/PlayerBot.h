@@ -12,6 +12,7 @@
 
 #include <deque>
 #include <optional>
+#include <set>
 #include <string>
 
 namespace veltrane {
@@ -32,6 +33,8 @@ class PlayerBot {
     std::string Log() const;
     int Flights() const { return flights_; }
     int SectorChanges() const { return sectorChanges_; }
+    // The equipment classes (1 scanner ... 5 hyperdrive) bought in the shops.
+    const std::set<int>& InstalledClasses() const { return installed_; }
 
   private:
     const TGameState& World() const;
@@ -88,6 +91,7 @@ class PlayerBot {
     int steps_ = 0;
     int flights_ = 0;
     int sectorChanges_ = 0;
+    std::set<int> installed_;
     bool stuck_ = false;
     std::string galaxy_;
 };
