@@ -114,6 +114,7 @@ struct FolderCase {
     std::vector<const char*> scriptFolders; // relative to <root>, each gets LScripts (any case)
     std::vector<const char*> emptyFolders;
     const char* expected; // relative to <root>
+    friend void PrintTo(const FolderCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class ProgramFolderLookup : public ::testing::TestWithParam<FolderCase> {};
