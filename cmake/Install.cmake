@@ -1,6 +1,6 @@
 # Installing Veltrane like any Linux game, and packing it as a .deb.
 #
-#   <prefix>/bin/veltrane, veltrane-tool       the programs
+#   <prefix>/bin/veltrane, veltrane-tool       the programs (/usr/games in the .deb)
 #   <prefix>/share/veltrane/                   the program folder: scripts, pictures, sounds
 #   <prefix>/share/applications/veltrane.desktop, share/metainfo/, share/icons/hicolor/
 #   <prefix>/share/man/man6/, share/doc/veltrane/
@@ -66,7 +66,7 @@ install(DIRECTORY ${_icons}/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons
   PATTERN "*.stamp" EXCLUDE)
 install(FILES ${_staged}/veltrane.6.gz ${_staged}/veltrane-tool.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6
   PERMISSIONS ${_data_permissions})
-install(FILES ${_packaging}/copyright ${_staged}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR}
+install(FILES ${_packaging}/copyright ${_staged}/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/veltrane
   PERMISSIONS ${_data_permissions})
 
 # cpack -G DEB in the build folder (scripts/package.sh builds Release first).
@@ -91,6 +91,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt draws no text without any font; Liberation is the one the build paints with.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+set(CPACK_PRE_BUILD_SCRIPTS ${_packaging}/DebianLayout.cmake)
 include(CPack)
 
 # The ordinary tests install into a throw-away folder and start the installed game once.
