@@ -97,7 +97,8 @@ include(CPack)
 # The ordinary tests install into a throw-away folder and start the installed game once.
 if(VELTRANE_TESTS)
   add_test(NAME Install.InstalledGameStartsAndFindsItsFolder
-    COMMAND ${CMAKE_SOURCE_DIR}/tests/install/install-check.sh ${CMAKE_BINARY_DIR} ${VELTRANE_APP_ID})
+    COMMAND ${CMAKE_SOURCE_DIR}/tests/install/install-check.sh ${CMAKE_BINARY_DIR} ${VELTRANE_APP_ID}
+          ${CMAKE_COMMAND})
   set_tests_properties(Install.InstalledGameStartsAndFindsItsFolder PROPERTIES
     TIMEOUT 120 SKIP_RETURN_CODE 77 RUN_SERIAL TRUE)
 endif()

@@ -8,9 +8,17 @@ build=${VELTRANE_PACKAGE_DIR:-$root/build-package}
 launcher=()
 export CCACHE_BASEDIR="$root"
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELTRANE_ASSETS=ON \
+if command -v dpkg-buildflags >/dev/null; then
+  # The hardening Debian builds its own packages with: fortify, stack protector, relro, now.
+  export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+  CFLAGS="$(dpkg-buildflags --get CFLAGS) $(dpkg-buildflags --get CPPFLAGS)"
+  CXXFLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)"
+  LDFLAGS=$(dpkg-buildflags --get LDFLAGS)
+  export CFLAGS CXXFLAGS LDFLAGS
+fi
+nice -n 5 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELTRANE_ASSETS=ON \
   -DVELTRANE_TESTS=OFF -DVELTRANE_BENCH=OFF -DVELTRANE_FUZZ=OFF "${launcher[@]}"
-cmake --build "$build" --parallel "${VELTRANE_JOBS:-$(nproc)}"
+nice -n 5 cmake --build "$build" --parallel "${VELTRANE_JOBS:-2}"
 (cd "$build" && cpack -G DEB)
 deb=$(ls -t "$build"/veltrane_*.deb | head -n 1)
 echo "package: $deb"

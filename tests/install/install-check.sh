@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Installs the built game into a throw-away root, starts the installed program once
 # (offscreen, a fresh home) and checks it found its pictures; validates the menu entry
-# and the metainfo when the validators are installed. Usage: install-check.sh BUILD APP_ID
+# and the metainfo when the validators are installed.
+# Usage: install-check.sh BUILD APP_ID [CMAKE]
 set -euo pipefail
-build=$1 app_id=$2
+build=$1 app_id=$2 cmake=${3:-cmake}
 if [ ! -d "$build/bin/Pics" ]; then
   echo "SKIPPED: no pictures in $build/bin (configured with VELTRANE_ASSETS=OFF)"
   exit 77
@@ -12,7 +13,7 @@ tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 
-DESTDIR="$tmp/root" cmake --install "$build" --prefix /usr >"$tmp/install.log" || {
+DESTDIR="$tmp/root" "$cmake" --install "$build" --prefix /usr >"$tmp/install.log" || {
   cat "$tmp/install.log"
   fail "cmake --install"
 }
