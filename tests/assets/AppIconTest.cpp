@@ -33,6 +33,6 @@ TEST_P(AppIconSizes, RoundedPlateLitFromTheUpperLeftSurvivesPng) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Installed, AppIconSizes, ::testing::ValuesIn(AppIconPainter::kSizes),
-                         [](const auto& info) { return "px" + std::to_string(info.param); });
+                         [](const auto& row) { return "px" + std::to_string(row.param); });
 
 } // namespace

@@ -145,7 +145,7 @@ INSTANTIATE_TEST_SUITE_P(
             "BesideWinsOverInstalled", {"usr/bin/LScripts", "usr/share/veltrane/LScripts"}, {}, "usr/bin"},
         FolderCase{"LeftoverFolderWithoutScripts", {}, {"usr/share/veltrane/Pics"}, "usr/bin"},
         FolderCase{"NothingAnywhere", {}, {}, "usr/bin"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 } // namespace
 } // namespace veltrane
