@@ -37,15 +37,15 @@ std::string WithTrailingSlash(std::string folder) {
     return folder;
 }
 
-std::string ExecutableFolder() {
+fs::path ExecutableFolder() {
     std::error_code error;
     const fs::path exe = fs::read_symlink("/proc/self/exe", error);
     if (!error && exe.has_parent_path()) {
-        return WithTrailingSlash(exe.parent_path().string());
+        return exe.parent_path();
     }
     // Without /proc the current folder is the best remaining guess.
     const fs::path current = fs::current_path(error);
-    return WithTrailingSlash(error ? std::string(".") : current.string());
+    return error ? fs::path(".") : current;
 }
 
 char AsciiLower(char c) {
@@ -143,8 +143,20 @@ std::string ProgramFolder() {
             return state.overrideFolder;
         }
     }
-    static const std::string executableFolder = ExecutableFolder();
-    return executableFolder;
+    static const std::string ownFolder = ProgramFolderFor(ExecutableFolder());
+    return ownFolder;
+}
+
+std::string ProgramFolderFor(const fs::path& executableFolder) {
+    // The scripts folder marks real content: a stray empty share/veltrane left
+    // behind by a removed package must not hide a working copy.
+    for (const char* relative : {".", "../share/veltrane"}) {
+        const fs::path candidate = (executableFolder / relative).lexically_normal();
+        if (ResolveMediaIn(candidate, "LScripts")) {
+            return WithTrailingSlash(candidate.string());
+        }
+    }
+    return WithTrailingSlash(executableFolder.lexically_normal().string());
 }
 
 void SetProgramFolder(const std::string& folder) {

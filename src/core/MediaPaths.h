@@ -14,9 +14,17 @@
 
 namespace veltrane {
 
-// The folder of the running program, always ending in "/". Unless overridden,
-// this is the folder of the executable itself, not the current folder.
+// The folder of the running program's content, always ending in "/". Unless
+// overridden, this is ProgramFolderFor() of the executable's folder (never the
+// current folder).
 std::string ProgramFolder();
+
+// The content folder for an executable living in `executableFolder`, looked for
+// in this order: beside the executable (a build tree or an unpacked copy), then
+// `../share/veltrane` (installed under a prefix, /usr/bin beside /usr/share). A
+// candidate counts when it holds the language scripts folder; with none, the
+// executable's folder, so errors name files where a copy would look first.
+std::string ProgramFolderFor(const std::filesystem::path& executableFolder);
 
 // Tests and tools point the game at another content folder. An empty folder
 // returns to the executable's own folder. A missing trailing "/" is added.

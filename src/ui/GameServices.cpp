@@ -23,9 +23,14 @@
 #include <QMessageBox>
 #include <QUrl>
 
+#include <cstdio>
+
 namespace veltrane {
 
 void ShowPlainMessage(const std::string& text) {
+    // The box is for the player; the same line on the error stream lets a start-up
+    // check (or a bug report) tell what went wrong without a screen.
+    std::fprintf(stderr, "veltrane: %s\n", text.c_str());
     QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), QString::fromStdString(text),
                     QMessageBox::Ok);
     box.exec();

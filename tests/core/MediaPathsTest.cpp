@@ -6,6 +6,7 @@
 #include <fstream>
 #include <random>
 #include <string>
+#include <vector>
 
 namespace veltrane {
 namespace {
@@ -105,6 +106,46 @@ TEST_F(MediaPathsTest, ProgramFolderOverrideAndDefault) {
     // The test program itself lives in its folder.
     EXPECT_TRUE(fs::exists(fs::path(own) / fs::read_symlink("/proc/self/exe").filename()));
 }
+
+// Where the content is found for an executable in <root>/usr/bin, by which
+// candidate folders exist and which of them hold the scripts folder.
+struct FolderCase {
+    const char* name;
+    std::vector<const char*> scriptFolders; // relative to <root>, each gets LScripts (any case)
+    std::vector<const char*> emptyFolders;
+    const char* expected; // relative to <root>
+    friend void PrintTo(const FolderCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class ProgramFolderLookup : public ::testing::TestWithParam<FolderCase> {};
+
+TEST_P(ProgramFolderLookup, FindsTheFolderHoldingTheScripts) {
+    const FolderCase& c = GetParam();
+    std::random_device seed;
+    const fs::path root = fs::temp_directory_path() / ("veltrane-lookup-" + std::to_string(seed()));
+    fs::create_directories(root / "usr/bin");
+    for (const char* folder : c.scriptFolders) {
+        fs::create_directories(root / folder);
+    }
+    for (const char* folder : c.emptyFolders) {
+        fs::create_directories(root / folder);
+    }
+    const std::string found = ProgramFolderFor(root / "usr/bin");
+    fs::remove_all(root);
+    EXPECT_EQ(found, (root / c.expected).string() + "/");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Layouts, ProgramFolderLookup,
+    ::testing::Values(
+        FolderCase{"BuildTree", {"usr/bin/LScripts"}, {}, "usr/bin"},
+        FolderCase{"Installed", {"usr/share/veltrane/LScripts"}, {}, "usr/share/veltrane"},
+        FolderCase{"InstalledLowerCase", {"usr/share/veltrane/lscripts"}, {}, "usr/share/veltrane"},
+        FolderCase{
+            "BesideWinsOverInstalled", {"usr/bin/LScripts", "usr/share/veltrane/LScripts"}, {}, "usr/bin"},
+        FolderCase{"LeftoverFolderWithoutScripts", {}, {"usr/share/veltrane/Pics"}, "usr/bin"},
+        FolderCase{"NothingAnywhere", {}, {}, "usr/bin"}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 } // namespace
 } // namespace veltrane

@@ -1,5 +1,6 @@
 #include "AssetCatalogue.h"
 
+#include "AppIconPainter.h"
 #include "ArtefactPainter.h"
 #include "CityPainter.h"
 #include "CraftPainter.h"
@@ -151,6 +152,18 @@ std::vector<AssetJob> AssetCatalogue::jobs() {
                             {"Sounds/space_loop.mp3",
                              SoundFiles::mp3(SoundSynth::encoderInputForLoop(SoundSynth::spaceLoop()), 128)}};
                     }});
+    return jobs;
+}
+
+std::vector<AssetJob> AssetCatalogue::desktopIcons() {
+    std::vector<AssetJob> jobs;
+    for (const int size : AppIconPainter::kSizes) {
+        const QString path = QString("hicolor/%1x%1/apps/veltrane.png").arg(size);
+        jobs.push_back(
+            {path, false, [path, size] {
+                 return std::vector<AssetFile>{{path, ImageFiles::png(AppIconPainter::paint(size))}};
+             }});
+    }
     return jobs;
 }
 

@@ -104,4 +104,13 @@ QImage ImageFiles::onKeyColour(const QImage& argb, QRgb matte, double threshold)
     return out;
 }
 
+QByteArray ImageFiles::png(const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (image.isNull() || !buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) {
+        return {};
+    }
+    return bytes;
+}
+
 } // namespace veltrane::assetgen

@@ -13,6 +13,8 @@ class ImageFiles {
     static QByteArray jpeg(const QImage& image, int quality = kJpegQuality);
     // Uncompressed 24-bit BMP without alpha.
     static QByteArray bmp(const QImage& image);
+    // PNG with its alpha channel, for the desktop icons outside the program folder.
+    static QByteArray png(const QImage& image);
 
     // The colour the game treats as transparent on its BMP sprites.
     static constexpr QRgb kKeyColour = 0xFFFF00FF;

@@ -13,7 +13,7 @@ using namespace veltrane::assetgen;
 namespace {
 
 void usage() {
-    std::fprintf(stderr, "usage: veltrane-assetgen --out DIR [--threads N] [--only REGEX]\n");
+    std::fprintf(stderr, "usage: veltrane-assetgen --out DIR [--threads N] [--only REGEX] [--icons]\n");
 }
 
 } // namespace
@@ -24,6 +24,7 @@ int main(int argc, char** argv) {
     QString outDir;
     int threads = 2;
     QString only;
+    bool icons = false;
     const QStringList args = app.arguments();
     for (int i = 1; i < args.size(); ++i) {
         const QString& a = args[i];
@@ -33,6 +34,8 @@ int main(int argc, char** argv) {
             threads = args[++i].toInt();
         } else if (a == "--only" && i + 1 < args.size()) {
             only = args[++i];
+        } else if (a == "--icons") {
+            icons = true; // the desktop icon set instead of the program folder
         } else {
             usage();
             return 2;
@@ -43,7 +46,7 @@ int main(int argc, char** argv) {
         return 2;
     }
 
-    std::vector<AssetJob> jobs = AssetCatalogue::jobs();
+    std::vector<AssetJob> jobs = icons ? AssetCatalogue::desktopIcons() : AssetCatalogue::jobs();
     if (!only.isEmpty()) {
         const QRegularExpression pattern(only);
         if (!pattern.isValid()) {
