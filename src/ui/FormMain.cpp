@@ -41,6 +41,8 @@
 #include <QTimer>
 #include <QTreeWidget>
 
+#include <cmath>
+
 namespace veltrane {
 
 namespace {
@@ -55,7 +57,8 @@ FormMain::FormMain(TGameOptions& options, TRandom& rng, ISoundPort& sound, TForm
                    QWidget* parent)
     : QWidget(parent), options_(options), rng_(rng),
       cosmetic_(services.CosmeticSeed ? TRandom(*services.CosmeticSeed) : TRandom()), sound_(sound),
-      services_(std::move(services)), pictures_(services_.LoadPicture, services_.ReportProblem),
+      services_(std::move(services)),
+      pictures_(services_.LoadPicture, services_.ReportProblem, services_.LoadThumbnail),
       currentScript_(std::make_unique<TCurrentScript>(script_)) {
     setObjectName("FormMain");
     setWindowTitle("Veltrane");
@@ -386,9 +389,11 @@ void FormMain::NewGame() {
     // The new captain sees where the ship is.
     SelectSystem(*ctx_, session_.World.CurrentSystem);
 
-    if (!lists_.LoadSectorMaps())
+    // Thumbnails as sharp as the screen shows them.
+    const int dpr = static_cast<int>(std::ceil(devicePixelRatioF()));
+    if (!lists_.LoadSectorMaps(session_.World.CurrentSector, QSize(34, 34) * dpr))
         return;
-    status_->SetThumbnails(lists_.Maps, lists_.CurrentMaps);
+    status_->SetThumbnails(lists_.Thumbnails, lists_.CurrentThumbnails);
     UpdateSectorThumbnails();
     if (lists_.Tunnel.empty())
         LoadPictureLists();
@@ -415,9 +420,9 @@ void FormMain::UpdateSectorThumbnails() {
         status_->imgSector(s, false)->setVisible(s != session_.World.CurrentSector);
         status_->imgSector(s, true)->setVisible(s == session_.World.CurrentSector);
     }
-    if (SectorPage(session_.World.CurrentSector))
-        SectorPage(session_.World.CurrentSector)
-            ->setBackground(lists_.Maps[static_cast<std::size_t>(session_.World.CurrentSector - 1)]);
+    if (SectorMapView* page = SectorPage(session_.World.CurrentSector))
+        if (const QImage* map = lists_.SectorMap(session_.World.CurrentSector))
+            page->setBackground(*map);
 }
 
 void FormMain::RestoreMapMarkers() {
