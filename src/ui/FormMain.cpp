@@ -260,6 +260,9 @@ void FormMain::ShowPage(TView view) {
 }
 
 void FormMain::PageChanged(TView view) {
+    // Every page but the maps shows something of the picture lists.
+    if (!IsSectorView(view))
+        EnsurePictureLists();
     if (IsSectorView(view)) {
         UpdateSectorThumbnails();
         if (SectorMapView* page = SectorPage(session_.World.CurrentSector))
@@ -360,7 +363,9 @@ void FormMain::RefreshStatus() {
 
 void FormMain::FillLists() {
     status_->ShowCargo(session_.World.Cargo, lists_.CargoPictures(session_.World.Cargo));
-    status_->ShowTransport(session_.World.Transport, lists_.Transport);
+    // A new game carries no jobs: its first frame needs no transport pictures.
+    status_->ShowTransport(session_.World.Transport,
+                           session_.World.Transport.empty() ? lists_.Transport : imlTransport());
 }
 
 void FormMain::ShowGalaxyName() {
@@ -395,8 +400,34 @@ void FormMain::NewGame() {
         return;
     status_->SetThumbnails(lists_.Thumbnails, lists_.CurrentThumbnails);
     UpdateSectorThumbnails();
-    if (lists_.Tunnel.empty())
-        LoadPictureLists();
+    listsDue_ = lists_.Tunnel.empty();
+}
+
+void FormMain::EnsurePictureLists() {
+    if (!listsDue_)
+        return;
+    listsDue_ = false;
+    LoadPictureLists();
+}
+
+const std::vector<QImage>& FormMain::imlTunnel() {
+    EnsurePictureLists();
+    return lists_.Tunnel;
+}
+
+const std::vector<QImage>& FormMain::imlPlanets() {
+    EnsurePictureLists();
+    return lists_.Planets;
+}
+
+const std::vector<QImage>& FormMain::imlShips() {
+    EnsurePictureLists();
+    return lists_.Ships;
+}
+
+const std::vector<QImage>& FormMain::imlTransport() {
+    EnsurePictureLists();
+    return lists_.Transport;
 }
 
 void FormMain::ResetViewState() {
@@ -496,6 +527,7 @@ void FormMain::timMainTimer() {
 }
 
 void FormMain::timStarFlightTimer() {
+    EnsurePictureLists();
     const TView view = session_.CurrentView;
     if (view == TView::Landscape || view == TView::City) {
         landscape_->StepShip(cosmetic_, lists_.Ships);
@@ -593,6 +625,8 @@ void FormMain::AutosaveNow() {
 void FormMain::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     backgroundPainter_->Paint(painter, size(), cosmetic_);
+    if (listsDue_)
+        QTimer::singleShot(0, this, &FormMain::EnsurePictureLists);
 }
 
 void FormMain::resizeEvent(QResizeEvent* event) {
