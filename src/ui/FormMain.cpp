@@ -12,6 +12,7 @@
 #include "NewShape.h"
 #include "PictureLists.h"
 #include "PictureView.h"
+#include "PlayAreaScaler.h"
 #include "QtTimePort.h"
 #include "SectorMapView.h"
 #include "SideBar.h"
@@ -72,6 +73,7 @@ FormMain::FormMain(TGameOptions& options, TRandom& rng, ISoundPort& sound, TForm
         desktopSize_ = screen->size();
 
     BuildFrame();
+    scaler_ = new PlayAreaScaler(*this, *background_);
     BuildPages();
     WireCommands();
     LoadDesignPictures();
@@ -510,7 +512,7 @@ void FormMain::ApplyWindowType() {
             setGeometry(display->geometry());
         setWindowState(Qt::WindowFullScreen);
     }
-    CentreInParent(background_);
+    scaler_->Fit(!IsStandardWindow(options_.WindowType));
     top_->PlaceExitButton();
     if (wasVisible)
         show();
@@ -631,7 +633,7 @@ void FormMain::paintEvent(QPaintEvent*) {
 
 void FormMain::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    CentreInParent(background_);
+    scaler_->Fit(!IsStandardWindow(options_.WindowType));
 }
 
 void FormMain::showEvent(QShowEvent* event) {

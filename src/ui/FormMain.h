@@ -27,6 +27,7 @@ class CommandKeys;
 class CityView;
 class LandscapeView;
 class PictureView;
+class PlayAreaScaler;
 class QtTimePort;
 class SectorMapView;
 class StarFlightView;
@@ -87,6 +88,7 @@ class FormMain : public QWidget, public IWindowPort {
     LandscapeView* LandscapePage() const { return landscape_; }
     StarFlightView* StarFlightPage() const { return starFlight_; }
     QFrame* Background() const { return background_; }
+    PlayAreaScaler& Scaler() const { return *scaler_; }
     bool StartupStepDone() const { return session_.StartupStepDone; }
 
     // The picture lists of the first new game of a run whose sector pictures
@@ -168,6 +170,7 @@ class FormMain : public QWidget, public IWindowPort {
     StarFlightView* starFlight_ = nullptr;
     PictureView* tunnel_ = nullptr;
     CommandKeys* keys_ = nullptr;
+    PlayAreaScaler* scaler_ = nullptr;
 
     QTimer* timMain_ = nullptr;
     QTimer* timStarFlight_ = nullptr;
