@@ -2,6 +2,8 @@
 // area's size, shown and ended after its first paint the way the game is
 // (scripts/startup.sh runs both).
 
+// target: startup <= 1.5 x: the game comes up nearly as fast as an empty window
+
 #include "app/ExitAfterFirstPaint.h"
 
 #include <QApplication>
