@@ -16,12 +16,13 @@ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELTRANE_ASSE
 nice -n 5 cmake --build "$build" --parallel 2 \
   --target veltrane veltrane-empty-window veltrane-bench veltrane_assets veltrane_scripts
 
-out=$(mktemp -d)
-trap 'rm -rf "$out"' EXIT
+# Kept in the build folder, so the report can be written again without a new run.
+out=$build/performance
+mkdir -p "$out"
 export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
 # Every benchmark the program has, new ones included; the medians are what the report reads.
 "$build/bench/veltrane-bench" --benchmark_repetitions="$repetitions" --benchmark_report_aggregates_only=true \
   --benchmark_out="$out/bench.json" --benchmark_out_format=json
 startup=$("$root/scripts/startup.sh" "$runs" | tail -n 1)
-echo "$startup"
+echo "$startup" | tee "$out/startup.txt"
 python3 "$root/scripts/performance_report.py" "$out/bench.json" "$startup" "$root/bench" "$root/docs/performance.md"

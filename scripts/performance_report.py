@@ -58,7 +58,8 @@ def number(value):
 def judge(measured, target_value, unit):
     if measured <= target_value:
         return "met", f"{number(target_value - measured)} {unit} to spare".strip()
-    return "not met", f"{number(measured - target_value)} {unit} over ({measured / target_value:.2f}×)".strip()
+    over = f"{number(measured - target_value)} {unit} over".replace(" × over", "× over")
+    return "not met", over if unit == "×" else f"{over} ({measured / target_value:.2f}× the target)"
 
 
 def main():
@@ -72,7 +73,7 @@ def main():
         "repetitions; the machine has 2 cores shared with other builds, so absolute",
         "figures are noisy. Targets live beside the benchmarks in `bench/` (`// target:` lines).",
         "",
-        f"Machine load when run: {context.get('load_avg', '?')} (load average), "
+        f"Machine load when run: {', '.join(f'{x:.1f}' for x in context.get('load_avg', []))} (load average), "
         f"{context.get('num_cpus', '?')} CPUs, {context.get('date', '')}.",
         "",
         "Times are wall-clock medians, judged against the targets; the CPU time beside",
