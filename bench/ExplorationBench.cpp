@@ -28,6 +28,7 @@ namespace {
 
 using namespace veltrane;
 
+// target: BM_StepStarfield699 <= 16.7 ms: a 60 Hz frame, well inside the 20 ms star-flight tick
 void BM_StepStarfield699(benchmark::State& state) {
     // The densest field a flight can draw.
     TStarfield field;
@@ -85,6 +86,7 @@ bool HavePictures(benchmark::State& state) {
 
 enum Action { kSelect, kStartFlight, kArrive, kScan, kLand, kLeave };
 
+// target: BM_PlayerAction <= 16.7 ms: one 60 Hz frame
 // One player action and the repaint it causes, as one 60 Hz frame must hold it.
 void BM_PlayerAction(benchmark::State& state) {
     if (!HavePictures(state))
@@ -168,6 +170,7 @@ BENCHMARK(BM_PlayerAction)
     ->DenseRange(kSelect, kLeave)
     ->Unit(benchmark::kMillisecond);
 
+// target: BM_IdleOnTheMapTenSeconds cpu_percent <= 2 %: a blinking marker and a clock
 // The window left alone on the sector map with its real timers: the share of
 // one core it takes, in percent.
 void BM_IdleOnTheMapTenSeconds(benchmark::State& state) {
@@ -193,6 +196,7 @@ void BM_IdleOnTheMapTenSeconds(benchmark::State& state) {
 }
 BENCHMARK(BM_IdleOnTheMapTenSeconds)->Iterations(1)->Unit(benchmark::kSecond);
 
+// target: BM_HundredFlightsHeadless <= 10 ms: the bot and the command scripts fly thousands
 // A hundred flights with their arrivals, no window.
 void BM_HundredFlightsHeadless(benchmark::State& state) {
     THeadlessGame game(5, nullptr);

@@ -33,6 +33,7 @@ class NoDialogs : public IMessagePort {
     void ShowDirectionMessage(const std::string&, char) override {}
 };
 
+// target: BM_FormMainShowNewGame <= 100 ms: a window that comes up at once
 void BM_FormMainShowNewGame(benchmark::State& state) {
     const std::string folder = VELTRANE_PROGRAM_DIR "/";
     if (!std::filesystem::exists(folder + "Planets/planet24.jpg")) {

@@ -43,6 +43,7 @@ const std::filesystem::path& BenchFolder() {
 
 const CityProfiler kNoProfile = [](int, TCity&) { return Status::Ok(); };
 
+// target: BM_SaveScannedGame <= 10 ms: Ctrl+S and the autosave at every tunnel end go unnoticed
 void BM_SaveScannedGame(benchmark::State& state) {
     const auto path = BenchFolder() / "save-target.sav";
     for (auto _ : state) {
@@ -64,6 +65,7 @@ void BM_SerializeScannedGame(benchmark::State& state) {
 }
 BENCHMARK(BM_SerializeScannedGame)->Unit(benchmark::kMillisecond);
 
+// target: BM_LoadScannedGame <= 10 ms: loading a game far into play goes unnoticed
 void BM_LoadScannedGame(benchmark::State& state) {
     const auto path = BenchFolder() / "scanned.sav";
     const TGameState current;

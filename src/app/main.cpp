@@ -1,3 +1,4 @@
+#include "ExitAfterFirstPaint.h"
 #include "core/MediaPaths.h"
 #include "core/Random.h"
 #include "game/Lifecycle.h"
@@ -9,42 +10,9 @@
 #include "ui/GuardedApplication.h"
 
 #include <QApplication>
-#include <QEvent>
 #include <QStandardPaths>
-#include <QTimer>
 
 #include <cstdlib>
-#include <cstring>
-
-namespace {
-
-// "--exit-after-first-paint" ends the program as soon as its window has painted
-// once: start-up time can then be measured from the outside, process and all.
-class ExitAfterFirstPaint : public QObject {
-  public:
-    using QObject::QObject;
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint && !leaving_) {
-            leaving_ = true;
-            QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-  private:
-    bool leaving_ = false;
-};
-
-bool HasArgument(int argc, char** argv, const char* wanted) {
-    for (int i = 1; i < argc; ++i)
-        if (std::strcmp(argv[i], wanted) == 0)
-            return true;
-    return false;
-}
-
-} // namespace
 
 int main(int argc, char** argv) {
     using namespace veltrane;
@@ -71,7 +39,7 @@ int main(int argc, char** argv) {
     services.ShutdownAudio = [&sound] { sound.Shutdown(); };
     FormMain window(options, rng, sound, std::move(services));
     ExitAfterFirstPaint exitAfterPaint;
-    if (HasArgument(argc, argv, "--exit-after-first-paint"))
+    if (ExitAfterFirstPaint::Wanted(argc, argv))
         window.installEventFilter(&exitAfterPaint);
     window.show();
     return QApplication::exec();

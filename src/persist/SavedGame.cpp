@@ -6,7 +6,9 @@
 
 #include <chrono>
 #include <cstdio>
+#include <fcntl.h>
 #include <new>
+#include <unistd.h>
 
 namespace veltrane {
 namespace {
@@ -171,6 +173,30 @@ TMegaIni WriteGameIni(const TGameState& world, std::string_view gameName) {
     return ini;
 }
 
+namespace {
+
+// The game saved over becomes <name>.bak under a second name for its file:
+// nothing is copied or synced again, and the new game then takes the name by
+// its own rename, so both files exist at every moment. Where the file system
+// has no hard links (or the game is a link to another one) the bytes are copied.
+Status KeepBackup(const std::filesystem::path& path) {
+    const std::filesystem::path backup = BackupPath(path);
+    std::filesystem::path link = backup;
+    link += ".link";
+    ::unlink(link.c_str()); // left by a save that was killed here
+    if (::linkat(AT_FDCWD, path.c_str(), AT_FDCWD, link.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+        if (::rename(link.c_str(), backup.c_str()) == 0)
+            return Status::Ok();
+        ::unlink(link.c_str());
+    }
+    auto previous = ReadWholeFile(path);
+    if (!previous)
+        return previous.error();
+    return WriteFileAtomically(backup, *previous);
+}
+
+} // namespace
+
 Status SaveGame(const TGameState& world, std::string_view gameName, const std::filesystem::path& path) {
     if (path.has_parent_path()) {
         std::error_code ec;
@@ -180,14 +206,10 @@ Status SaveGame(const TGameState& world, std::string_view gameName, const std::f
                          "."};
     }
     std::error_code ec;
-    if (std::filesystem::is_regular_file(path, ec)) {
+    if (std::filesystem::is_regular_file(path, ec))
         // One step back for a save over a game: better no save than a lost game.
-        auto previous = ReadWholeFile(path);
-        if (!previous)
-            return previous.error();
-        if (Status kept = WriteFileAtomically(BackupPath(path), *previous); !kept)
+        if (Status kept = KeepBackup(path); !kept)
             return kept;
-    }
     return WriteGameIni(world, gameName).Save(path);
 }
 

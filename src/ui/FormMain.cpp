@@ -12,6 +12,7 @@
 #include "NewShape.h"
 #include "PictureLists.h"
 #include "PictureView.h"
+#include "PlayAreaScaler.h"
 #include "QtTimePort.h"
 #include "SectorMapView.h"
 #include "SideBar.h"
@@ -41,6 +42,8 @@
 #include <QTimer>
 #include <QTreeWidget>
 
+#include <cmath>
+
 namespace veltrane {
 
 namespace {
@@ -55,7 +58,8 @@ FormMain::FormMain(TGameOptions& options, TRandom& rng, ISoundPort& sound, TForm
                    QWidget* parent)
     : QWidget(parent), options_(options), rng_(rng),
       cosmetic_(services.CosmeticSeed ? TRandom(*services.CosmeticSeed) : TRandom()), sound_(sound),
-      services_(std::move(services)), pictures_(services_.LoadPicture, services_.ReportProblem),
+      services_(std::move(services)),
+      pictures_(services_.LoadPicture, services_.ReportProblem, services_.LoadThumbnail),
       currentScript_(std::make_unique<TCurrentScript>(script_)) {
     setObjectName("FormMain");
     setWindowTitle("Veltrane");
@@ -69,6 +73,7 @@ FormMain::FormMain(TGameOptions& options, TRandom& rng, ISoundPort& sound, TForm
         desktopSize_ = screen->size();
 
     BuildFrame();
+    scaler_ = new PlayAreaScaler(*this, *background_);
     BuildPages();
     WireCommands();
     LoadDesignPictures();
@@ -257,6 +262,9 @@ void FormMain::ShowPage(TView view) {
 }
 
 void FormMain::PageChanged(TView view) {
+    // Every page but the maps shows something of the picture lists.
+    if (!IsSectorView(view))
+        EnsurePictureLists();
     if (IsSectorView(view)) {
         UpdateSectorThumbnails();
         if (SectorMapView* page = SectorPage(session_.World.CurrentSector))
@@ -357,7 +365,9 @@ void FormMain::RefreshStatus() {
 
 void FormMain::FillLists() {
     status_->ShowCargo(session_.World.Cargo, lists_.CargoPictures(session_.World.Cargo));
-    status_->ShowTransport(session_.World.Transport, lists_.Transport);
+    // A new game carries no jobs: its first frame needs no transport pictures.
+    status_->ShowTransport(session_.World.Transport,
+                           session_.World.Transport.empty() ? lists_.Transport : imlTransport());
 }
 
 void FormMain::ShowGalaxyName() {
@@ -386,12 +396,40 @@ void FormMain::NewGame() {
     // The new captain sees where the ship is.
     SelectSystem(*ctx_, session_.World.CurrentSystem);
 
-    if (!lists_.LoadSectorMaps())
+    // Thumbnails as sharp as the screen shows them.
+    const int dpr = static_cast<int>(std::ceil(devicePixelRatioF()));
+    if (!lists_.LoadSectorMaps(session_.World.CurrentSector, QSize(34, 34) * dpr))
         return;
-    status_->SetThumbnails(lists_.Maps, lists_.CurrentMaps);
+    status_->SetThumbnails(lists_.Thumbnails, lists_.CurrentThumbnails);
     UpdateSectorThumbnails();
-    if (lists_.Tunnel.empty())
-        LoadPictureLists();
+    listsDue_ = lists_.Tunnel.empty();
+}
+
+void FormMain::EnsurePictureLists() {
+    if (!listsDue_)
+        return;
+    listsDue_ = false;
+    LoadPictureLists();
+}
+
+const std::vector<QImage>& FormMain::imlTunnel() {
+    EnsurePictureLists();
+    return lists_.Tunnel;
+}
+
+const std::vector<QImage>& FormMain::imlPlanets() {
+    EnsurePictureLists();
+    return lists_.Planets;
+}
+
+const std::vector<QImage>& FormMain::imlShips() {
+    EnsurePictureLists();
+    return lists_.Ships;
+}
+
+const std::vector<QImage>& FormMain::imlTransport() {
+    EnsurePictureLists();
+    return lists_.Transport;
 }
 
 void FormMain::ResetViewState() {
@@ -415,9 +453,9 @@ void FormMain::UpdateSectorThumbnails() {
         status_->imgSector(s, false)->setVisible(s != session_.World.CurrentSector);
         status_->imgSector(s, true)->setVisible(s == session_.World.CurrentSector);
     }
-    if (SectorPage(session_.World.CurrentSector))
-        SectorPage(session_.World.CurrentSector)
-            ->setBackground(lists_.Maps[static_cast<std::size_t>(session_.World.CurrentSector - 1)]);
+    if (SectorMapView* page = SectorPage(session_.World.CurrentSector))
+        if (const QImage* map = lists_.SectorMap(session_.World.CurrentSector))
+            page->setBackground(*map);
 }
 
 void FormMain::RestoreMapMarkers() {
@@ -474,7 +512,7 @@ void FormMain::ApplyWindowType() {
             setGeometry(display->geometry());
         setWindowState(Qt::WindowFullScreen);
     }
-    CentreInParent(background_);
+    scaler_->Fit(!IsStandardWindow(options_.WindowType));
     top_->PlaceExitButton();
     if (wasVisible)
         show();
@@ -491,6 +529,7 @@ void FormMain::timMainTimer() {
 }
 
 void FormMain::timStarFlightTimer() {
+    EnsurePictureLists();
     const TView view = session_.CurrentView;
     if (view == TView::Landscape || view == TView::City) {
         landscape_->StepShip(cosmetic_, lists_.Ships);
@@ -588,11 +627,13 @@ void FormMain::AutosaveNow() {
 void FormMain::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     backgroundPainter_->Paint(painter, size(), cosmetic_);
+    if (listsDue_)
+        QTimer::singleShot(0, this, &FormMain::EnsurePictureLists);
 }
 
 void FormMain::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    CentreInParent(background_);
+    scaler_->Fit(!IsStandardWindow(options_.WindowType));
 }
 
 void FormMain::showEvent(QShowEvent* event) {

@@ -27,6 +27,7 @@ class CommandKeys;
 class CityView;
 class LandscapeView;
 class PictureView;
+class PlayAreaScaler;
 class QtTimePort;
 class SectorMapView;
 class StarFlightView;
@@ -87,13 +88,15 @@ class FormMain : public QWidget, public IWindowPort {
     LandscapeView* LandscapePage() const { return landscape_; }
     StarFlightView* StarFlightPage() const { return starFlight_; }
     QFrame* Background() const { return background_; }
+    PlayAreaScaler& Scaler() const { return *scaler_; }
     bool StartupStepDone() const { return session_.StartupStepDone; }
 
-    // The picture lists, loaded by the first new game of a run.
-    const std::vector<QImage>& imlTunnel() const { return lists_.Tunnel; }
-    const std::vector<QImage>& imlPlanets() const { return lists_.Planets; }
-    const std::vector<QImage>& imlShips() const { return lists_.Ships; }
-    const std::vector<QImage>& imlTransport() const { return lists_.Transport; }
+    // The picture lists of the first new game of a run whose sector pictures
+    // loaded; they come right after the first frame or when first asked for.
+    const std::vector<QImage>& imlTunnel();
+    const std::vector<QImage>& imlPlanets();
+    const std::vector<QImage>& imlShips();
+    const std::vector<QImage>& imlTransport();
     std::vector<QImage>& imlArtefacts() { return lists_.Artefacts; }
     const std::vector<QImage>& imlEquipment() const { return lists_.Equipment; }
     const std::vector<QImage>& imlStatus() const { return lists_.Status; }
@@ -123,6 +126,8 @@ class FormMain : public QWidget, public IWindowPort {
     void WireCommands();
     void LoadDesignPictures();
     void LoadPictureLists();
+    // Nothing of these lists shows in the first frame, so they wait for it.
+    void EnsurePictureLists();
     void SetPicture(QWidget* label, const std::string& relative, bool transparent = false);
     void ShowCaptain();
     void ShowGalaxyName();
@@ -165,6 +170,7 @@ class FormMain : public QWidget, public IWindowPort {
     StarFlightView* starFlight_ = nullptr;
     PictureView* tunnel_ = nullptr;
     CommandKeys* keys_ = nullptr;
+    PlayAreaScaler* scaler_ = nullptr;
 
     QTimer* timMain_ = nullptr;
     QTimer* timStarFlight_ = nullptr;
@@ -175,6 +181,7 @@ class FormMain : public QWidget, public IWindowPort {
     QSize desktopSize_;
     int tunnelFrame_ = 0;
     bool contentLoadedOnce_ = false;
+    bool listsDue_ = false;
     bool closeConfirmed_ = false;
 };
 

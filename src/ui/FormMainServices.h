@@ -32,6 +32,8 @@ struct TFormMainServices {
     // Read-only content beside the program, with a trailing "/".
     std::string ProgramFolder;
     TPictureFileLoader LoadPicture;
+    // Optional: thumbnails decoded small; without it they are scaled from LoadPicture's pictures.
+    TThumbnailFileLoader LoadThumbnail;
     // Technical failures: a plain message box in the game.
     TProblemReporter ReportProblem;
     // A language script by its full path.

@@ -42,6 +42,7 @@ TFormMainServices DefaultFormMainServices(std::function<void()> platformClick) {
     s.LoadPicture = [](const std::string& relative, bool transparent) {
         return LoadPicture(relative, transparent ? TTransparency::Fuchsia : TTransparency::Opaque);
     };
+    s.LoadThumbnail = [](const std::string& relative, QSize size) { return LoadThumbnail(relative, size); };
     s.ReportProblem = ShowPlainMessage;
     s.OpenScript = [](const std::string& path) -> std::unique_ptr<ITextSource> {
         // The lookups that do not go through a text source read this one too.

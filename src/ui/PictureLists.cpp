@@ -47,17 +47,41 @@ bool PictureLists::LoadGameLists() {
     return true;
 }
 
-bool PictureLists::LoadSectorMaps() {
+std::string PictureLists::SectorFile(int sector, int variant) {
+    return "Pics/Sector" + std::string(1, static_cast<char>('A' + sector - 1)) + std::to_string(variant) +
+           ".jpg";
+}
+
+bool PictureLists::LoadSectorMaps(int currentSector, QSize thumbnail) {
+    // Eight whole maps took more of the start-up than everything else the
+    // window does; the maps of the other sectors are seldom all visited.
+    maps_.fill(std::nullopt);
     for (int s = 1; s <= kSectorCount; ++s) {
-        const std::string letter(1, static_cast<char>('A' + s - 1));
-        auto normal = pictures_.Load("Pics/Sector" + letter + "1.jpg");
-        auto current = normal ? pictures_.Load("Pics/Sector" + letter + "2.jpg") : std::nullopt;
+        const auto slot = static_cast<std::size_t>(s - 1);
+        std::optional<QImage> normal;
+        if (s == currentSector) {
+            maps_[slot] = pictures_.Load(SectorFile(s, 1));
+            if (maps_[slot])
+                normal = maps_[slot]->scaled(thumbnail, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        } else {
+            normal = pictures_.LoadThumbnail(SectorFile(s, 1), thumbnail);
+        }
+        auto current = normal ? pictures_.LoadThumbnail(SectorFile(s, 2), thumbnail) : std::nullopt;
         if (!normal || !current)
             return false;
-        Maps[static_cast<std::size_t>(s - 1)] = *normal;
-        CurrentMaps[static_cast<std::size_t>(s - 1)] = *current;
+        Thumbnails[slot] = *normal;
+        CurrentThumbnails[slot] = *current;
     }
     return true;
+}
+
+const QImage* PictureLists::SectorMap(int sector) {
+    if (sector < 1 || sector > kSectorCount)
+        return nullptr;
+    std::optional<QImage>& map = maps_[static_cast<std::size_t>(sector - 1)];
+    if (!map)
+        map = pictures_.Load(SectorFile(sector, 1));
+    return map ? &*map : nullptr;
 }
 
 const std::vector<QImage>& PictureLists::CargoPictures(const std::vector<TCargoItem>& cargo) {

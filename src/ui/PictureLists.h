@@ -4,8 +4,11 @@
 #include "core/World.h"
 
 #include <QImage>
+#include <QSize>
 
 #include <array>
+#include <optional>
+#include <string>
 #include <vector>
 
 namespace veltrane {
@@ -23,22 +26,30 @@ class PictureLists {
     void LoadIcons();
     // Tunnel, planets, ships and transport, once per run; false when a file is missing.
     bool LoadGameLists();
-    // "Pics/Sector<A..D><1|2>.jpg": the map and the current-sector thumbnail of each sector.
-    bool LoadSectorMaps();
+    // "Pics/Sector<A..D><1|2>.jpg": each sector's thumbnail and current-sector
+    // thumbnail at `thumbnail` size, and the whole map of `currentSector`; the
+    // other maps wait until they are shown. False when a file is missing.
+    bool LoadSectorMaps(int currentSector, QSize thumbnail);
+    // The whole map of `sector` (1-4), decoded once per game when first needed;
+    // nothing when its file is missing (reported).
+    const QImage* SectorMap(int sector);
     // One picture per artefact aboard, decoded once while it stays aboard.
     const std::vector<QImage>& CargoPictures(const std::vector<TCargoItem>& cargo);
     void ForgetCargo();
 
     std::vector<QImage> Tunnel, Planets, Ships, Transport, Equipment, Status;
-    std::array<QImage, kSectorCount> Maps{};
-    std::array<QImage, kSectorCount> CurrentMaps{};
+    std::array<QImage, kSectorCount> Thumbnails{};
+    std::array<QImage, kSectorCount> CurrentThumbnails{};
     std::vector<QImage> Artefacts;
 
   private:
     bool LoadList(std::vector<QImage>& list, const char* stem, const char* extension, int first, int last,
                   bool transparent);
 
+    static std::string SectorFile(int sector, int variant);
+
     PictureSource& pictures_;
+    std::array<std::optional<QImage>, kSectorCount> maps_{};
     std::vector<int> artefactNumbers_; // behind each of Artefacts
 };
 

@@ -27,9 +27,7 @@ Error Unreadable(const std::string& relative, const std::string& why) {
     return Error{"Picture file " + relative + " could not be read: " + why + "."};
 }
 
-} // namespace
-
-Result<QImage> LoadPicture(const std::string& relative, TTransparency transparency) {
+Result<QImage> ReadPicture(const std::string& relative, TTransparency transparency, QSize atLeast) {
     const auto path = ResolveMedia(relative);
     if (!path) {
         return Error{"Picture file " + relative + " not found."};
@@ -42,7 +40,7 @@ Result<QImage> LoadPicture(const std::string& relative, TTransparency transparen
 
     QImage image;
     if (EndsWithIgnoringCase(relative, ".jpg") || EndsWithIgnoringCase(relative, ".jpeg")) {
-        Result<QImage> decoded = DecodeJpeg(bytes);
+        Result<QImage> decoded = DecodeJpeg(bytes, atLeast);
         if (!decoded) {
             return Unreadable(relative, decoded.error().message);
         }
@@ -58,6 +56,19 @@ Result<QImage> LoadPicture(const std::string& relative, TTransparency transparen
         return WithFuchsiaTransparent(image);
     }
     return image.convertToFormat(QImage::Format_RGB32);
+}
+
+} // namespace
+
+Result<QImage> LoadPicture(const std::string& relative, TTransparency transparency) {
+    return ReadPicture(relative, transparency, QSize());
+}
+
+Result<QImage> LoadThumbnail(const std::string& relative, QSize size) {
+    Result<QImage> picture = ReadPicture(relative, TTransparency::Opaque, size);
+    if (!picture)
+        return picture;
+    return picture->scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 QImage WithFuchsiaTransparent(const QImage& image) {

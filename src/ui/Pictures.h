@@ -6,6 +6,7 @@
 #include "core/Result.h"
 
 #include <QImage>
+#include <QSize>
 
 #include <functional>
 #include <set>
@@ -23,6 +24,10 @@ enum class TTransparency {
 // RGB32, transparent ones as ARGB32. A missing or unreadable file gives an
 // error naming it, e.g. "Picture file Pics/ship3.bmp not found."
 Result<QImage> LoadPicture(const std::string& relative, TTransparency transparency = TTransparency::Opaque);
+
+// The picture scaled smoothly to `size`, for a thumbnail: a JPEG is shrunk
+// while it is decoded, as far as it stays at least `size` large.
+Result<QImage> LoadThumbnail(const std::string& relative, QSize size);
 
 // Pixels of exactly 0xFF00FF turned fully transparent, in ARGB32.
 QImage WithFuchsiaTransparent(const QImage& image);

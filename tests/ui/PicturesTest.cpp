@@ -56,6 +56,36 @@ TEST(DecodeJpeg, ColourPictureKeepsSizeAndColours) {
     EXPECT_TRUE(Near(decoded->pixel(60, 12), qRgb(20, 20, 220)));
 }
 
+struct ShrinkCase {
+    const char* name;
+    QSize atLeast;
+    QSize decoded; // from a 66 x 26 picture
+};
+
+class DecodeSmall : public ::testing::TestWithParam<ShrinkCase> {};
+
+// A thumbnail decodes shrunk by 2, 4 or 8, never below the size asked for,
+// in the same colours and layout.
+TEST_P(DecodeSmall, ShrinksAsFarAsTheSizeAllows) {
+    const Result<QImage> decoded = DecodeJpeg(AsJpeg(TwoColours(66, 26)), GetParam().atLeast);
+    ASSERT_TRUE(decoded) << decoded.error().message;
+    EXPECT_EQ(decoded->size(), GetParam().decoded);
+    EXPECT_EQ(decoded->format(), QImage::Format_RGB32);
+    EXPECT_TRUE(Near(decoded->pixel(0, decoded->height() / 2), qRgb(220, 20, 20)));
+    EXPECT_TRUE(Near(decoded->pixel(decoded->width() - 1, decoded->height() / 2), qRgb(20, 20, 220)));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sizes, DecodeSmall,
+    ::testing::Values(ShrinkCase{"NoSizeKeepsTheWhole", QSize(), QSize(66, 26)},
+                      ShrinkCase{"TinyGoesToAnEighthRoundedUp", QSize(1, 1), QSize(9, 4)},
+                      ShrinkCase{"ExactlyAnEighth", QSize(9, 4), QSize(9, 4)},
+                      ShrinkCase{"OnePixelMoreTakesAQuarter", QSize(10, 4), QSize(17, 7)},
+                      ShrinkCase{"HeightDecides", QSize(9, 8), QSize(33, 13)},
+                      ShrinkCase{"WholeSize", QSize(66, 26), QSize(66, 26)},
+                      ShrinkCase{"LargerThanThePicture", QSize(67, 1), QSize(66, 26)}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST(DecodeJpeg, GreyscaleAndProgressivePicturesDecode) {
     QImage grey(17, 9, QImage::Format_Grayscale8);
     grey.fill(200);
