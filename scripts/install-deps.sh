@@ -4,7 +4,7 @@ set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config ccache
   qt6-base-dev libjpeg62-turbo-dev libsdl2-mixer-dev libmp3lame-dev
   libgtest-dev libgmock-dev libbenchmark-dev libinih-dev
-  fonts-liberation xvfb xauth)
+  clang-format-14 fonts-liberation xvfb xauth)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
