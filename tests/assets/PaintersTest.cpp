@@ -57,7 +57,7 @@ TEST(Artefacts, NoTwoRelicsLookAlike) {
         ASSERT_EQ(relics.back().size(), QSize(ArtefactPainter::kWidth, ArtefactPainter::kHeight));
     }
     double closest = 1e9;
-    int pairA = 0, pairB = 0;
+    std::size_t pairA = 0, pairB = 0;
     for (std::size_t a = 0; a < 100; ++a) {
         for (std::size_t b = a + 1; b < 100; ++b) {
             const double d = difference(relics[a], relics[b]);
