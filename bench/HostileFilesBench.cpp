@@ -105,7 +105,8 @@ std::string WideSave() {
 std::string DamagedSave() {
     std::string healthy;
     for (int seed : {2024, 2025, 2026})
-        healthy += WriteGameIni(test::MakeScannedWorld(seed), "Damaged").Serialize();
+        healthy +=
+            WriteGameIni(test::MakeScannedWorld(static_cast<std::uint64_t>(seed)), "Damaged").Serialize();
     std::string text;
     text.reserve(healthy.size());
     std::size_t start = 0;

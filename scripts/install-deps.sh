@@ -5,7 +5,7 @@ packages=(cmake ninja-build g++ pkg-config ccache
   qt6-base-dev libjpeg62-turbo-dev libsdl2-mixer-dev libmp3lame-dev
   libgtest-dev libgmock-dev libbenchmark-dev libinih-dev
   fonts-liberation xvfb xauth
-  clang libclang-rt-14-dev clang-format desktop-file-utils appstream)
+  clang libclang-rt-14-dev clang-format-14 desktop-file-utils appstream)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

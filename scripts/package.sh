@@ -17,7 +17,7 @@ if command -v dpkg-buildflags >/dev/null; then
   export CFLAGS CXXFLAGS LDFLAGS
 fi
 nice -n 5 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELTRANE_ASSETS=ON \
-  -DVELTRANE_TESTS=OFF -DVELTRANE_BENCH=OFF -DVELTRANE_FUZZ=OFF "${launcher[@]}"
+  -DVELTRANE_TESTS=OFF -DVELTRANE_BENCH=OFF -DVELTRANE_FUZZ=OFF -DVELTRANE_WERROR=OFF "${launcher[@]}"
 nice -n 5 cmake --build "$build" --parallel "${VELTRANE_JOBS:-2}"
 (cd "$build" && cpack -G DEB)
 deb=$(ls -t "$build"/veltrane_*.deb | head -n 1)

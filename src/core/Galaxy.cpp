@@ -72,7 +72,8 @@ void GenerateSector(TGameState& world, TRandom& rng, int s, int cols, int rows, 
         for (;;) {
             const int x = rng.Random(cols);
             const int y = rng.Random(rows);
-            const std::size_t cell = static_cast<std::size_t>(y) * static_cast<std::size_t>(cols) + x;
+            const std::size_t cell =
+                static_cast<std::size_t>(y) * static_cast<std::size_t>(cols) + static_cast<std::size_t>(x);
             if (!taken[cell]) {
                 taken[cell] = true;
                 grid.emplace_back(x, y);

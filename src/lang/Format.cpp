@@ -201,8 +201,8 @@ std::string WithMinDigits(std::string digits, bool negative, int minDigits) {
 // Number of characters, counting a UTF-8 sequence as one.
 int CharCount(std::string_view s) {
     int n = 0;
-    for (unsigned char c : s)
-        if ((c & 0xC0) != 0x80)
+    for (const char c : s)
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80)
             ++n;
     return n;
 }

@@ -297,7 +297,7 @@ bool TGameFileReader::ReadOrderAndModules(TGameState& world, TRandom& rng) {
             const auto planets = world.System(module.Sector, module.System).Planets.size();
             if (!Require(module.Planet < planets, section, "Planet",
                          Number(module.Planet) + " is not a planet of that system (it has " +
-                             Number(planets) + ")"))
+                             Number(static_cast<std::int64_t>(planets)) + ")"))
                 return false;
         }
     }

@@ -166,8 +166,9 @@ const TProfileFile::EntrySpot* TProfileFile::FindEntry(std::string_view section,
     const auto s = FindSection(section);
     if (!s)
         return nullptr;
-    const auto e = entryIndex_.Find(EntryHash(*s, key), [&](std::uint32_t e) {
-        return entries_[e].section == *s && SameIniName(At(entries_[e].keyStart, entries_[e].keyLength), key);
+    const auto e = entryIndex_.Find(EntryHash(*s, key), [&](std::uint32_t candidate) {
+        return entries_[candidate].section == *s &&
+               SameIniName(At(entries_[candidate].keyStart, entries_[candidate].keyLength), key);
     });
     return e ? &entries_[*e] : nullptr;
 }
@@ -221,7 +222,8 @@ void TProfileFile::Write(std::string_view section, std::string_view key, std::st
 }
 
 void TProfileFile::ForEachLine(const std::function<void(const Line&)>& fn) const {
-    std::optional<std::uint32_t> current;
+    // The section the following entries belong to, if the index counts it.
+    const SectionSpot* current = nullptr;
     int number = 0;
     EachLine(text_, [&](std::string_view text, std::size_t start, std::size_t, std::size_t, bool) {
         Line line;
@@ -237,18 +239,18 @@ void TProfileFile::ForEachLine(const std::function<void(const Line&)>& fn) const
         case LineKind::Section: {
             line.kind = Line::Kind::Section;
             // The index notes each section where it first occurs.
-            current = FindSection(shape.name);
-            if (current && sections_[*current].nameStart != shape.name.data() - text_.data())
-                current.reset();
-            line.counts = current.has_value();
+            current = nullptr;
+            if (const auto found = FindSection(shape.name);
+                found && sections_[*found].nameStart == shape.name.data() - text_.data())
+                current = &sections_[*found];
+            line.counts = current != nullptr;
             break;
         }
         case LineKind::Entry: {
             line.kind = Line::Kind::Entry;
             line.value = Unquoted(TrimIni(text.substr(text.find('=') + 1)));
             if (current) {
-                const EntrySpot* entry =
-                    FindEntry(At(sections_[*current].nameStart, sections_[*current].nameLength), shape.name);
+                const EntrySpot* entry = FindEntry(At(current->nameStart, current->nameLength), shape.name);
                 line.counts = entry != nullptr && entry->lineStart == start;
             }
             break;

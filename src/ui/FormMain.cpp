@@ -348,7 +348,7 @@ void FormMain::RefreshStatus() {
 
     auto equipment = [this](int index) {
         return index >= 1 && index < static_cast<int>(lists_.Equipment.size())
-                   ? Pixmap(lists_.Equipment[index])
+                   ? Pixmap(lists_.Equipment[static_cast<std::size_t>(index)])
                    : QPixmap();
     };
     storageBar_->picture()->setPixmap(equipment(v.StoragePicture));

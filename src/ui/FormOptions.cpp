@@ -249,11 +249,11 @@ void FormOptions::BuildInfoPage() {
              open(std::string("mailto:") + kMailAddress));
 
     // The project has no homepage or mail address of its own yet: no dead links then.
-    for (const char* name : {"lblHomepage", "lblHomepageURL"})
-        if (auto* label = panel->findChild<QLabel*>(name))
+    for (const char* linkName : {"lblHomepage", "lblHomepageURL"})
+        if (auto* label = panel->findChild<QLabel*>(linkName))
             label->setVisible(std::string_view(kHomepageUrl).size() > 0);
-    for (const char* name : {"lblEMail", "Label1"})
-        if (auto* label = panel->findChild<QLabel*>(name))
+    for (const char* linkName : {"lblEMail", "Label1"})
+        if (auto* label = panel->findChild<QLabel*>(linkName))
             label->setVisible(std::string_view(kMailAddress).size() > 0);
 
     QPushButton* donate = MakeButton(panel, "btnPayPal", "Donate", QRect(150, 168, 100, 30));

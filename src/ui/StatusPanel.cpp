@@ -202,8 +202,11 @@ void StatusPanel::ShowModules(const std::array<bool, 4>& owned, const ITextSourc
     for (int n = 1; n <= 4; ++n) {
         const bool aboard = owned[static_cast<std::size_t>(n - 1)];
         imgModule(n)->setVisible(aboard);
-        const std::string use = aboard ? " " + Lookup(script, texts::ClickEnable) : "";
-        imgModule(n)->setToolTip(QString::fromStdString(ModuleDescription(script, n) + use));
+        std::string tip = ModuleDescription(script, n);
+        // Appended piecewise: GCC 12 misreads `" " + std::string&&` as an overlapping copy.
+        if (aboard)
+            tip.append(" ").append(Lookup(script, texts::ClickEnable));
+        imgModule(n)->setToolTip(QString::fromStdString(tip));
     }
 }
 

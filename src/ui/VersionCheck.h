@@ -36,7 +36,7 @@ struct TVersionCheckSetup {
     int TimeoutMs = 10000;  // for the whole exchange, so a silent or trickling server cannot hang us
     // Opens an address in the user's browser and says whether that worked.
     // Empty: QDesktopServices::openUrl.
-    std::function<bool(const std::string& url)> OpenUrl;
+    std::function<bool(const std::string& url)> OpenUrl{};
 };
 
 // Runs the check on the calling (user-interface) thread. Painting goes on

@@ -132,7 +132,7 @@ TEST(ProgramFolderSounds, EffectsAreShortPcmWithHeadroomAndNoOffset) {
         EXPECT_EQ(le16(b, 20), 1) << name; // PCM
         EXPECT_EQ(le32(b, 24), 44100u) << name;
         EXPECT_EQ(le16(b, 34), 16) << name;
-        const int channels = le16(b, 22);
+        const quint32 channels = le16(b, 22);
         const quint32 dataBytes = le32(b, 40);
         ASSERT_EQ(static_cast<qsizetype>(44 + dataBytes), b.size()) << name;
         const std::size_t frames = dataBytes / 2 / channels;
@@ -151,7 +151,7 @@ TEST(ProgramFolderSounds, EffectsAreShortPcmWithHeadroomAndNoOffset) {
         EXPECT_LT(std::abs(sum / (dataBytes / 2)), 0.002) << name << " has a DC offset";
         // Soft edges: the first and last samples are (nearly) silent.
         EXPECT_LT(std::abs(static_cast<short>(le16(b, 44))), 100) << name;
-        EXPECT_LT(std::abs(static_cast<short>(le16(b, b.size() - 2))), 100) << name;
+        EXPECT_LT(std::abs(static_cast<short>(le16(b, static_cast<int>(b.size()) - 2))), 100) << name;
     }
 }
 

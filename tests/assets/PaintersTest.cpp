@@ -57,9 +57,9 @@ TEST(Artefacts, NoTwoRelicsLookAlike) {
         ASSERT_EQ(relics.back().size(), QSize(ArtefactPainter::kWidth, ArtefactPainter::kHeight));
     }
     double closest = 1e9;
-    int pairA = 0, pairB = 0;
-    for (int a = 0; a < 100; ++a) {
-        for (int b = a + 1; b < 100; ++b) {
+    std::size_t pairA = 0, pairB = 0;
+    for (std::size_t a = 0; a < 100; ++a) {
+        for (std::size_t b = a + 1; b < 100; ++b) {
             const double d = difference(relics[a], relics[b]);
             if (d < closest) {
                 closest = d;
@@ -78,8 +78,8 @@ TEST(Cities, NoTwoCityViewsLookAlike) {
         const QImage view = CityPainter::inside(n);
         views.push_back(view.scaled(view.size() / 16, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     }
-    for (int a = 0; a < 29; ++a) {
-        for (int b = a + 1; b < 29; ++b) {
+    for (std::size_t a = 0; a < 29; ++a) {
+        for (std::size_t b = a + 1; b < 29; ++b) {
             EXPECT_GT(difference(views[a], views[b]), 11.0) << "city" << a + 1 << " and city" << b + 1;
         }
     }
@@ -101,13 +101,13 @@ TEST(Planets, SurfaceTypesAreToldApartByColour) {
                 ++count;
             }
         }
-        auto& m = means[PlanetPainter::surfaceOf(n) - 1];
+        auto& m = means[static_cast<std::size_t>(PlanetPainter::surfaceOf(n) - 1)];
         m[0] += r / count / 3;
         m[1] += g / count / 3;
         m[2] += b / count / 3;
     }
-    for (int a = 0; a < 8; ++a) {
-        for (int b = a + 1; b < 8; ++b) {
+    for (std::size_t a = 0; a < 8; ++a) {
+        for (std::size_t b = a + 1; b < 8; ++b) {
             const double d =
                 std::hypot(means[a][0] - means[b][0], means[a][1] - means[b][1], means[a][2] - means[b][2]);
             EXPECT_GT(d, 12.0) << "types " << a + 1 << " and " << b + 1;
@@ -129,8 +129,8 @@ TEST(Landscapes, TenDifferentViewsPerType) {
         for (int n = 1; n <= 10; ++n) {
             views.push_back(LandscapePainter::paint(type, n).scaled(204, 112));
         }
-        for (int a = 0; a < 10; ++a) {
-            for (int b = a + 1; b < 10; ++b) {
+        for (std::size_t a = 0; a < 10; ++a) {
+            for (std::size_t b = a + 1; b < 10; ++b) {
                 EXPECT_GT(difference(views[a], views[b]), 4.0)
                     << "type" << type << " landscapes " << a + 1 << ", " << b + 1;
             }
@@ -227,8 +227,8 @@ TEST(Portraits, ThirtyRacesAllDifferentOnDarkBackdrops) {
         EXPECT_LT(meanLuma(a, QRect(0, 0, 20, 20)), 0.25) << "alien" << n;
         EXPECT_LT(meanLuma(a, QRect(130, 0, 20, 20)), 0.25) << "alien" << n;
     }
-    for (int a = 0; a < 30; ++a) {
-        for (int b = a + 1; b < 30; ++b) {
+    for (std::size_t a = 0; a < 30; ++a) {
+        for (std::size_t b = a + 1; b < 30; ++b) {
             EXPECT_GT(difference(aliens[a], aliens[b]), 8.0) << "alien" << a + 1 << " and alien" << b + 1;
         }
     }
@@ -242,8 +242,8 @@ TEST(Craft, TwelveShipsAndFourModulesAllDifferent) {
     for (int n = 1; n <= 12; ++n) {
         ships.push_back(CraftPainter::ship(n));
     }
-    for (int a = 0; a < 12; ++a) {
-        for (int b = a + 1; b < 12; ++b) {
+    for (std::size_t a = 0; a < 12; ++a) {
+        for (std::size_t b = a + 1; b < 12; ++b) {
             EXPECT_GT(difference(ships[a], ships[b]), 5.0) << "ship" << a + 1 << " and ship" << b + 1;
         }
     }

@@ -28,7 +28,7 @@ SoundBuffer sine(int channels, double seconds) {
     const auto frames = static_cast<std::size_t>(seconds * s.rate);
     for (std::size_t i = 0; i < frames; ++i) {
         for (int c = 0; c < channels; ++c) {
-            s.samples.push_back(0.5 * std::sin(2 * M_PI * 440.0 * i / s.rate));
+            s.samples.push_back(0.5 * std::sin(2 * M_PI * 440.0 * static_cast<double>(i) / s.rate));
         }
     }
     return s;

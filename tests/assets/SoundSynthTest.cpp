@@ -30,7 +30,7 @@ TEST(SoundFinish, RemovesOffsetScalesToPeakAndSilencesBothEnds) {
         mean += v;
     }
     // The ends are faded after the offset is removed, which leaves a tiny residue only.
-    EXPECT_NEAR(mean / s.samples.size(), 0.0, 0.01);
+    EXPECT_NEAR(mean / static_cast<double>(s.samples.size()), 0.0, 0.01);
     EXPECT_NEAR(peakOf(s), SoundSynth::kPeak, 1e-12);
     EXPECT_EQ(s.samples.front(), 0.0);
     EXPECT_NEAR(s.samples.back(), 0.0, 1e-3);

@@ -526,7 +526,7 @@ INSTANTIATE_TEST_SUITE_P(
         PlacementCase{"PowerPacksFillTheLastFiftyFreePlanets", Item::PowerPacks, FreeInSector4<50>},
         PlacementCase{"PowerPacksRefuseFewerThanFiftyFreePlanets", Item::PowerPacks, FreeInSector4<49>,
                       "The galaxy has only 49 free planets for 50 power packs."}),
-    [](const ::testing::TestParamInfo<PlacementCase>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<PlacementCase>& testInfo) { return std::string(testInfo.param.name); });
 
 // Galaxies as generated have planets everywhere; skipping empty systems must not
 // change a single draw of theirs. The fingerprint of their artefacts, packs,

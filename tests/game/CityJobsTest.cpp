@@ -34,8 +34,9 @@ TEST_P(Shop, ChecksBudgetThenSectorThenClass) {
         World().Captain.Budget = node ? game.Session().UpgradePrices[static_cast<std::size_t>(*node)] : 0;
     EXPECT_EQ(InstallItem(Ctx(), node).Done, c.Installs);
     EXPECT_EQ(Visit().Person.rfind(c.Answer, 0), 0u) << Visit().Person;
-    if (c.Installs)
+    if (c.Installs) {
         EXPECT_EQ(World().Captain.Budget, 0);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -50,7 +51,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ShopCase{"SameScanner", "Power", 1, 1, "Sorry sir, but you already have", false},
                       ShopCase{"LowerScanner", "Basic", 1, 1, "Sorry sir, but you already have", false},
                       ShopCase{"MegaStraightFromStandard", "Mega", 1, 1, "Thank you", true}),
-    [](const auto& info) { return std::string(info.param.Name); });
+    [](const auto& testInfo) { return std::string(testInfo.param.Name); });
 
 TEST_F(InTheCity, MegaStorageHoldsNineAndPricesKeepOneBlankBeforeTheBracket) {
     World().Captain.Budget = 5000;
@@ -78,13 +79,13 @@ TEST_F(InTheCity, AcceptingThreeOffersWithOneFreeSlotTakesTheLastAndRefusesTwice
     World().Cargo = {{"a", 1}, {"b", 2}};
     Enter();
     Visit().Offers = {{"One", "10", 1}, {"Two", "11", 0}, {"Three", "12", 2}};
-    const std::size_t played = game.Window.Refreshes;
+    const int played = game.Window.Refreshes;
     AcceptOffers(Ctx(), {0, 1, 2});
     ASSERT_EQ(World().Transport.size(), 1u);
     EXPECT_EQ(World().Transport[0].Destination, "Three");
     EXPECT_EQ(Visit().Offers.size(), 2u);
     EXPECT_EQ(game.Window.InfoText, "Sorry, you need more storage capacity to load this item.");
-    EXPECT_GT(game.Window.Refreshes, static_cast<int>(played));
+    EXPECT_GT(game.Window.Refreshes, played);
 }
 
 // A sector where the current system stands alone, or beside one system that is never drawn.
@@ -100,8 +101,9 @@ TEST_F(InTheCity, OffersEndEvenWhereNoOtherSystemCanBeDrawn) {
     const int other = World().CurrentSystem < kSystemsPerSector ? kSystemsPerSector : 1;
     PlaceAt(other, 20, 0);
     GenerateTransportOffers(Ctx());
-    if (other > World().CurrentSystem)
+    if (other > World().CurrentSystem) {
         EXPECT_TRUE(Visit().Offers.empty());
+    }
 }
 
 class Delivery : public EngineTest {
@@ -144,8 +146,9 @@ TEST_F(Delivery, BoxesWorthNothingLeaveSilentlyAndTheEventRollStillComes) {
         FlyToMarker(Ctx(), World().CurrentSystem == Other() ? (Other() == 1 ? 2 : 1) : Other());
         game.FinishPassage();
         events += static_cast<int>(game.Messages.Shown.size());
-        if (Here().Name == "Ardo")
+        if (Here().Name == "Ardo") {
             EXPECT_TRUE(World().Transport.empty());
+        }
     }
     EXPECT_GT(events, 10) << "events come as if nothing had been delivered";
 }

@@ -25,7 +25,7 @@ INSTANTIATE_TEST_SUITE_P(Course, Distance,
                                            DistanceCase{"Pythagoras", 3, 4, 2}, DistanceCase{"Same", 0, 0, 0},
                                            DistanceCase{"Diagonal", 817, 450, 466},
                                            DistanceCase{"TruncatesRoot", 7, 7, 4}),
-                         [](const auto& info) { return std::string(info.param.Name); });
+                         [](const auto& testInfo) { return std::string(testInfo.param.Name); });
 
 struct CostCase {
     int Distance, Cell, Cost;

@@ -50,7 +50,7 @@ INSTANTIATE_TEST_SUITE_P(
                       FlightCase{"BestCell", 198, 3, 100, 11, 89, TView::StarFlight},
                       FlightCase{"PaysWhileOnTheMap", 100, 1, 100, 7, 72, TView::Sector1},
                       FlightCase{"PaysWhileOnTheSystemView", 100, 2, 50, 7, 36, TView::System}),
-    [](const auto& info) { return std::string(info.param.Name); });
+    [](const auto& testInfo) { return std::string(testInfo.param.Name); });
 
 class Arrival : public EngineTest {};
 

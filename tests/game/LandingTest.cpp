@@ -48,15 +48,16 @@ TEST_P(LifeOnTheSurface, CitiesAndShipsOnlyOverRuralAndBeyond) {
     EXPECT_EQ(s.ShipsPass, GetParam().Ships);
     EXPECT_EQ(game.Clock.TimerRunning(TTimer::StarFlight), GetParam().Ships);
     for (std::size_t i = 1; i < s.Cities.size(); ++i)
-        if (s.Cities[i].Visible)
+        if (s.Cities[i].Visible) {
             EXPECT_NE(s.Cities[i].Picture, s.Cities[i - 1].Picture);
+        }
 }
 
 INSTANTIATE_TEST_SUITE_P(Landing, LifeOnTheSurface,
                          ::testing::Values(LifeCase{"Rural", 4, 4, true, true},
                                            LifeCase{"Animalistic", 4, 3, false, false},
                                            LifeCase{"BarrenIndustry", 1, 5, false, true}),
-                         [](const auto& info) { return std::string(info.param.Name); });
+                         [](const auto& testInfo) { return std::string(testInfo.param.Name); });
 
 TEST_F(Surface, TheFirstLandingDecidesTheMirroringForGood) {
     Land();

@@ -133,8 +133,9 @@ TEST(ScanInvariants, CitiesAreDistinctCapitalsNeverLastAndRescansChangeNothing) 
                     ASSERT_TRUE(pictures.insert(p.Cities[c].CityImage).second)
                         << "seed " << seed << " system " << k;
                     capitals += p.Cities[c].Size == 1 ? 1 : 0;
-                    if (c + 1 == p.Cities.size())
+                    if (c + 1 == p.Cities.size()) {
                         EXPECT_NE(p.Cities[c].Size, 1);
+                    }
                 }
                 EXPECT_EQ(capitals, 1);
             }

@@ -64,7 +64,7 @@ INSTANTIATE_TEST_SUITE_P(
                       PassageCase{"SixtyNineIsShort", 1, 69, 2,
                                   "Sorry, you need at least 70 percent fuel for the hyper transfer.", 0},
                       PassageCase{"LevelThreeSpendsNinety", 3, 95, 4, "", 5}),
-    [](const auto& info) { return std::string(info.param.Name); });
+    [](const auto& testInfo) { return std::string(testInfo.param.Name); });
 
 TEST(SectorChoice, TheLastDigitFoundWinsInTheOrderTwoThreeFour) {
     EXPECT_EQ(ChosenSector("Sector 1"), 1);

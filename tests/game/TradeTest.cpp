@@ -120,8 +120,9 @@ TEST_P(Refuelling, TheBudgetMustCoverTheCostShown) {
     // The slider never goes past a full cell.
     EXPECT_EQ(World().Captain.Energy, c.Fills ? c.Energy + std::min(c.Percent, 100 - c.Energy) : c.Energy);
     EXPECT_EQ(World().Captain.Budget, c.Fills ? c.Budget - cost : c.Budget);
-    if (c.Fills)
+    if (c.Fills) {
         EXPECT_EQ(game.Session().Refuel.PercentText, "0 %");
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Trade, Refuelling,
@@ -129,7 +130,7 @@ INSTANTIATE_TEST_SUITE_P(Trade, Refuelling,
                                            RefuelCase{"ExactBudget", 50, 2, 5, true},
                                            RefuelCase{"OneShort", 50, 1, 5, false},
                                            RefuelCase{"FullCellsFillNothing", 100, 0, 30, true}),
-                         [](const auto& info) { return std::string(info.param.Name); });
+                         [](const auto& testInfo) { return std::string(testInfo.param.Name); });
 
 TEST_F(InTheCity, ThePendingCostOfOneCityIsPaidInTheNext) {
     World().Captain.Energy = 50;

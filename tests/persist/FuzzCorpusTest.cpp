@@ -35,7 +35,7 @@ INSTANTIATE_TEST_SUITE_P(Fuzz, FuzzCorpus,
                                            CorpusCase{"savedgame", fuzz::SavedGameEntry},
                                            CorpusCase{"scriptlookup", fuzz::ScriptLookupEntry},
                                            CorpusCase{"format", fuzz::FormatEntry}),
-                         [](const auto& info) { return std::string(info.param.target); });
+                         [](const auto& testInfo) { return std::string(testInfo.param.target); });
 
 } // namespace
 } // namespace veltrane

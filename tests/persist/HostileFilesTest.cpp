@@ -96,7 +96,7 @@ INSTANTIATE_TEST_SUITE_P(
         HostileCase{"HugeValue", [] { return "[Captain]\n[General]\nGame name= " + kBig + " \n"; }, "General",
                     "Game name", kBig},
         HostileCase{"HugeSectionName", [] { return "[" + kBig + "]\nk=v\n"; }, kBig.c_str(), "K", "v"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 TEST(HostileFile, OverTheReadLimitIsRefusedWithTheFileNamed) {
     const TempFolder folder;

@@ -26,7 +26,7 @@ INSTANTIATE_TEST_SUITE_P(FileText, QuotedTextCase,
                                            QuoteCase{"CutsByCharactersNotBytes", "\xC3\xA4\xC3\xB6\xC3\xBC",
                                                      2, "\"\xC3\xA4\xC3\xB6...\""},
                                            QuoteCase{"ExactlyTheLimitIsNotCut", "abc", 3, "\"abc\""}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 } // namespace
 } // namespace veltrane

@@ -142,7 +142,7 @@ TEST(RefusedFile, EmptyIsRefused) {
 
 TEST(RefusedFile, BinaryDataIsRefused) {
     std::string noise;
-    for (int i = 0; i < 100000; ++i)
+    for (unsigned i = 0; i < 100000; ++i)
         noise += static_cast<char>((i * 2654435761u) >> 13);
     TRandom rng(1);
     EXPECT_FALSE(ReadGameText(noise, "noise.sav", Running(), kKeepProfile, rng));

@@ -265,34 +265,36 @@ std::string ReplaceAll(std::string text, const std::string& from, const std::str
 INSTANTIATE_TEST_SUITE_P(
     Lint, LintReadsLikeTheGame,
     ::testing::Values(
-        ReadLikeTheGameCase{"CommentAfterASectionHeader",
-                            [](const std::string& t) { return ReplaceAll(t, "]\n", "] ; translated\n"); }, 0,
-                            ""},
+        ReadLikeTheGameCase{
+            "CommentAfterASectionHeader",
+            [](const std::string& script) { return ReplaceAll(script, "]\n", "] ; translated\n"); }, 0, ""},
         ReadLikeTheGameCase{"FormFeedsAndTabsAreTrimmed",
-                            [](const std::string& t) { return ReplaceAll(t, "\n[", "\n\f\t["); }, 0, ""},
+                            [](const std::string& script) { return ReplaceAll(script, "\n[", "\n\f\t["); }, 0,
+                            ""},
         ReadLikeTheGameCase{
             "AMarkedFileThatIsNotUtf8LosesItsFirstSection",
-            [](const std::string& t) { return "\xEF\xBB\xBF[First]\nA=1\n" + t + "; caf\xE9\n"; }, 0,
-            "byte-order mark but is not UTF-8"},
+            [](const std::string& script) { return "\xEF\xBB\xBF[First]\nA=1\n" + script + "; caf\xE9\n"; },
+            0, "byte-order mark but is not UTF-8"},
         ReadLikeTheGameCase{"KeysOfARepeatedSectionAreNotRead",
-                            [](const std::string& t) {
-                                return ReplaceAll(t, "AYS=Are you sure?\n", "") +
+                            [](const std::string& script) {
+                                return ReplaceAll(script, "AYS=Are you sure?\n", "") +
                                        "[Messages]\nAYS=Are you sure?\n";
                             },
                             1, "missing [Messages] AYS"},
         ReadLikeTheGameCase{"TheLimitCountsCharactersNotBytes",
-                            [](const std::string& t) {
+                            [](const std::string& script) {
                                 std::string wide;
                                 for (int i = 0; i < 2047; ++i)
                                     wide += "\xC3\xA4";
-                                return t + "[Extra]\nWide=" + wide + "\n";
+                                return script + "[Extra]\nWide=" + wide + "\n";
                             },
                             0, "0 error(s), 1 warning(s)"},
-        ReadLikeTheGameCase{
-            "OneCharacterOverTheLimitIsWarnedAbout",
-            [](const std::string& t) { return t + "[Extra]\nWide=" + std::string(2048, 'x') + "\n"; }, 0,
-            "2048 characters long"}),
-    [](const auto& info) { return std::string(info.param.name); });
+        ReadLikeTheGameCase{"OneCharacterOverTheLimitIsWarnedAbout",
+                            [](const std::string& script) {
+                                return script + "[Extra]\nWide=" + std::string(2048, 'x') + "\n";
+                            },
+                            0, "2048 characters long"}),
+    [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 TEST_F(LintTest, WhatTheGameCannotReadIsNoScript) {
     TRun folder = Lint(Quote(dir_.string()));

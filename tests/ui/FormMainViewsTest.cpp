@@ -131,9 +131,10 @@ TEST_F(Views, UpgradeTreeHasFiveClassesOfThreeVariantsInShopOrder) {
     EXPECT_EQ(nodes[7]->text(0), "Gold");
     EXPECT_EQ(nodes[19]->text(0), "Triple");
     for (int c = 0; c < 5; ++c) {
-        EXPECT_EQ(nodes[c * 4]->parent(), nullptr);
-        EXPECT_EQ(nodes[c * 4]->childCount(), 3);
-        EXPECT_EQ(nodes[c * 4]->data(0, Qt::UserRole + 1).toInt(), c + 1);
+        const QTreeWidgetItem* head = nodes[static_cast<std::size_t>(c) * 4];
+        EXPECT_EQ(head->parent(), nullptr);
+        EXPECT_EQ(head->childCount(), 3);
+        EXPECT_EQ(head->data(0, Qt::UserRole + 1).toInt(), c + 1);
     }
     // Silver shows the second energy cell picture.
     EXPECT_EQ(nodes[6]->data(0, Qt::UserRole + 2).toInt(), 8);

@@ -80,7 +80,7 @@ INSTANTIATE_TEST_SUITE_P(
         VersionCase{"Silent", "", true, TVersionOutcome::NoConnection, kNoConnection},
         VersionCase{"Oversized", kOk + QByteArray(kMaxVersionFileBytes + 1, '1'), true,
                     TVersionOutcome::NoConnection, kNoConnection}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 } // namespace
 } // namespace veltrane

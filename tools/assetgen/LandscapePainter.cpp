@@ -99,6 +99,8 @@ struct Layer {
     std::vector<double> top; // y of the ground's upper edge per column
     Rgb colour;
     double haze;
+
+    double topAt(int x) const { return top[static_cast<std::size_t>(x)]; }
 };
 
 class Scene {
@@ -303,8 +305,8 @@ class Scene {
     }
 
     Rgb groundTexture(int layer, int x, int y, double depthBelowTop, double slope) const {
-        const Layer& l = layers_[layer];
-        const double persp = layer == 2 ? 1.0 + (y - l.top[x]) / 40.0 : 1.0;
+        const Layer& l = layerAt(layer);
+        const double persp = layer == 2 ? 1.0 + (y - l.topAt(x)) / 40.0 : 1.0;
         const double tex = noise_.fbm(x / (22.0 * persp), y / (layer == 2 ? 7.0 : 14.0), 4);
         Rgb c = l.colour * (0.82 + 0.36 * tex);
         if (layer < 2 && type_ != 5) {
@@ -319,7 +321,7 @@ class Scene {
             c = mix(c, pal_.accent, smoothstep(0.6, 0.8, noise_.fbm(x / 30.0, y / 10.0 + 5, 3)) * 0.4);
             break;
         case 2: { // strata follow the fold
-            const double strata = 0.5 + 0.5 * std::sin((y - 0.6 * l.top[x]) / 3.2 + tex * 3);
+            const double strata = 0.5 + 0.5 * std::sin((y - 0.6 * l.topAt(x)) / 3.2 + tex * 3);
             c = mix(c, pal_.accent, strata * 0.35 * (layer < 2 ? 1.0 : 0.4));
             break;
         }
@@ -370,15 +372,16 @@ class Scene {
 
     void ground() {
         for (int layer = 0; layer < 3; ++layer) {
-            const Layer& l = layers_[layer];
+            const Layer& l = layerAt(layer);
             for (int x = 0; x < kW; ++x) {
-                const double top = l.top[x];
+                const double top = l.topAt(x);
                 // A wide window: the slope of the whole ridge, not of every little bump.
                 const int a = std::max(0, x - 9), b = std::min(kW - 1, x + 9);
-                const double slope = (l.top[b] - l.top[a]) / (b - a);
+                const double slope = (l.topAt(b) - l.topAt(a)) / (b - a);
                 const int y0 = std::max(0, static_cast<int>(std::floor(top)));
                 // Only down to where the next, nearer layer covers this one.
-                const int y1 = layer < 2 ? std::min(kH, static_cast<int>(layers_[layer + 1].top[x]) + 2) : kH;
+                const int y1 =
+                    layer < 2 ? std::min(kH, static_cast<int>(layerAt(layer + 1).topAt(x)) + 2) : kH;
                 for (int y = y0; y < y1; ++y) {
                     Rgb c = groundTexture(layer, x, y, y - top, slope);
                     const Rgb haze = pal_.skyHorizon;
@@ -404,7 +407,7 @@ class Scene {
         const Rgb cream = pal_.accent, orange = pal_.mid, brown = pal_.fore;
         const double stormX = rnd_.range(0.2, 0.8) * kW, stormY = rnd_.range(horizon_ + 60, kH - 60);
         for (int x = 0; x < kW; ++x) {
-            const double top = layers_[0].top[x];
+            const double top = layers_[0].topAt(x);
             for (int y = std::max(0, static_cast<int>(top)); y < kH; ++y) {
                 const double depth = 1.0 / (std::max(1.0, y - horizon_ + 14.0));
                 const double u = x * depth * 0.6, v = depth * 180.0;
@@ -440,7 +443,7 @@ class Scene {
             const int count = 3 + rnd_.below(6);
             for (int i = 0; i < count; ++i) {
                 const int x = rnd_.below(kW);
-                const double baseY = mid.top[x] + 25, h = rnd_.range(50, 150), w = rnd_.range(10, 26);
+                const double baseY = mid.topAt(x) + 25, h = rnd_.range(50, 150), w = rnd_.range(10, 26);
                 QPainterPath spire;
                 spire.moveTo(x - w / 2, baseY);
                 spire.lineTo(x + rnd_.range(-6, 6), baseY - h);
@@ -458,7 +461,7 @@ class Scene {
             const int count = 4 + rnd_.below(5);
             for (int i = 0; i < count; ++i) {
                 const double x = rnd_.range(0, kW);
-                const double y = fore.top[static_cast<int>(x)] + rnd_.range(8, 60);
+                const double y = fore.topAt(static_cast<int>(x)) + rnd_.range(8, 60);
                 const double rw = rnd_.range(18, 60), rh = rw * rnd_.range(0.18, 0.28);
                 QRectF box(x - rw, y - rh, rw * 2, rh * 2);
                 p.setBrush((pal_.fore * 0.45 * light_).toColor());
@@ -478,7 +481,7 @@ class Scene {
             for (int i = 0; i < count; ++i) {
                 const int x = rnd_.below(kW);
                 const bool near = rnd_.chance(0.4);
-                const double baseY = near ? fore.top[x] + 6 : mid.top[x] + 10;
+                const double baseY = near ? fore.topAt(x) + 6 : mid.topAt(x) + 10;
                 const double h = near ? rnd_.range(60, 120) : rnd_.range(25, 55);
                 const Rgb trunk =
                     (near ? Rgb::hex(0x1a2418) : mix(Rgb::hex(0x2a3a2a), pal_.skyHorizon, 0.35)) * light_;
@@ -505,7 +508,7 @@ class Scene {
             const int count = rnd_.below(5);
             for (int i = 0; i < count; ++i) {
                 const int x = rnd_.below(kW);
-                const double y = fore.top[x] + rnd_.range(4, 30);
+                const double y = fore.topAt(x) + rnd_.range(4, 30);
                 const double r = rnd_.range(5, 14);
                 QRectF box(x - r, y - r * 0.7, r * 2, r * 1.2);
                 p.setBrush(PaintKit::litBrush(box, pal_.fore * 0.9 * light_, 0.3, 0.6));
@@ -520,7 +523,7 @@ class Scene {
         }
         const double strength = type_ == 7 ? 0.45 : type_ == 5 ? 0.35 : 0.18;
         const Rgb haze = type_ == 7 ? Rgb::hex(0xb0c8a0) : pal_.skyHorizon;
-        const double centre = layers_[1].top[kW / 2] + 30;
+        const double centre = layers_[1].topAt(kW / 2) + 30;
         for (int y = std::max(0, static_cast<int>(centre - 110));
              y < std::min(kH, static_cast<int>(centre + 110)); ++y) {
             auto* line = reinterpret_cast<QRgb*>(image_.scanLine(y));
@@ -544,6 +547,7 @@ class Scene {
     double horizon_ = 0.0;
     bool sea_ = false;
     std::vector<Layer> layers_;
+    const Layer& layerAt(int i) const { return layers_[static_cast<std::size_t>(i)]; }
 };
 
 } // namespace

@@ -76,7 +76,7 @@ QByteArray SoundFiles::mp3(const SoundBuffer& sound, int kbps) {
     std::vector<short> left(frames);
     std::vector<short> right(frames);
     for (std::size_t i = 0; i < frames; ++i) {
-        left[i] = toPcm16(sound.samples[i * sound.channels]);
+        left[i] = toPcm16(sound.at(i, 0));
         right[i] = sound.channels == 2 ? toPcm16(sound.samples[i * 2 + 1]) : left[i];
     }
     QByteArray out;

@@ -16,6 +16,14 @@ struct SoundBuffer {
         return channels > 0 ? samples.size() / static_cast<std::size_t>(channels) : 0;
     }
     double seconds() const { return static_cast<double>(frames()) / rate; }
+    // The sample of one channel in a frame; the channels of a frame lie side by side.
+    double& at(std::size_t frame, int channel) { return samples[index(frame, channel)]; }
+    double at(std::size_t frame, int channel) const { return samples[index(frame, channel)]; }
+
+  private:
+    std::size_t index(std::size_t frame, int channel) const {
+        return frame * static_cast<std::size_t>(channels) + static_cast<std::size_t>(channel);
+    }
 };
 
 class SoundFiles {

@@ -110,20 +110,20 @@ void SoundSynth::finish(SoundBuffer& sound, double fadeMs) {
     for (int c = 0; c < ch; ++c) {
         double mean = 0.0;
         for (std::size_t i = 0; i < frames; ++i) {
-            mean += sound.samples[i * ch + c];
+            mean += sound.at(i, c);
         }
         mean /= static_cast<double>(frames);
         for (std::size_t i = 0; i < frames; ++i) {
-            sound.samples[i * ch + c] -= mean;
+            sound.at(i, c) -= mean;
         }
     }
     const std::size_t fade = std::min(frames / 2, static_cast<std::size_t>(fadeMs * sound.rate / 1000.0));
     for (std::size_t i = 0; i < fade; ++i) {
         // Raised-cosine edges: no step, no corner.
-        const double k = 0.5 - 0.5 * std::cos(M_PI * static_cast<double>(i) / fade);
+        const double k = 0.5 - 0.5 * std::cos(M_PI * static_cast<double>(i) / static_cast<double>(fade));
         for (int c = 0; c < ch; ++c) {
-            sound.samples[i * ch + c] *= k;
-            sound.samples[(frames - 1 - i) * ch + c] *= k;
+            sound.at(i, c) *= k;
+            sound.at(frames - 1 - i, c) *= k;
         }
     }
     double peak = 0.0;
@@ -325,12 +325,12 @@ SoundBuffer SoundSynth::encoderInputForLoop(const SoundBuffer& period) {
     if (frames <= static_cast<std::size_t>(kMp3Frame)) {
         return in;
     }
-    const std::size_t count = frames - kMp3Frame;
-    in.samples.resize(count * in.channels);
+    const std::size_t count = frames - static_cast<std::size_t>(kMp3Frame);
+    in.samples.resize(count * static_cast<std::size_t>(in.channels));
     for (std::size_t i = 0; i < count; ++i) {
         const std::size_t from = (i + kCodecDelay) % frames;
         for (int c = 0; c < in.channels; ++c) {
-            in.samples[i * in.channels + c] = period.samples[from * in.channels + c];
+            in.at(i, c) = period.at(from, c);
         }
     }
     return in;
