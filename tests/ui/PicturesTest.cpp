@@ -84,7 +84,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ShrinkCase{"HeightDecides", QSize(9, 8), QSize(33, 13)},
                       ShrinkCase{"WholeSize", QSize(66, 26), QSize(66, 26)},
                       ShrinkCase{"LargerThanThePicture", QSize(67, 1), QSize(66, 26)}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST(DecodeJpeg, GreyscaleAndProgressivePicturesDecode) {
     QImage grey(17, 9, QImage::Format_Grayscale8);

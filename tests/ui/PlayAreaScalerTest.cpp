@@ -34,7 +34,7 @@ INSTANTIATE_TEST_SUITE_P(Screens, ScaleFor,
                                            ScaleCase{"ExactlyTwice", QSize(1800, 1400), 2},
                                            ScaleCase{"UhdHeightDecides", QSize(3840, 2160), 3},
                                            ScaleCase{"TallScreenWidthDecides", QSize(2000, 4000), 2}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& row) { return std::string(row.param.name); });
 
 class ScaledFullScreen : public FormMainTest {
   protected:
