@@ -17,6 +17,7 @@ namespace {
 
 using namespace veltrane::test;
 
+// target: BM_BotWholeGame <= 10000 ms: a whole won game, tunnels and all, in seconds on the manual clock
 void BM_BotWholeGame(benchmark::State& state) {
     if (!BotWindow::ShippedContentPresent()) {
         state.SkipWithError("pictures and scripts not built into the program folder");
