@@ -1,7 +1,6 @@
 #include "sound/SdlAudio.h"
 
-#include <SDL.h>
-#include <SDL_mixer.h>
+#include "sound/SdlMixerLibrary.h"
 
 namespace veltrane {
 
@@ -20,20 +19,24 @@ bool SdlAudio::Init() {
     if (open_) {
         return true;
     }
+    mix_ = SdlMixerLibrary::Get(lastError_);
+    if (mix_ == nullptr) {
+        return false;
+    }
     // SDL would otherwise take over SIGINT and SIGTERM and turn them into quit
     // events nobody reads, so the program could not be ended from outside.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+    mix_->SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (mix_->InitSubSystem(SDL_INIT_AUDIO) != 0) {
         NoteError();
         return false;
     }
     // MP3 support may come from a plug-in decoder; a missing one only makes
     // the MP3 files fail to load, which the caller reports.
-    Mix_Init(MIX_INIT_MP3);
-    if (Mix_OpenAudio(kFrequency, MIX_DEFAULT_FORMAT, kOutputChannels, kChunkSize) != 0) {
+    mix_->Init(MIX_INIT_MP3);
+    if (mix_->OpenAudio(kFrequency, MIX_DEFAULT_FORMAT, kOutputChannels, kChunkSize) != 0) {
         NoteError();
-        Mix_Quit();
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        mix_->Quit();
+        mix_->QuitSubSystem(SDL_INIT_AUDIO);
         return false;
     }
     open_ = true;
@@ -47,9 +50,9 @@ TStreamHandle SdlAudio::CreateStream(const std::filesystem::path& path, TStreamK
     }
     Stream stream;
     if (kind == TStreamKind::Effect) {
-        stream.chunk = Mix_LoadWAV(path.c_str());
+        stream.chunk = mix_->LoadWAV_RW(mix_->RWFromFile(path.c_str(), "rb"), 1);
     } else {
-        stream.music = Mix_LoadMUS(path.c_str());
+        stream.music = mix_->LoadMUS(path.c_str());
     }
     if (stream.chunk == nullptr && stream.music == nullptr) {
         NoteError();
@@ -74,13 +77,13 @@ bool SdlAudio::PlayEffect(Stream& stream, bool restart) {
             return true;
         }
         // Playing on the same channel cuts the running sound and starts over.
-        return Mix_PlayChannel(stream.channel, stream.chunk, 0) >= 0;
+        return mix_->PlayChannelTimed(stream.channel, stream.chunk, 0, -1) >= 0;
     }
-    int channel = Mix_PlayChannel(-1, stream.chunk, 0);
+    int channel = mix_->PlayChannelTimed(-1, stream.chunk, 0, -1);
     if (channel < 0) {
         // Every channel busy: make room rather than stay silent.
-        Mix_AllocateChannels(Mix_AllocateChannels(-1) + kMoreChannels);
-        channel = Mix_PlayChannel(-1, stream.chunk, 0);
+        mix_->AllocateChannels(mix_->AllocateChannels(-1) + kMoreChannels);
+        channel = mix_->PlayChannelTimed(-1, stream.chunk, 0, -1);
     }
     if (channel < 0) {
         NoteError();
@@ -91,10 +94,10 @@ bool SdlAudio::PlayEffect(Stream& stream, bool restart) {
 }
 
 bool SdlAudio::PlayMusic(TStreamHandle handle, Stream& stream, bool restart) {
-    if (!restart && currentMusic_ == handle && Mix_PlayingMusic() != 0) {
+    if (!restart && currentMusic_ == handle && mix_->PlayingMusic() != 0) {
         return true;
     }
-    if (Mix_PlayMusic(stream.music, -1) != 0) {
+    if (mix_->PlayMusic(stream.music, -1) != 0) {
         NoteError();
         return false;
     }
@@ -105,8 +108,8 @@ bool SdlAudio::PlayMusic(TStreamHandle handle, Stream& stream, bool restart) {
 bool SdlAudio::EffectPlaying(const Stream& stream) const {
     // A channel remembers its last chunk after it ends; only a playing
     // channel with our chunk counts.
-    return stream.channel >= 0 && Mix_Playing(stream.channel) != 0 &&
-           Mix_GetChunk(stream.channel) == stream.chunk;
+    return stream.channel >= 0 && mix_->Playing(stream.channel) != 0 &&
+           mix_->GetChunk(stream.channel) == stream.chunk;
 }
 
 bool SdlAudio::IsActive(TStreamHandle handle) {
@@ -117,7 +120,7 @@ bool SdlAudio::IsActive(TStreamHandle handle) {
     if (stream->chunk != nullptr) {
         return EffectPlaying(*stream);
     }
-    return currentMusic_ == handle && Mix_PlayingMusic() != 0;
+    return currentMusic_ == handle && mix_->PlayingMusic() != 0;
 }
 
 void SdlAudio::Stop(TStreamHandle handle) {
@@ -127,10 +130,10 @@ void SdlAudio::Stop(TStreamHandle handle) {
     }
     if (stream->chunk != nullptr) {
         if (EffectPlaying(*stream)) {
-            Mix_HaltChannel(stream->channel);
+            mix_->HaltChannel(stream->channel);
         }
     } else if (currentMusic_ == handle) {
-        Mix_HaltMusic();
+        mix_->HaltMusic();
         currentMusic_ = 0;
     }
 }
@@ -139,8 +142,8 @@ void SdlAudio::StopAll() {
     if (!open_) {
         return;
     }
-    Mix_HaltChannel(-1);
-    Mix_HaltMusic();
+    mix_->HaltChannel(-1);
+    mix_->HaltMusic();
     currentMusic_ = 0;
 }
 
@@ -150,7 +153,7 @@ void SdlAudio::Free(TStreamHandle handle) {
         return;
     }
     if (currentMusic_ == handle) {
-        Mix_HaltMusic();
+        mix_->HaltMusic();
         currentMusic_ = 0;
     }
     Release(found->second);
@@ -166,9 +169,9 @@ void SdlAudio::Shutdown() {
         Release(stream);
     }
     streams_.clear();
-    Mix_CloseAudio();
-    Mix_Quit();
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    mix_->CloseAudio();
+    mix_->Quit();
+    mix_->QuitSubSystem(SDL_INIT_AUDIO);
     open_ = false;
 }
 
@@ -180,17 +183,17 @@ SdlAudio::Stream* SdlAudio::Find(TStreamHandle handle) {
 void SdlAudio::Release(Stream& stream) {
     // Freeing a chunk halts every channel that plays it.
     if (stream.chunk != nullptr) {
-        Mix_FreeChunk(stream.chunk);
+        mix_->FreeChunk(stream.chunk);
         stream.chunk = nullptr;
     }
     if (stream.music != nullptr) {
-        Mix_FreeMusic(stream.music);
+        mix_->FreeMusic(stream.music);
         stream.music = nullptr;
     }
 }
 
 void SdlAudio::NoteError() {
-    lastError_ = SDL_GetError();
+    lastError_ = mix_->GetError();
 }
 
 } // namespace veltrane

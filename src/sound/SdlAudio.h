@@ -1,6 +1,6 @@
 #pragma once
 
-// Sound through SDL2_mixer. Effects are decoded whole into memory and played
+// Sound through SDL2_mixer, loaded by the first Init. Effects are decoded whole into memory and played
 // on a mixer channel of their own, so an effect and the click of a dialog
 // button can sound together; the looping music streams from its file.
 //
@@ -16,6 +16,8 @@ struct Mix_Chunk;
 struct _Mix_Music;
 
 namespace veltrane {
+
+struct SdlMixerLibrary;
 
 class SdlAudio : public IAudio {
   public:
@@ -53,6 +55,7 @@ class SdlAudio : public IAudio {
     std::map<TStreamHandle, Stream> streams_;
     TStreamHandle nextHandle_ = 1;
     TStreamHandle currentMusic_ = 0;
+    const SdlMixerLibrary* mix_ = nullptr; // loaded by the first Init
     bool open_ = false;
     std::string lastError_;
 };

@@ -117,8 +117,6 @@ FormMain::FormMain(TGameOptions& options, TRandom& rng, ISoundPort& sound, TForm
                             [this] { btnOptionsClick(TOptionsPage::SavedGames); });
 
     ApplyWindowType();
-    if (services_.InitAudio)
-        services_.InitAudio();
     NewGame();
     CentreInParent(background_);
     time_->StartTimer(TTimer::Main);
@@ -550,6 +548,7 @@ void FormMain::timBlinkerTimer() {
 }
 
 void FormMain::btnOptionsClick(TOptionsPage page) {
+    StartAudio(); // a window that was never painted has not opened it yet
     const int result = services_.RunOptionsDialog ? services_.RunOptionsDialog(*this, page) : 0;
     if (result == 1)
         RestoreMapMarkers();
@@ -627,8 +626,18 @@ void FormMain::AutosaveNow() {
 void FormMain::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     backgroundPainter_->Paint(painter, size(), cosmetic_);
+    if (!audioStarted_)
+        QTimer::singleShot(0, this, &FormMain::StartAudio);
     if (listsDue_)
         QTimer::singleShot(0, this, &FormMain::EnsurePictureLists);
+}
+
+void FormMain::StartAudio() {
+    if (audioStarted_)
+        return;
+    audioStarted_ = true;
+    if (services_.InitAudio)
+        services_.InitAudio();
 }
 
 void FormMain::resizeEvent(QResizeEvent* event) {

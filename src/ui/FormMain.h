@@ -128,6 +128,8 @@ class FormMain : public QWidget, public IWindowPort {
     void LoadPictureLists();
     // Nothing of these lists shows in the first frame, so they wait for it.
     void EnsurePictureLists();
+    // Opens the audio device once; the first frame does not wait for it.
+    void StartAudio();
     void SetPicture(QWidget* label, const std::string& relative, bool transparent = false);
     void ShowCaptain();
     void ShowGalaxyName();
@@ -182,6 +184,7 @@ class FormMain : public QWidget, public IWindowPort {
     int tunnelFrame_ = 0;
     bool contentLoadedOnce_ = false;
     bool listsDue_ = false;
+    bool audioStarted_ = false;
     bool closeConfirmed_ = false;
 };
 

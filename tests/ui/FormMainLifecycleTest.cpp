@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QTest>
 #include <QTreeWidget>
 
 namespace veltrane::test {
@@ -14,8 +15,14 @@ namespace {
 
 class Lifecycle : public FormMainTest {};
 
-TEST_F(Lifecycle, CreationInitialisesAudioAndStartsAGame) {
+TEST_F(Lifecycle, CreationStartsAGameAndOpensAudioOnlyAfterTheFirstFrame) {
     Window();
+    EXPECT_EQ(audioInits, 0);
+    Window().show();
+    Window().repaint();
+    EXPECT_TRUE(QTest::qWaitFor([this] { return audioInits == 1; }, 1000));
+    Window().repaint();
+    QTest::qWait(20);
     EXPECT_EQ(audioInits, 1);
     const TGameState& w = Window().World();
     EXPECT_EQ(w.Captain.Name, "Jon Kestrel");
