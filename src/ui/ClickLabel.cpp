@@ -2,6 +2,8 @@
 
 #include <QMetaMethod>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
 
 namespace veltrane {
 
@@ -23,6 +25,25 @@ void TClickLabel::mouseDoubleClickEvent(QMouseEvent* event) {
     }
     event->accept();
     emit doubleClicked();
+}
+
+void TClickLabel::paintEvent(QPaintEvent* event) {
+    const QPixmap shown = pixmap();
+    if (isEnabled() || shown.isNull()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    // QLabel would draw a greyed copy, made afresh on every paint.
+    QPainter painter(this);
+    drawFrame(&painter);
+    const QRect area = contentsRect();
+    if (hasScaledContents()) {
+        painter.drawPixmap(area, shown);
+        return;
+    }
+    const Qt::Alignment align = QStyle::visualAlignment(layoutDirection(), alignment());
+    painter.drawPixmap(
+        QStyle::alignedRect(layoutDirection(), align, shown.deviceIndependentSize().toSize(), area), shown);
 }
 
 } // namespace veltrane

@@ -37,6 +37,14 @@ TEST_F(Lifecycle, CreationStartsAGameAndOpensAudioOnlyAfterTheFirstFrame) {
     EXPECT_FALSE(Find<QWidget>("pnlBottom")->isEnabled());
 }
 
+TEST_F(Lifecycle, ArtworkOfTheWaitingCommandPanelKeepsItsColours) {
+    const auto* captain = Find<QLabel>("imgCaptain");
+    ASSERT_FALSE(captain->isEnabled());
+    ASSERT_FALSE(captain->pixmap().isNull());
+    const QImage shown = Find<QLabel>("imgCaptain")->grab().toImage();
+    EXPECT_EQ(shown.pixelColor(shown.rect().center()), captain->pixmap().toImage().pixelColor(4, 4));
+}
+
 TEST_F(Lifecycle, StandardWindowIsFixedAtTheGamesSize) {
     EXPECT_EQ(Window().size(), QSize(1024, 768));
     EXPECT_EQ(Window().minimumSize(), QSize(1024, 768));
