@@ -33,18 +33,42 @@ void SectorMapView::CreateMarkers(const TSector& systems) {
     for (TNewShape* old : markers_)
         delete old;
     markers_.clear();
-    markers_.reserve(kSystemsPerSector);
+    pending_.clear();
+    pending_.reserve(kSystemsPerSector);
     for (int k = 1; k <= kSystemsPerSector; ++k) {
         const TSystem& s = systems.Systems[k];
-        auto* shape = new TNewShape(k, this);
-        shape->setGeometry(s.PosX, s.PosY, s.Size, s.Size);
-        const QColor colour = ToQColor(s.ShapeColor);
+        pending_.push_back({s.PosX, s.PosY, s.Size, s.ShapeColor});
+    }
+    if (isVisible())
+        EnsureMarkers();
+}
+
+void SectorMapView::EnsureMarkers() const {
+    if (pending_.empty())
+        return;
+    auto* self = const_cast<SectorMapView*>(this);
+    markers_.reserve(pending_.size());
+    for (const MarkerPlace& place : pending_) {
+        auto* shape = new TNewShape(static_cast<int>(markers_.size()) + 1, self);
+        shape->setGeometry(place.x, place.y, place.size, place.size);
+        const QColor colour = ToQColor(place.colour);
         shape->setBrushColor(colour);
         shape->setTrueColor(colour);
-        connect(shape, &TNewShape::pressed, this, [this](int tag) { MarkerPressed(tag); });
+        connect(shape, &TNewShape::pressed, self, [self](int tag) { self->MarkerPressed(tag); });
         shape->show();
         markers_.push_back(shape);
     }
+    pending_.clear();
+}
+
+int SectorMapView::markerCount() const {
+    EnsureMarkers();
+    return static_cast<int>(markers_.size());
+}
+
+void SectorMapView::showEvent(QShowEvent* event) {
+    EnsureMarkers();
+    QFrame::showEvent(event);
 }
 
 void SectorMapView::RestoreMarkers(const TSector& systems) {

@@ -26,7 +26,9 @@ class SectorMapView : public QFrame {
 
     void setBackground(const QImage& picture);
 
-    // Throws away the old markers and makes one per system of `systems`.
+    // Throws away the old markers for one per system of `systems`. They are
+    // made when the page is first shown or asked for them: of the four maps
+    // only the current one is needed at the start.
     void CreateMarkers(const TSector& systems);
     // Sizes, places and colours the existing markers from the systems again
     // (a loaded game): size held to 2..5, true colour left to the blinker.
@@ -40,20 +42,32 @@ class SectorMapView : public QFrame {
     // The blinker's step for the marker of `system`.
     void Blink(int system);
 
-    int markerCount() const { return static_cast<int>(markers_.size()); }
+    int markerCount() const;
     // 1-based like the systems; nullptr outside 1..markerCount().
     TNewShape* marker(int system) const;
 
   signals:
     void markerPressed(int sector, int system);
 
+  protected:
+    void showEvent(QShowEvent* event) override;
+
   private:
+    struct MarkerPlace {
+        int x, y, size;
+        TColor colour;
+    };
+
     void MarkerPressed(int system);
+    // Makes the markers CreateMarkers asked for, once.
+    void EnsureMarkers() const;
 
     TContext* ctx_ = nullptr;
     int sector_;
     QLabel* background_;
-    std::vector<TNewShape*> markers_;
+    // Filled on demand by the const accessors too.
+    mutable std::vector<TNewShape*> markers_;
+    mutable std::vector<MarkerPlace> pending_;
 };
 
 } // namespace veltrane

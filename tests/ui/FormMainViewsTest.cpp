@@ -87,6 +87,7 @@ TEST_F(Views, ANewGameReplacesTheMarkers) {
     QPointer<TNewShape> watch(before);
     Window().NewGame();
     EXPECT_TRUE(watch.isNull());
+    EXPECT_EQ(Window().SectorPage(2)->markerCount(), kSystemsPerSector);
     EXPECT_EQ(Window().SectorPage(2)->findChildren<TNewShape*>().size(), kSystemsPerSector);
 }
 
