@@ -1,6 +1,7 @@
 #include "ui/Pictures.h"
 
 #include "core/MediaPaths.h"
+#include "ui/BmpDecoder.h"
 #include "ui/JpegDecoder.h"
 
 #include <QFile>
@@ -45,6 +46,8 @@ Result<QImage> ReadPicture(const std::string& relative, TTransparency transparen
             return Unreadable(relative, decoded.error().message);
         }
         image = std::move(*decoded);
+    } else if (std::optional<QImage> plain = DecodePlainBmp(bytes)) {
+        image = std::move(*plain);
     } else {
         const char* format = EndsWithIgnoringCase(relative, ".bmp") ? "BMP" : nullptr;
         if (!image.loadFromData(bytes, format)) {

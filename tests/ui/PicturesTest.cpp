@@ -1,4 +1,5 @@
 #include "ui/Pictures.h"
+#include "ui/BmpDecoder.h"
 #include "ui/JpegDecoder.h"
 
 #include "core/MediaPaths.h"
@@ -142,6 +143,77 @@ TEST(DecodeJpeg, FlippedBytesGiveAPictureOrAnErrorNeverACrash) {
         }
     }
     EXPECT_GT(errors, 0) << "some of the damage must be noticed";
+}
+
+// A bitmap written byte by byte, so the shapes Qt never writes (top-down,
+// 32-bit, a longer header) are covered too. Pixel (x, y) has a colour of its own.
+QByteArray Bitmap(int width, int height, int bits, std::uint32_t infoSize = 40,
+                  std::uint32_t compression = 0) {
+    const int rows = std::abs(height);
+    const int stride = (width * bits + 31) / 32 * 4;
+    const auto offset = static_cast<std::uint32_t>(14 + infoSize);
+    QByteArray b(static_cast<int>(offset) + stride * rows, '\0');
+    auto put = [&b](int at, std::uint32_t value, int bytes) {
+        for (int i = 0; i < bytes; ++i)
+            b[at + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
+    };
+    b[0] = 'B', b[1] = 'M';
+    put(2, static_cast<std::uint32_t>(b.size()), 4);
+    put(10, offset, 4);
+    put(14, infoSize, 4);
+    put(18, static_cast<std::uint32_t>(width), 4);
+    put(22, static_cast<std::uint32_t>(height), 4);
+    put(26, 1, 2);
+    put(28, static_cast<std::uint32_t>(bits), 2);
+    put(30, compression, 4);
+    for (int row = 0; row < rows; ++row)
+        for (int x = 0; x < width; ++x) {
+            const int y = height > 0 ? rows - 1 - row : row;
+            const int at = static_cast<int>(offset) + row * stride + x * bits / 8;
+            put(at, static_cast<std::uint32_t>(qRgb(x * 40, y * 60, (x + y) * 20)) & 0xFFFFFF, 3);
+        }
+    return b;
+}
+
+struct BmpCase {
+    const char* name;
+    QByteArray bytes;
+    bool plain; // ours to read; otherwise left to Qt
+};
+void PrintTo(const BmpCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class DecodeBmp : public ::testing::TestWithParam<BmpCase> {};
+
+TEST_P(DecodeBmp, ReadsPlainBitmapsAsQtDoesAndLeavesTheRestToIt) {
+    const std::optional<QImage> ours = DecodePlainBmp(GetParam().bytes);
+    ASSERT_EQ(ours.has_value(), GetParam().plain);
+    if (ours) {
+        const QImage qts = QImage::fromData(GetParam().bytes, "BMP").convertToFormat(QImage::Format_RGB32);
+        ASSERT_FALSE(qts.isNull());
+        EXPECT_EQ(*ours, qts);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Shapes, DecodeBmp,
+                         ::testing::Values(BmpCase{"BottomUp24", Bitmap(5, 3, 24), true},
+                                           BmpCase{"TopDown24", Bitmap(5, -3, 24), true},
+                                           BmpCase{"RowPaddingWidths", Bitmap(7, 2, 24), true},
+                                           BmpCase{"ThirtyTwoBits", Bitmap(3, 4, 32), true},
+                                           BmpCase{"LongerHeader", Bitmap(4, 2, 24, 124), true},
+                                           BmpCase{"Palette", Bitmap(4, 2, 8), false},
+                                           BmpCase{"RunLength", Bitmap(4, 2, 24, 40, 1), false},
+                                           BmpCase{"Truncated", Bitmap(6, 6, 24).left(90), false},
+                                           BmpCase{"NoWidth", Bitmap(0, 3, 24), false},
+                                           BmpCase{"NotABitmap", QByteArray(80, 'x'), false}),
+                         [](const auto& testInfo) { return std::string(testInfo.param.name); });
+
+TEST(DecodeBmp, EveryCutOfAGoodBitmapIsRefusedNeverOverread) {
+    const QByteArray good = Bitmap(9, 5, 24);
+    for (int length = 0; length < good.size(); ++length)
+        EXPECT_FALSE(DecodePlainBmp(good.left(length))) << length;
+    EXPECT_TRUE(DecodePlainBmp(good));
 }
 
 // A throw-away program folder for the loader.
