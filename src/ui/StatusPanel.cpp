@@ -6,6 +6,7 @@
 #include "lang/TextCatalogue.h"
 
 #include <QHeaderView>
+#include <QPainter>
 #include <QTreeWidget>
 
 namespace veltrane {
@@ -13,13 +14,26 @@ namespace veltrane {
 namespace {
 
 // A rounded frame drawn behind a box of the panel (the design's shapes).
+// Painted by hand: a style sheet would give the whole panel Qt's slower
+// style-sheet style.
+class RoundedShape : public QFrame {
+  public:
+    using QFrame::QFrame;
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QColor(110, 200, 220, 150));
+        painter.setBrush(QColor(0, 0, 0, 60));
+        painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 7, 7);
+    }
+};
+
 QFrame* RoundedBox(QWidget* parent, const char* name, const QRect& where) {
-    auto* shape = new QFrame(parent);
+    auto* shape = new RoundedShape(parent);
     shape->setObjectName(name);
     shape->setGeometry(where);
-    shape->setStyleSheet(QString("QFrame#%1 { border: 1px solid rgba(110, 200, 220, 150); border-radius: 7px;"
-                                 " background: rgba(0, 0, 0, 60); }")
-                             .arg(name));
     return shape;
 }
 
