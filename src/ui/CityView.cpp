@@ -166,8 +166,9 @@ void CityView::BuildUpgradePanel() {
             variant->setData(0, kStateIndexRole, 0);
             variant->setData(0, kImageIndexRole, cls.FirstVariantPicture + v);
         }
+        // Item by item: expandAll() would lay the hidden tree out at once.
+        root->setExpanded(true);
     }
-    upgradeTree_->expandAll();
 
     auto* equipment = new QGroupBox("Current equipment", upgrade_);
     equipment->setObjectName("gbxEquipment");

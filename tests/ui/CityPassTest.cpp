@@ -78,6 +78,8 @@ TEST_F(CityPass, SellRefuelUpgradeCarryAPassengerAndWin) {
     click("btnGoBack2");
     click("btnGetUpgrade");
     QTreeWidget* tree = city->trvUpgrade();
+    for (int c = 0; c < tree->topLevelItemCount(); ++c)
+        EXPECT_TRUE(tree->topLevelItem(c)->isExpanded()) << "every equipment class shows its variants";
     QTreeWidgetItem* power = tree->topLevelItem(0)->child(1);
     const QString variant = power->text(0).left(power->text(0).indexOf('['));
     EXPECT_TRUE(power->text(0).endsWith("]")) << "prices are rolled into the node texts";
