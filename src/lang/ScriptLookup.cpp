@@ -7,6 +7,7 @@
 #include <mutex>
 #include <sys/stat.h>
 #include <time.h>
+#include <vector>
 
 namespace veltrane {
 namespace {
@@ -99,6 +100,19 @@ ScriptCache& Cache() {
     return cache;
 }
 
+struct Pin {
+    std::string path;
+    std::shared_ptr<const TProfileFile> profile; // null: the script could not be read
+};
+thread_local std::vector<Pin> pins;
+
+const Pin* PinOf(const std::string& path) {
+    for (auto it = pins.rbegin(); it != pins.rend(); ++it)
+        if (it->path == path)
+            return &*it;
+    return nullptr;
+}
+
 std::mutex& LanguageMutex() {
     static std::mutex m;
     return m;
@@ -124,10 +138,20 @@ std::optional<std::string> LookupScript(const std::string& path, std::string_vie
                                         std::string_view key) {
     if (path.empty())
         return std::nullopt;
-    const auto profile = Cache().Get(path);
+    const Pin* pin = PinOf(path);
+    const auto profile = pin ? pin->profile : Cache().Get(path);
     if (!profile)
         return std::nullopt;
     return profile->Read(section, key);
+}
+
+TScriptPin::TScriptPin(std::string path) {
+    auto profile = Cache().Get(path);
+    pins.push_back({std::move(path), std::move(profile)});
+}
+
+TScriptPin::~TScriptPin() {
+    pins.pop_back();
 }
 
 std::string LangText(std::string_view section, std::string_view key) {

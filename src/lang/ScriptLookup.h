@@ -31,6 +31,17 @@ std::string LangTextDef(std::string_view section, std::string_view key, std::str
 std::optional<std::string> LookupScript(const std::string& path, std::string_view section,
                                         std::string_view key);
 
+// While one lives, lookups of its script on this thread use the parse made
+// when it began instead of checking the file before each one: a pass over a
+// whole window or table reads one version of the script, and reads it once.
+class TScriptPin {
+  public:
+    explicit TScriptPin(std::string path);
+    ~TScriptPin();
+    TScriptPin(const TScriptPin&) = delete;
+    TScriptPin& operator=(const TScriptPin&) = delete;
+};
+
 // A language script as a text source, for content loading and tests.
 class TScriptFile : public ITextSource {
   public:

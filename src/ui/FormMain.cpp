@@ -32,6 +32,7 @@
 #include "game/UpgradeShop.h"
 #include "game/Views.h"
 #include "lang/Format.h"
+#include "lang/ScriptLookup.h"
 #include "lang/TextCatalogue.h"
 #include "persist/SavedGame.h"
 
@@ -471,9 +472,12 @@ void FormMain::RestoreMapMarkers() {
 void FormMain::LoadContentTables() {
     if (!services_.OpenScript)
         return;
-    script_ = services_.OpenScript(services_.ProgramFolder + "LScripts/" + options_.Language);
+    const std::string path = services_.ProgramFolder + "LScripts/" + options_.Language;
+    script_ = services_.OpenScript(path);
     if (!script_)
         return;
+    // Hundreds of lookups follow; one version of the script serves them all.
+    const TScriptPin pin(path);
     if (services_.Translate)
         services_.Translate(this, *script_);
     keys_->AppendHints();

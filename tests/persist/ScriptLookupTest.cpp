@@ -92,6 +92,26 @@ TEST_F(LanguageFileTest, ReplacedAndDeletedScriptsAreSeen) {
     EXPECT_EQ(LangText("Captions", "OK"), "OK");
 }
 
+TEST_F(LanguageFileTest, PinnedScriptServesOneVersionUntilThePinEnds) {
+    const auto script = folder / "P.lng";
+    WriteBytes(script, "[Captions]\nYes=Ja\n"); // freshly written: unpinned lookups would parse it every time
+    const TScriptFile source(script.string());
+    {
+        const TScriptPin pin(script.string());
+        WriteBytes(script, "[Captions]\nYes=Oui\n");
+        EXPECT_EQ(source.Lookup("Captions", "Yes"), "Ja");
+        {
+            const TScriptPin inner(script.string());
+            EXPECT_EQ(source.Lookup("Captions", "Yes"), "Oui");
+        }
+        EXPECT_EQ(source.Lookup("Captions", "Yes"), "Ja");
+        EXPECT_EQ(LookupScript((folder / "Other.lng").string(), "Captions", "Yes"), std::nullopt);
+    }
+    EXPECT_EQ(source.Lookup("Captions", "Yes"), "Oui");
+    const TScriptPin missing((folder / "Gone.lng").string());
+    EXPECT_EQ(LookupScript((folder / "Gone.lng").string(), "Captions", "Yes"), std::nullopt);
+}
+
 TEST_F(LanguageFileTest, ScriptFileIsATextSource) {
     const auto script = folder / "S.lng";
     WriteBytes(script, "[Artefact7]\nName=\"Glass key\"\nInfo=\n");
