@@ -71,6 +71,22 @@ void WriteSystem(TMegaIni& ini, const std::string& section, const TSystem& syste
         WritePlanet(ini, section + "|Planet" + std::to_string(p), system.Planets[p]);
 }
 
+// Every section WriteGameIni writes, so the file's sections are placed once.
+std::size_t SectionsOf(const TGameState& world) {
+    std::size_t sections =
+        3 + 2 * kModuleCount + world.Cargo.size() + world.Transport.size(); // Captain, General, Headquarter
+    for (int s = 1; s <= kSectorCount; ++s) {
+        ++sections;
+        for (int k = 1; k <= kSystemsPerSector; ++k) {
+            const TSystem& system = world.System(s, k);
+            sections += 1 + system.Planets.size();
+            for (const TPlanet& planet : system.Planets)
+                sections += planet.Cities.size();
+        }
+    }
+    return sections;
+}
+
 } // namespace
 
 std::filesystem::path GamesFolder(const std::string& userFolder) {
@@ -114,6 +130,7 @@ Result<std::string> NewSaveFileName(const std::filesystem::path& folder) {
 
 TMegaIni WriteGameIni(const TGameState& world, std::string_view gameName) {
     TMegaIni ini;
+    ini.Reserve(SectionsOf(world));
     for (int s = 1; s <= kSectorCount; ++s) {
         const std::string sector = SectorSection(s);
         ini.WriteString(sector, "Title", world.Galaxy[s].Title);
