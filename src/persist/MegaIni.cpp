@@ -12,9 +12,9 @@ namespace veltrane {
 namespace {
 
 constexpr std::size_t kBlockBytes = 64 * 1024;
-// Sections hold six to eight keys: up to this many a straight search beats any
-// index, beyond it only a damaged or hostile file would go.
-constexpr std::size_t kIndexedEntries = 16;
+// Sections hold six to sixteen keys: up to this many a straight search (past
+// the key marks) beats any index, beyond it only a damaged or hostile file would go.
+constexpr std::size_t kIndexedEntries = 32;
 
 bool HasLineBreak(std::string_view text) {
     for (char c : text)
