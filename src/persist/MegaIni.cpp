@@ -52,17 +52,20 @@ TMegaIni TMegaIni::Parse(std::string text) {
     constexpr std::size_t kNone = SIZE_MAX;
     std::size_t current = kNone;
     // The section being read collects its entries here, in room left over
-    // from the sections before; once complete it keeps an exact copy, so a
-    // section costs one allocation however its entries arrived.
+    // from the sections before; once complete a section of the usual few keys
+    // keeps an exact copy, so it costs one allocation however its entries
+    // arrived. A large one keeps the room it grew.
     std::vector<Entry> collecting;
     const auto complete = [&] {
         if (current == kNone)
             return;
         std::vector<Entry>& entries = ini.sections_[current].entries;
-        std::vector<Entry> exact(entries.begin(), entries.end());
-        exact.swap(entries);
-        collecting = std::move(exact);
-        collecting.clear();
+        if (entries.size() <= kIndexedEntries) {
+            std::vector<Entry> exact(entries.begin(), entries.end());
+            exact.swap(entries);
+            collecting = std::move(exact);
+            collecting.clear();
+        }
         current = kNone;
     };
     ScanLines(
@@ -235,11 +238,14 @@ std::int32_t TMegaIni::ReadInteger(std::string_view section, std::string_view ke
 }
 
 void TMegaIni::WriteString(std::string_view section, std::string_view key, std::string_view value) {
-    if (HasLineBreak(section) || HasLineBreak(key) || HasLineBreak(value)) {
+    // Writers fill one section after the other: a name equal to the last
+    // section's as stored is known to be trimmed and on one line.
+    const bool sameSection = lastWritten_ < sections_.size() && sections_[lastWritten_].name == section;
+    if ((!sameSection && HasLineBreak(section)) || HasLineBreak(key) || HasLineBreak(value)) {
         WriteString(OneLine(section), OneLine(key), OneLine(value));
         return;
     }
-    Section& s = SectionFor(TrimIni(section));
+    Section& s = sameSection ? sections_[lastWritten_] : SectionFor(TrimIni(section));
     if (const Entry* found = FindEntry(s, key)) {
         Entry& entry = s.entries[static_cast<std::size_t>(found - s.entries.data())];
         if (entry.value != value)
