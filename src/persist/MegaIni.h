@@ -134,7 +134,8 @@ class TMegaIni {
 
     std::vector<Section> sections_;
     std::unordered_map<std::string_view, std::size_t, IniNameHash, IniNameEqual> index_;
-    std::size_t lastWritten_ = 0; // writers fill one section after the other
+    // Writers fill one section after the other; none is chosen yet.
+    std::size_t lastWritten_ = SIZE_MAX;
 };
 
 } // namespace veltrane
