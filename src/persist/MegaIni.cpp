@@ -75,6 +75,7 @@ TMegaIni TMegaIni::Parse(std::string text) {
             if (ini.index_.try_emplace(name, ini.sections_.size()).second) {
                 current = ini.sections_.size();
                 ini.sections_.push_back({name, std::move(collecting), {}, 0});
+                collecting.clear(); // moved from: empty, but nothing promises so
             }
             return true;
         },
