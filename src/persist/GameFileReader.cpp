@@ -21,11 +21,20 @@ std::string Number(std::int64_t n) {
 } // namespace
 
 std::optional<std::string_view> TGameFileReader::Value(std::string_view section, std::string_view key) const {
-    if (last_ == nullptr || lastName_ != section) {
+    if (!last_ || lastName_ != section) {
         lastName_ = section;
-        last_ = ini_.FindSection(section);
+        // Sections are read in the order they were written: the one after the last comes next.
+        last_ = ini_.SectionPosition(section, last_ ? *last_ + 1 : 0);
+        nextEntry_ = 0;
     }
-    return TMegaIni::ValueIn(last_, key);
+    if (!last_)
+        return std::nullopt;
+    const TMegaIni::Section& found = ini_.SectionAt(*last_);
+    const auto at = TMegaIni::EntryPosition(found, key, nextEntry_);
+    if (!at)
+        return std::nullopt;
+    nextEntry_ = *at + 1;
+    return found.entries[*at].value;
 }
 
 std::string TGameFileReader::Text(std::string_view section, std::string_view key,
@@ -85,7 +94,10 @@ bool TGameFileReader::Require(bool ok, std::string_view section, std::string_vie
 
 bool TGameFileReader::InRange(std::int64_t value, std::int64_t low, std::int64_t high,
                               std::string_view section, std::string_view key, std::string_view what) {
-    return Require(value >= low && value <= high, section, key,
+    if (value >= low && value <= high)
+        return !error_;
+    // The message is made only for a value that is refused.
+    return Require(false, section, key,
                    Number(value) + " is not " + std::string(what) + " (" + Number(low) + " to " +
                        Number(high) + ")");
 }
@@ -107,16 +119,16 @@ Result<TGameState> TGameFileReader::Read(const TGameState& current, const CityPr
 
 bool TGameFileReader::ReadGalaxy(TGameState& world, const CityProfiler& profiler) {
     for (int s = 1; s <= kSectorCount; ++s) {
-        const std::string sector = "Sector" + std::to_string(s);
+        const std::string_view sector = NumberedName(sectorName_, "", "Sector", s);
         world.Galaxy[s].Title = Text(sector, "Title", "???");
         for (int k = 1; k <= kSystemsPerSector; ++k)
-            if (!ReadSystem(world.System(s, k), sector + "|System" + std::to_string(k), profiler))
+            if (!ReadSystem(world.System(s, k), NumberedName(systemName_, sector, "|System", k), profiler))
                 return false;
     }
     return true;
 }
 
-bool TGameFileReader::ReadSystem(TSystem& system, const std::string& section, const CityProfiler& profiler) {
+bool TGameFileReader::ReadSystem(TSystem& system, std::string_view section, const CityProfiler& profiler) {
     system.Name = Text(section, "Name", "???");
     system.PosX = Integer(section, "PosX", 0);
     system.PosY = Integer(section, "PosY", 0);
@@ -128,13 +140,13 @@ bool TGameFileReader::ReadSystem(TSystem& system, const std::string& section, co
         return false;
     system.Planets.resize(static_cast<std::size_t>(planets));
     for (int p = 0; p < planets; ++p)
-        if (!ReadPlanet(system.Planets[static_cast<std::size_t>(p)], section + "|Planet" + std::to_string(p),
-                        profiler))
+        if (!ReadPlanet(system.Planets[static_cast<std::size_t>(p)],
+                        NumberedName(planetName_, section, "|Planet", p), profiler))
             return false;
     return true;
 }
 
-bool TGameFileReader::ReadPlanet(TPlanet& planet, const std::string& section, const CityProfiler& profiler) {
+bool TGameFileReader::ReadPlanet(TPlanet& planet, std::string_view section, const CityProfiler& profiler) {
     planet.Name = Text(section, "Name", "???");
     planet.PosX = Integer(section, "PosX", 0);
     planet.PosY = Integer(section, "PosY", 0);
@@ -164,13 +176,13 @@ bool TGameFileReader::ReadPlanet(TPlanet& planet, const std::string& section, co
 
     planet.Cities.resize(static_cast<std::size_t>(cities));
     for (int c = 0; c < cities; ++c)
-        if (!ReadCity(planet.Cities[static_cast<std::size_t>(c)], section + "|City" + std::to_string(c),
-                      planet, profiler))
+        if (!ReadCity(planet.Cities[static_cast<std::size_t>(c)],
+                      NumberedName(cityName_, section, "|City", c), planet, profiler))
             return false;
     return true;
 }
 
-bool TGameFileReader::ReadCity(TCity& city, const std::string& section, const TPlanet& planet,
+bool TGameFileReader::ReadCity(TCity& city, std::string_view section, const TPlanet& planet,
                                const CityProfiler& profiler) {
     city.Name = Text(section, "Name", "???");
     city.PosX = Integer(section, "PosX", 0);
@@ -193,7 +205,8 @@ bool TGameFileReader::ReadCity(TCity& city, const std::string& section, const TP
         if (!rolled) {
             if (!error_)
                 error_ = Error{"Cannot load \"" + file_ +
-                               "\": the language script cannot describe the city of section \"" + section +
+                               "\": the language script cannot describe the city of section \"" +
+                               std::string(section) +
                                "\", a fault of the script, not of the saved game: " + rolled.error().message};
             return false;
         }

@@ -38,10 +38,9 @@ class TGameFileReader {
                  std::string_view key, std::string_view what);
 
     bool ReadGalaxy(TGameState& world, const CityProfiler& profiler);
-    bool ReadSystem(TSystem& system, const std::string& section, const CityProfiler& profiler);
-    bool ReadPlanet(TPlanet& planet, const std::string& section, const CityProfiler& profiler);
-    bool ReadCity(TCity& city, const std::string& section, const TPlanet& planet,
-                  const CityProfiler& profiler);
+    bool ReadSystem(TSystem& system, std::string_view section, const CityProfiler& profiler);
+    bool ReadPlanet(TPlanet& planet, std::string_view section, const CityProfiler& profiler);
+    bool ReadCity(TCity& city, std::string_view section, const TPlanet& planet, const CityProfiler& profiler);
     bool ReadCaptain(TCaptain& captain);
     bool ReadGeneral(TGameState& world);
     bool ReadLists(TGameState& world);
@@ -51,9 +50,17 @@ class TGameFileReader {
     const TMegaIni& ini_;
     std::string file_;
     std::optional<Error> error_;
-    // Keys are read section by section: remember the last one found.
+    // Keys are read section by section and mostly in the order they were
+    // written: remember the last section found and where its next key is likely.
     mutable std::string lastName_;
-    mutable const TMegaIni::Section* last_ = nullptr;
+    mutable std::optional<std::size_t> last_;
+    mutable std::size_t nextEntry_ = 0;
+    // The names of the sections of the galaxy, one per level, built in place
+    // for each system, planet and city in turn.
+    std::string sectorName_;
+    std::string systemName_;
+    std::string planetName_;
+    std::string cityName_;
 };
 
 } // namespace veltrane

@@ -3,15 +3,24 @@
 #include <charconv>
 
 namespace veltrane {
+namespace {
 
-std::string_view TrimIni(std::string_view text) {
-    std::size_t begin = 0;
-    std::size_t end = text.size();
-    while (begin < end && IsIniBlank(text[begin]))
-        ++begin;
-    while (end > begin && IsIniBlank(text[end - 1]))
-        --end;
-    return text.substr(begin, end - begin);
+bool AllDigits(std::string_view text) {
+    for (const char c : text)
+        if (c < '0' || c > '9')
+            return false;
+    return true;
+}
+
+} // namespace
+
+std::string_view NumberedName(std::string& out, std::string_view parent, std::string_view label, int n) {
+    char digits[12];
+    const auto [end, ec] = std::to_chars(digits, digits + sizeof digits, n);
+    out.assign(parent);
+    out.append(label);
+    out.append(digits, end);
+    return out;
 }
 
 std::string FoldIniName(std::string_view name) {
@@ -47,6 +56,13 @@ std::optional<std::int32_t> ParseIniInt(std::string_view text) {
     std::int64_t value = 0;
     if (text.size() > 11)
         return std::nullopt;
+    // Nearly every number of a saved game is a few plain digits.
+    if (text.size() <= 9 && AllDigits(text)) {
+        std::int32_t small = 0;
+        for (const char c : text)
+            small = small * 10 + (c - '0');
+        return negative ? -small : small;
+    }
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value, 10);
     if (ec != std::errc{} || end != text.data() + text.size())
         return std::nullopt;

@@ -16,7 +16,16 @@ inline bool IsIniBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\f' || c == '\v';
 }
 
-std::string_view TrimIni(std::string_view text);
+// Inline: the readers trim every line, key and value.
+inline std::string_view TrimIni(std::string_view text) {
+    std::size_t begin = 0;
+    std::size_t end = text.size();
+    while (begin < end && IsIniBlank(text[begin]))
+        ++begin;
+    while (end > begin && IsIniBlank(text[end - 1]))
+        --end;
+    return text.substr(begin, end - begin);
+}
 
 inline char FoldAscii(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + ('a' - 'A')) : c;
@@ -53,6 +62,10 @@ struct IniNameEqual {
     using is_transparent = void;
     bool operator()(std::string_view a, std::string_view b) const { return SameIniName(a, b); }
 };
+
+// `parent` + `label` + n ("Sector1" + "|System" + 2), built in `out`, which
+// keeps its room from name to name: the galaxy's sections are numbered so.
+std::string_view NumberedName(std::string& out, std::string_view parent, std::string_view label, int n);
 
 // Signed decimal, or hexadecimal after "0x"/"0X" (up to 32 bits, wrapping into
 // the signed range like the old files did). Anything else, or a decimal outside

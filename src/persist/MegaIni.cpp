@@ -12,15 +12,28 @@ namespace veltrane {
 namespace {
 
 constexpr std::size_t kBlockBytes = 64 * 1024;
-// Sections hold six to eight keys: up to this many a straight search beats any
-// index, beyond it only a damaged or hostile file would go.
-constexpr std::size_t kIndexedEntries = 16;
+// Sections hold six to sixteen keys: up to this many a straight search (past
+// the key marks) beats any index, beyond it only a damaged or hostile file would go.
+constexpr std::size_t kIndexedEntries = 32;
 
 bool HasLineBreak(std::string_view text) {
     for (char c : text)
         if (c == '\n' || c == '\r')
             return true;
     return false;
+}
+
+// A key's bit among a section's keyMarks (0 to 63): names that compare equal share it.
+std::size_t KeyBit(std::string_view key) {
+    if (key.empty())
+        return 0;
+    const unsigned first = static_cast<unsigned char>(key.front()) | 0x20u;
+    const unsigned last = static_cast<unsigned char>(key.back()) | 0x20u;
+    return (key.size() * 7 + first * 3 + last) & 63u;
+}
+
+std::uint64_t KeyMark(std::string_view key) {
+    return std::uint64_t{1} << KeyBit(key);
 }
 
 std::string OneLine(std::string_view text) {
@@ -35,23 +48,46 @@ std::string OneLine(std::string_view text) {
 TMegaIni TMegaIni::Parse(std::string text) {
     TMegaIni ini;
     ini.source_ = std::make_unique<const std::string>(std::move(text));
-    Section* current = nullptr; // none before the first section and inside repeated ones: the first counts
+    // None before the first section and inside repeated ones: the first counts.
+    constexpr std::size_t kNone = SIZE_MAX;
+    std::size_t current = kNone;
+    // The section being read collects its entries here, in room left over
+    // from the sections before; once complete a section of the usual few keys
+    // keeps an exact copy, so it costs one allocation however its entries
+    // arrived. A large one keeps the room it grew.
+    std::vector<Entry> collecting;
+    const auto complete = [&] {
+        if (current == kNone)
+            return;
+        std::vector<Entry>& entries = ini.sections_[current].entries;
+        if (entries.size() <= kIndexedEntries) {
+            std::vector<Entry> exact(entries.begin(), entries.end());
+            exact.swap(entries);
+            collecting = std::move(exact);
+            collecting.clear();
+        }
+        current = kNone;
+    };
     ScanLines(
         *ini.source_,
         [&](std::string_view name) {
-            current = nullptr;
-            if (ini.index_.find(name) != ini.index_.end())
-                return true;
-            ini.index_.emplace(name, ini.sections_.size());
-            ini.sections_.push_back({name, {}, {}});
-            current = &ini.sections_.back();
+            complete();
+            if (ini.index_.try_emplace(name, ini.sections_.size()).second) {
+                current = ini.sections_.size();
+                ini.sections_.push_back({name, std::move(collecting), {}, 0});
+                collecting.clear(); // moved from: empty, but nothing promises so
+            }
             return true;
         },
         [&](std::string_view key, std::string_view value) {
-            if (current != nullptr && FindEntry(*current, key) == nullptr)
-                AppendEntry(*current, key, value);
+            if (current != kNone) {
+                Section& section = ini.sections_[current];
+                if (FindEntry(section, key) == nullptr)
+                    AppendEntry(section, key, value);
+            }
             return true;
         });
+    complete();
     return ini;
 }
 
@@ -71,7 +107,7 @@ std::string_view TMegaIni::Store(std::string_view text) {
         return {};
     if (blocks_.empty() || blockSize_ - blockUsed_ < text.size()) {
         blockSize_ = std::max(kBlockBytes, text.size());
-        blocks_.push_back(std::make_unique<char[]>(blockSize_));
+        blocks_.push_back(std::make_unique_for_overwrite<char[]>(blockSize_));
         blockUsed_ = 0;
     }
     char* at = blocks_.back().get() + blockUsed_;
@@ -80,28 +116,55 @@ std::string_view TMegaIni::Store(std::string_view text) {
     return {at, text.size()};
 }
 
-const TMegaIni::Section* TMegaIni::FindSection(std::string_view name) const {
+std::optional<std::size_t> TMegaIni::FindSectionPosition(std::string_view name) const {
     const auto it = index_.find(name);
-    return it == index_.end() ? nullptr : &sections_[it->second];
+    if (it == index_.end())
+        return std::nullopt;
+    return it->second;
+}
+
+std::string_view TMegaIni::StoreKey(std::string_view key) {
+    std::string_view& stored = storedKeys_[KeyBit(key)];
+    if (stored != key)
+        stored = Store(key);
+    return stored;
+}
+
+void TMegaIni::Reserve(std::size_t sections) {
+    sections_.reserve(sections);
+    index_.reserve(sections);
+}
+
+const TMegaIni::Section* TMegaIni::FindSection(std::string_view name) const {
+    const auto at = FindSectionPosition(name);
+    return at ? &sections_[*at] : nullptr;
+}
+
+std::optional<std::size_t> TMegaIni::SectionPosition(std::string_view name, std::size_t guess) const {
+    // Names are unique in sections_: a match at the guess is the section.
+    if (guess < sections_.size() && SameIniName(sections_[guess].name, name))
+        return guess;
+    return FindSectionPosition(name);
 }
 
 TMegaIni::Section& TMegaIni::SectionFor(std::string_view name) {
     if (lastWritten_ < sections_.size() && sections_[lastWritten_].name == name)
         return sections_[lastWritten_];
-    const auto it = index_.find(name);
-    if (it != index_.end()) {
-        lastWritten_ = it->second;
-        return sections_[it->second];
+    if (const auto at = FindSectionPosition(name)) {
+        lastWritten_ = *at;
+        return sections_[*at];
     }
     const std::string_view stored = Store(name);
     lastWritten_ = sections_.size();
     index_.emplace(stored, sections_.size());
-    sections_.push_back({stored, {}, {}});
+    sections_.push_back({stored, {}, {}, 0});
     sections_.back().entries.reserve(8); // most sections hold six to eight keys
     return sections_.back();
 }
 
 const TMegaIni::Entry* TMegaIni::FindEntry(const Section& section, std::string_view key) {
+    if ((section.keyMarks & KeyMark(key)) == 0)
+        return nullptr;
     if (section.entries.size() < kIndexedEntries) {
         for (const Entry& entry : section.entries)
             if (SameIniName(entry.key, key))
@@ -114,8 +177,20 @@ const TMegaIni::Entry* TMegaIni::FindEntry(const Section& section, std::string_v
     return at ? &section.entries[*at] : nullptr;
 }
 
+std::optional<std::size_t> TMegaIni::EntryPosition(const Section& section, std::string_view key,
+                                                   std::size_t guess) {
+    // Keys are unique in a section: a match at the guess is the entry.
+    if (guess < section.entries.size() && SameIniName(section.entries[guess].key, key))
+        return guess;
+    const Entry* found = FindEntry(section, key);
+    if (found == nullptr)
+        return std::nullopt;
+    return static_cast<std::size_t>(found - section.entries.data());
+}
+
 void TMegaIni::AppendEntry(Section& section, std::string_view key, std::string_view value) {
     section.entries.push_back({key, value});
+    section.keyMarks |= KeyMark(key);
     const std::size_t count = section.entries.size();
     if (count < kIndexedEntries)
         return;
@@ -164,18 +239,21 @@ std::int32_t TMegaIni::ReadInteger(std::string_view section, std::string_view ke
 }
 
 void TMegaIni::WriteString(std::string_view section, std::string_view key, std::string_view value) {
-    if (HasLineBreak(section) || HasLineBreak(key) || HasLineBreak(value)) {
+    // Writers fill one section after the other: a name equal to the last
+    // section's as stored is known to be trimmed and on one line.
+    const bool sameSection = lastWritten_ < sections_.size() && sections_[lastWritten_].name == section;
+    if ((!sameSection && HasLineBreak(section)) || HasLineBreak(key) || HasLineBreak(value)) {
         WriteString(OneLine(section), OneLine(key), OneLine(value));
         return;
     }
-    Section& s = SectionFor(TrimIni(section));
+    Section& s = sameSection ? sections_[lastWritten_] : SectionFor(TrimIni(section));
     if (const Entry* found = FindEntry(s, key)) {
         Entry& entry = s.entries[static_cast<std::size_t>(found - s.entries.data())];
         if (entry.value != value)
             entry.value = Store(value);
         return;
     }
-    const std::string_view storedKey = Store(key);
+    const std::string_view storedKey = StoreKey(key);
     AppendEntry(s, storedKey, Store(value));
 }
 
@@ -192,19 +270,28 @@ std::string TMegaIni::Serialize() const {
         for (const Entry& e : s.entries)
             size += e.key.size() + e.value.size() + 2;
     }
-    std::string out;
-    out.reserve(size);
+    // Sized once and filled in place: a saved game is some eighty thousand
+    // short pieces.
+    std::string out(size, '\0');
+    char* at = out.data();
+    const auto put = [&](std::string_view piece) {
+        if (piece.empty())
+            return; // an empty view may point nowhere
+        std::memcpy(at, piece.data(), piece.size());
+        at += piece.size();
+    };
     for (const Section& s : sections_) {
-        out += '[';
-        out += s.name;
-        out += "]\n";
+        *at++ = '[';
+        put(s.name);
+        *at++ = ']';
+        *at++ = '\n';
         for (const Entry& e : s.entries) {
-            out += e.key;
-            out += '=';
-            out += e.value;
-            out += '\n';
+            put(e.key);
+            *at++ = '=';
+            put(e.value);
+            *at++ = '\n';
         }
-        out += '\n';
+        *at++ = '\n';
     }
     return out;
 }

@@ -11,6 +11,7 @@
 
 #include "core/Result.h"
 
+#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <memory>
@@ -52,6 +53,8 @@ class TMegaIni {
     void WriteInteger(std::string_view section, std::string_view key, std::int64_t value);
 
     std::size_t SectionCount() const { return sections_.size(); }
+    // Room for this many sections, for writers that know how many they write.
+    void Reserve(std::size_t sections);
 
     struct Entry {
         std::string_view key;
@@ -63,11 +66,21 @@ class TMegaIni {
         // Positions in `entries` by key, kept only once a section has grown
         // past the handful of keys the game writes into one.
         TIniNameIndex keys;
+        // One bit per key, from KeyMark: a key whose bit is clear is not here,
+        // so a new key is known new without a search.
+        std::uint64_t keyMarks = 0;
     };
 
     // For readers that take many keys from one section: find it once.
     const Section* FindSection(std::string_view name) const;
     static std::optional<std::string_view> ValueIn(const Section* section, std::string_view key);
+
+    // For readers that take sections and keys in about the order they were
+    // written: the position `guess` is looked at before any search.
+    std::optional<std::size_t> SectionPosition(std::string_view name, std::size_t guess) const;
+    const Section& SectionAt(std::size_t position) const { return sections_[position]; }
+    static std::optional<std::size_t> EntryPosition(const Section& section, std::string_view key,
+                                                    std::size_t guess);
 
     std::string Serialize() const;
     Status Save(const std::filesystem::path& path) const;
@@ -107,15 +120,22 @@ class TMegaIni {
     static void AppendEntry(Section& section, std::string_view key, std::string_view value);
     // Copies text into storage that never moves for the object's lifetime.
     std::string_view Store(std::string_view text);
+    // The same for keys: every section of a kind repeats the same few, and
+    // each is stored once.
+    std::string_view StoreKey(std::string_view key);
 
     std::unique_ptr<const std::string> source_; // the parsed text, viewed in place
     std::vector<std::unique_ptr<char[]>> blocks_;
     std::size_t blockUsed_ = 0;
     std::size_t blockSize_ = 0;
+    std::array<std::string_view, 64> storedKeys_{}; // by KeyMark's bit
+
+    std::optional<std::size_t> FindSectionPosition(std::string_view name) const;
 
     std::vector<Section> sections_;
     std::unordered_map<std::string_view, std::size_t, IniNameHash, IniNameEqual> index_;
-    std::size_t lastWritten_ = 0; // writers fill one section after the other
+    // Writers fill one section after the other; none is chosen yet.
+    std::size_t lastWritten_ = SIZE_MAX;
 };
 
 } // namespace veltrane

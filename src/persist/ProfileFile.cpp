@@ -4,6 +4,7 @@
 #include "IniSyntax.h"
 #include "TextEncoding.h"
 
+#include <cstring>
 #include <new>
 #include <stdexcept>
 
@@ -57,6 +58,22 @@ template <typename Fn> void EachLine(std::string_view text, Fn&& fn) {
         fn(text.substr(start, end - start - (cr ? 1 : 0)), start, end - (cr ? 1 : 0), next, cr);
         start = next;
     }
+}
+
+// The first byte at or after `at` that is not a line break: runs of empty
+// lines are passed eight bytes at a time.
+std::size_t SkipLineBreaks(std::string_view text, std::size_t at) {
+    constexpr std::uint64_t kEightBreaks = 0x0A0A0A0A0A0A0A0Aull;
+    while (text.size() - at >= 8) {
+        std::uint64_t word;
+        std::memcpy(&word, text.data() + at, 8);
+        if (word != kEightBreaks)
+            break;
+        at += 8;
+    }
+    while (at < text.size() && text[at] == '\n')
+        ++at;
+    return at;
 }
 
 std::string OneLine(std::string_view text) {
@@ -121,39 +138,68 @@ void TProfileFile::Reindex() {
     const auto offset = [&](std::string_view part) {
         return static_cast<std::uint32_t>(part.data() - text_.data());
     };
-    std::optional<std::uint32_t> current; // empty before the first section and inside repeated ones
-    EachLine(
-        text_, [&](std::string_view line, std::size_t start, std::size_t end, std::size_t next, bool cr) {
-            crlf_ = crlf_ || cr;
-            const LineShape shape = ShapeOf(line);
-            if (shape.kind == LineKind::Section) {
-                const auto candidate = static_cast<std::uint32_t>(sections_.size());
-                const std::uint32_t filed =
-                    sectionIndex_.Insert(IniNameHash{}(shape.name), candidate, [&](std::uint32_t s) {
-                        return SameIniName(At(sections_[s].nameStart, sections_[s].nameLength), shape.name);
-                    });
-                current.reset();
-                if (filed == candidate) {
-                    sections_.push_back({offset(shape.name), static_cast<std::uint32_t>(shape.name.size()),
-                                         static_cast<std::uint32_t>(next)});
-                    current = candidate;
-                }
-            } else if (shape.kind == LineKind::Entry && current) {
-                // Every entry line of the section's first occurrence moves the
-                // place where a new key goes, repeated keys too.
-                sections_[*current].insertAt = static_cast<std::uint32_t>(next);
-                const auto candidate = static_cast<std::uint32_t>(entries_.size());
-                const std::uint32_t filed =
-                    entryIndex_.Insert(EntryHash(*current, shape.name), candidate, [&](std::uint32_t e) {
-                        return entries_[e].section == *current &&
-                               SameIniName(At(entries_[e].keyStart, entries_[e].keyLength), shape.name);
-                    });
-                if (filed == candidate)
-                    entries_.push_back({*current, offset(shape.name),
-                                        static_cast<std::uint32_t>(shape.name.size()),
-                                        static_cast<std::uint32_t>(start), static_cast<std::uint32_t>(end)});
+    // None before the first section and inside repeated ones.
+    constexpr std::uint32_t kNone = UINT32_MAX;
+    std::uint32_t current = kNone;
+    const auto note = [&](std::string_view line, std::size_t start, std::size_t end, std::size_t next) {
+        const LineShape shape = ShapeOf(line);
+        if (shape.kind == LineKind::Section) {
+            const auto candidate = static_cast<std::uint32_t>(sections_.size());
+            const std::uint32_t filed =
+                sectionIndex_.Insert(IniNameHash{}(shape.name), candidate, [&](std::uint32_t s) {
+                    return SameIniName(At(sections_[s].nameStart, sections_[s].nameLength), shape.name);
+                });
+            current = kNone;
+            if (filed == candidate) {
+                sections_.push_back({offset(shape.name), static_cast<std::uint32_t>(shape.name.size()),
+                                     static_cast<std::uint32_t>(next)});
+                current = candidate;
             }
-        });
+        } else if (shape.kind == LineKind::Entry && current != kNone) {
+            // Every entry line of the section's first occurrence moves the
+            // place where a new key goes, repeated keys too.
+            sections_[current].insertAt = static_cast<std::uint32_t>(next);
+            const auto candidate = static_cast<std::uint32_t>(entries_.size());
+            const std::uint32_t filed =
+                entryIndex_.Insert(EntryHash(current, shape.name), candidate, [&](std::uint32_t e) {
+                    return entries_[e].section == current &&
+                           SameIniName(At(entries_[e].keyStart, entries_[e].keyLength), shape.name);
+                });
+            if (filed == candidate)
+                entries_.push_back({current, offset(shape.name),
+                                    static_cast<std::uint32_t>(shape.name.size()),
+                                    static_cast<std::uint32_t>(start), static_cast<std::uint32_t>(end)});
+        }
+    };
+
+    // Blank lines and comments change nothing but the line-end style, and a
+    // hostile script may be millions of them: they are passed over without
+    // being cut into lines first.
+    const std::string_view text = text_;
+    const std::size_t size = text.size();
+    std::size_t at = 0;
+    while (at < size) {
+        at = SkipLineBreaks(text, at);
+        if (at == size)
+            break;
+        const std::size_t start = at;
+        while (at < size && IsIniBlank(text[at]))
+            ++at;
+        if (at == size || text[at] == '\n') {
+            crlf_ = crlf_ || (at > start && text[at - 1] == '\r');
+            at = at == size ? size : at + 1;
+            continue;
+        }
+        std::size_t end = text.find('\n', at);
+        const std::size_t next = end == std::string_view::npos ? size : end + 1;
+        if (end == std::string_view::npos)
+            end = size;
+        const bool cr = text[end - 1] == '\r';
+        crlf_ = crlf_ || cr;
+        if (text[at] != ';')
+            note(text.substr(start, end - start - (cr ? 1 : 0)), start, end - (cr ? 1 : 0), next);
+        at = next;
+    }
 }
 
 std::optional<std::uint32_t> TProfileFile::FindSection(std::string_view name) const {

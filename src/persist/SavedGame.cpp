@@ -2,6 +2,7 @@
 
 #include "FileIo.h"
 #include "GameFileReader.h"
+#include "IniSyntax.h"
 #include "TextEncoding.h"
 
 #include <chrono>
@@ -13,11 +14,16 @@
 namespace veltrane {
 namespace {
 
-std::string SectorSection(int s) {
-    return "Sector" + std::to_string(s);
-}
+// The galaxy's section names, one per level, built in place for each system,
+// planet and city in turn.
+struct GalaxyNames {
+    std::string sector;
+    std::string system;
+    std::string planet;
+    std::string city;
+};
 
-void WriteByte(TMegaIni& ini, const std::string& section, std::string_view key, std::uint8_t value) {
+void WriteByte(TMegaIni& ini, std::string_view section, std::string_view key, std::uint8_t value) {
     ini.WriteInteger(section, key, value);
 }
 
@@ -29,7 +35,7 @@ const char* Flag(bool value) {
     return value ? "1" : "0";
 }
 
-void WriteCity(TMegaIni& ini, const std::string& section, const TCity& city) {
+void WriteCity(TMegaIni& ini, std::string_view section, const TCity& city) {
     ini.WriteString(section, "Name", city.Name);
     ini.WriteInteger(section, "PosX", city.PosX);
     ini.WriteInteger(section, "PosY", city.PosY);
@@ -38,7 +44,7 @@ void WriteCity(TMegaIni& ini, const std::string& section, const TCity& city) {
     WriteByte(ini, section, "Size", city.Size);
 }
 
-void WritePlanet(TMegaIni& ini, const std::string& section, const TPlanet& planet) {
+void WritePlanet(TMegaIni& ini, std::string_view section, const TPlanet& planet, GalaxyNames& names) {
     ini.WriteString(section, "Name", planet.Name);
     ini.WriteInteger(section, "PosX", planet.PosX);
     ini.WriteInteger(section, "PosY", planet.PosY);
@@ -57,10 +63,10 @@ void WritePlanet(TMegaIni& ini, const std::string& section, const TPlanet& plane
     WriteByte(ini, section, "PowerUp", planet.PowerUp);
     ini.WriteString(section, "EventOccured", Flag(planet.EventOccured));
     for (std::size_t c = 0; c < planet.Cities.size(); ++c)
-        WriteCity(ini, section + "|City" + std::to_string(c), planet.Cities[c]);
+        WriteCity(ini, NumberedName(names.city, section, "|City", static_cast<int>(c)), planet.Cities[c]);
 }
 
-void WriteSystem(TMegaIni& ini, const std::string& section, const TSystem& system) {
+void WriteSystem(TMegaIni& ini, std::string_view section, const TSystem& system, GalaxyNames& names) {
     ini.WriteString(section, "Name", system.Name);
     ini.WriteInteger(section, "PosX", system.PosX);
     ini.WriteInteger(section, "PosY", system.PosY);
@@ -68,7 +74,24 @@ void WriteSystem(TMegaIni& ini, const std::string& section, const TSystem& syste
     ini.WriteInteger(section, "ShapeColor", static_cast<std::int32_t>(system.ShapeColor));
     ini.WriteInteger(section, "Planets", static_cast<std::int64_t>(system.Planets.size()));
     for (std::size_t p = 0; p < system.Planets.size(); ++p)
-        WritePlanet(ini, section + "|Planet" + std::to_string(p), system.Planets[p]);
+        WritePlanet(ini, NumberedName(names.planet, section, "|Planet", static_cast<int>(p)),
+                    system.Planets[p], names);
+}
+
+// Every section WriteGameIni writes, so the file's sections are placed once.
+std::size_t SectionsOf(const TGameState& world) {
+    std::size_t sections =
+        3 + 2 * kModuleCount + world.Cargo.size() + world.Transport.size(); // Captain, General, Headquarter
+    for (int s = 1; s <= kSectorCount; ++s) {
+        ++sections;
+        for (int k = 1; k <= kSystemsPerSector; ++k) {
+            const TSystem& system = world.System(s, k);
+            sections += 1 + system.Planets.size();
+            for (const TPlanet& planet : system.Planets)
+                sections += planet.Cities.size();
+        }
+    }
+    return sections;
 }
 
 } // namespace
@@ -114,11 +137,13 @@ Result<std::string> NewSaveFileName(const std::filesystem::path& folder) {
 
 TMegaIni WriteGameIni(const TGameState& world, std::string_view gameName) {
     TMegaIni ini;
+    ini.Reserve(SectionsOf(world));
+    GalaxyNames names;
     for (int s = 1; s <= kSectorCount; ++s) {
-        const std::string sector = SectorSection(s);
+        const std::string_view sector = NumberedName(names.sector, "", "Sector", s);
         ini.WriteString(sector, "Title", world.Galaxy[s].Title);
         for (int k = 1; k <= kSystemsPerSector; ++k)
-            WriteSystem(ini, sector + "|System" + std::to_string(k), world.System(s, k));
+            WriteSystem(ini, NumberedName(names.system, sector, "|System", k), world.System(s, k), names);
     }
 
     const TCaptain& captain = world.Captain;

@@ -90,6 +90,12 @@ TEST(MegaIniWrite, LineBreaksInValuesCannotOpenSections) {
     EXPECT_EQ(back.ReadString("Captain", "Name", "?"), "Evil [General] Current sector=9");
 }
 
+TEST(MegaIniWrite, ASectionNameReadWithACarriageReturnIsWrittenOnOneLine) {
+    auto ini = TMegaIni::Parse("[a\rb]\nk=1\n");
+    ini.WriteString("a\rb", "k", "2");
+    EXPECT_EQ(ini.Serialize(), "[a\rb]\nk=1\n\n[a b]\nk=2\n\n");
+}
+
 TEST(MegaIniWrite, SerializedTextReadsBackTheSameValues) {
     TMegaIni ini;
     ini.WriteString("Sector1|System7|Planet2", "Name", "Ørb = of \"light\"");
