@@ -9,6 +9,7 @@
 #include <QBuffer>
 #include <QImageWriter>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -170,7 +171,8 @@ QByteArray Bitmap(int width, int height, int bits, std::uint32_t infoSize = 40,
         for (int x = 0; x < width; ++x) {
             const int y = height > 0 ? rows - 1 - row : row;
             const int at = static_cast<int>(offset) + row * stride + x * bits / 8;
-            put(at, static_cast<std::uint32_t>(qRgb(x * 40, y * 60, (x + y) * 20)) & 0xFFFFFF, 3);
+            put(at, static_cast<std::uint32_t>(qRgb(x * 40, y * 60, (x + y) * 20)) & 0xFFFFFF,
+                std::min(3, bits / 8));
         }
     return b;
 }
