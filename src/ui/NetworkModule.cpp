@@ -5,13 +5,13 @@
 
 namespace veltrane {
 
-std::vector<std::string> NetworkModuleCandidates(const std::string& programFolder) {
+std::vector<std::string> NetworkModuleCandidates(const std::string& executableFolder) {
     const std::string name = VELTRANE_NET_MODULE_FILE;
-    return {programFolder + "/" + name, programFolder + "/../lib/veltrane/" + name};
+    return {executableFolder + "/" + name, executableFolder + "/../lib/veltrane/" + name};
 }
 
-NetFetchFunction LoadNetFetch(const std::string& programFolder, std::string& error) {
-    const std::vector<std::string> candidates = NetworkModuleCandidates(programFolder);
+NetFetchFunction LoadNetFetch(const std::string& executableFolder, std::string& error) {
+    const std::vector<std::string> candidates = NetworkModuleCandidates(executableFolder);
     std::string tried;
     for (const std::string& path : candidates) {
         const QString file = QString::fromStdString(path);

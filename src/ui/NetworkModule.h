@@ -16,12 +16,12 @@ using NetFetchFunction = decltype(&veltrane_net_fetch_v1);
 // Where the module may be, first match wins: beside the program (the build
 // tree), then ../lib/veltrane (installed: programs in <prefix>/bin or
 // /usr/games, the module in <prefix>/lib/veltrane).
-std::vector<std::string> NetworkModuleCandidates(const std::string& programFolder);
+std::vector<std::string> NetworkModuleCandidates(const std::string& executableFolder);
 
 // The module's fetch function. Null when there is none (not found, not
 // loadable, or built for another interface); `error` then says why. A loaded
 // module stays loaded until the program ends; asking again costs a look-up,
 // not a load.
-NetFetchFunction LoadNetFetch(const std::string& programFolder, std::string& error);
+NetFetchFunction LoadNetFetch(const std::string& executableFolder, std::string& error);
 
 } // namespace veltrane

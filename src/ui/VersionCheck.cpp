@@ -25,10 +25,11 @@ std::string Address(std::string host, const char* path) {
 // HTTP status error, on a time-out or when the body is too big to be one. A
 // missing or broken network module counts as no connection; the reason goes
 // to the error stream for whoever reads it.
-std::optional<std::string> Fetch(const std::string& programFolder, const std::string& url, int timeoutMs) {
+std::optional<std::string> Fetch(const std::string& executableFolder, const std::string& url, int timeoutMs) {
     std::string error;
     const NetFetchFunction fetch = LoadNetFetch(
-        programFolder.empty() ? QCoreApplication::applicationDirPath().toStdString() : programFolder, error);
+        executableFolder.empty() ? QCoreApplication::applicationDirPath().toStdString() : executableFolder,
+        error);
     if (fetch == nullptr) {
         std::fprintf(stderr, "veltrane: %s\n", error.c_str());
         return std::nullopt;
@@ -54,7 +55,7 @@ TVersionOutcome CheckVersion(const TVersionCheckSetup& setup) {
     };
 
     const std::optional<std::string> body =
-        Fetch(setup.ProgramFolder, Address(setup.Host, kVersionFilePath), setup.TimeoutMs);
+        Fetch(setup.ExecutableFolder, Address(setup.Host, kVersionFilePath), setup.TimeoutMs);
     if (!body)
         return noConnection();
     // The whole text must match, byte for byte: a trailing line break or an

@@ -38,8 +38,8 @@ struct TVersionCheckSetup {
     // Empty: QDesktopServices::openUrl.
     std::function<bool(const std::string& url)> OpenUrl{};
     // Where the network module is looked for (NetworkModuleCandidates).
-    // Empty: the folder of the running program.
-    std::string ProgramFolder{};
+    // Empty: the folder of the running executable (not the content folder).
+    std::string ExecutableFolder{};
 };
 
 // Runs the check on the calling (user-interface) thread. Painting goes on
