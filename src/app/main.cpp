@@ -8,6 +8,7 @@
 #include "ui/FormMain.h"
 #include "ui/GameServices.h"
 #include "ui/GuardedApplication.h"
+#include "ui/ProcessHeap.h"
 
 #include <QApplication>
 #include <QStandardPaths>
@@ -16,6 +17,7 @@
 
 int main(int argc, char** argv) {
     using namespace veltrane;
+    TStartUpHeap heap;
     TGuardedApplication app(argc, argv, ShowPlainMessage);
     QApplication::setApplicationName("Veltrane");
 
