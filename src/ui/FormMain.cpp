@@ -209,6 +209,31 @@ void FormMain::SetPicture(QWidget* target, const std::string& relative, bool tra
         label->setPixmap(Pixmap(*picture));
 }
 
+namespace {
+
+// Sector thumbnails in the command panel, in device-independent pixels.
+const QSize kThumbnailSize(34, 34);
+
+} // namespace
+
+std::vector<TPictureRequest> FormMain::FirstFramePictures() {
+    std::vector<TPictureRequest> wanted;
+    for (const char* file :
+         {"Pics/TopLeft.jpg", "Pics/TitleBg.jpg", "Pics/Logo.bmp", "Pics/TopRight.jpg", "Pics/PanelLeft.jpg",
+          "Pics/PanelRight.jpg", "Pics/BottomTop.jpg", "Pics/BottomCenter.jpg", "Pics/BottomBottom.jpg",
+          "Pics/Sun.jpg", "Pics/btnMap.bmp", "Pics/btnSystem.bmp", "Pics/btnOrder.bmp",
+          "Pics/btnNavigator.bmp"}) {
+        const std::string name(file);
+        wanted.push_back({name, name == "Pics/Logo.bmp" || name.rfind("Pics/btn", 0) == 0, QSize()});
+    }
+    for (TPictureRequest& icon : PictureLists::IconRequests())
+        wanted.push_back(std::move(icon));
+    // A new game starts in the first sector.
+    for (TPictureRequest& map : PictureLists::SectorMapRequests(1, kThumbnailSize))
+        wanted.push_back(std::move(map));
+    return wanted;
+}
+
 void FormMain::LoadDesignPictures() {
     SetPicture(top_->imgTopLeft(), "Pics/TopLeft.jpg");
     SetPicture(top_->imgTitleBg(), "Pics/TitleBg.jpg");
@@ -397,7 +422,7 @@ void FormMain::NewGame() {
 
     // Thumbnails as sharp as the screen shows them.
     const int dpr = static_cast<int>(std::ceil(devicePixelRatioF()));
-    if (!lists_.LoadSectorMaps(session_.World.CurrentSector, QSize(34, 34) * dpr))
+    if (!lists_.LoadSectorMaps(session_.World.CurrentSector, kThumbnailSize * dpr))
         return;
     status_->SetThumbnails(lists_.Thumbnails, lists_.CurrentThumbnails);
     UpdateSectorThumbnails();
