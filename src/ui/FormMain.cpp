@@ -679,7 +679,6 @@ void FormMain::showEvent(QShowEvent* event) {
     if (contentLoadedOnce_)
         return;
     contentLoadedOnce_ = true;
-    city_->trvUpgrade()->expandAll();
     LoadContentTables();
 }
 
