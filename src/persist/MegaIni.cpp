@@ -81,9 +81,7 @@ TMegaIni TMegaIni::Parse(std::string text) {
         },
         [&](std::string_view key, std::string_view value) {
             if (current != kNone) {
-                Section& section = ini.sections_[current];
-                if (FindEntry(section, key) == nullptr)
-                    AppendEntry(section, key, value);
+                AppendNewEntry(ini.sections_[current], key, value);
             }
             return true;
         });
@@ -203,6 +201,26 @@ void TMegaIni::AppendEntry(Section& section, std::string_view key, std::string_v
         for (std::size_t position = 0; position + 1 < count; ++position)
             file(position);
     file(count - 1);
+}
+
+void TMegaIni::AppendNewEntry(Section& section, std::string_view key, std::string_view value) {
+    const std::size_t count = section.entries.size();
+    if (count + 1 <= kIndexedEntries) {
+        if (FindEntry(section, key) == nullptr)
+            AppendEntry(section, key, value);
+        return;
+    }
+    // One probe of the index both looks for the key and files it, where looking
+    // first and filing after took two: in a section of a hundred thousand keys
+    // the probes are most of the reading.
+    const auto position = static_cast<std::uint32_t>(count);
+    const std::uint32_t filed = section.keys.Insert(IniNameHash{}(key), position, [&](std::uint32_t at) {
+        return SameIniName(section.entries[at].key, key);
+    });
+    if (filed != position)
+        return; // the first one in the file counts
+    section.entries.push_back({key, value});
+    section.keyMarks |= KeyMark(key);
 }
 
 std::optional<std::string_view> TMegaIni::ValueIn(const Section* section, std::string_view key) {

@@ -118,6 +118,8 @@ class TMegaIni {
     Section& SectionFor(std::string_view name);
     static const Entry* FindEntry(const Section& section, std::string_view key);
     static void AppendEntry(Section& section, std::string_view key, std::string_view value);
+    // AppendEntry unless the section has the key already.
+    static void AppendNewEntry(Section& section, std::string_view key, std::string_view value);
     // Copies text into storage that never moves for the object's lifetime.
     std::string_view Store(std::string_view text);
     // The same for keys: every section of a kind repeats the same few, and
