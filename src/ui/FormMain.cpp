@@ -5,6 +5,7 @@
 #include "ClickLabel.h"
 #include "ColourConvert.h"
 #include "CommandKeys.h"
+#include "DialogScaler.h"
 #include "FormHeadQuarter.h"
 #include "FormNavigator.h"
 #include "Gauge.h"
@@ -608,7 +609,7 @@ void FormMain::VisitHeadquarterDialog() {
         // Over the middle of the system view, a little low.
         const QPoint centre = system_->mapToGlobal(system_->rect().center());
         dialog.move(centre.x() - dialog.width() / 2, centre.y() - dialog.height() / 2 + 50);
-        dialog.exec();
+        ExecDialog(dialog);
     }
     if (AskForNewGame(*ctx_, visit)) {
         NewGame();

@@ -1,5 +1,7 @@
 #include "ui/FormMessage.h"
 
+#include "ui/DialogScaler.h"
+
 #include "lang/Format.h"
 #include "lang/TextCatalogue.h"
 
@@ -45,7 +47,7 @@ void Show(const TMessageWindowEnv& env, const QString& header, const QString& te
     form->SetText(text, points);
     if (arrow)
         form->ShowDirection(*arrow);
-    form->exec();
+    ExecDialog(*form);
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "FormNavigator.h"
 
+#include "DialogScaler.h"
+
 #include "WidgetKit.h"
 #include "game/Course.h"
 #include "lang/Format.h"
@@ -125,7 +127,7 @@ int FormNavigator::Choose() {
         move(area.center() - QPoint(width() / 2, height() / 2));
     }
     // Only "Set course" hands a system back; Escape counts as "Close".
-    if (exec() != QDialog::Accepted)
+    if (ExecDialog(*this) != QDialog::Accepted)
         return 0;
     const QList<QTreeWidgetItem*> chosen = list_->selectedItems();
     return chosen.isEmpty() ? 0 : chosen.front()->data(0, kStateIndexRole).toInt();

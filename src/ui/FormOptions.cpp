@@ -1,5 +1,7 @@
 #include "FormOptions.h"
 
+#include "DialogScaler.h"
+
 #include "VersionCheck.h"
 
 #include "ClickLabel.h"
@@ -330,7 +332,7 @@ int FormOptions::Run() {
         const QRect area = display->availableGeometry();
         move(area.center() - QPoint(width() / 2, height() / 2));
     }
-    exec();
+    ExecDialog(*this);
     return resultMark_;
 }
 

@@ -1,5 +1,7 @@
 #include "ui/MessDlg.h"
 
+#include "ui/DialogScaler.h"
+
 #include <QAbstractButton>
 #include <QCloseEvent>
 #include <QDialog>
@@ -270,10 +272,10 @@ bool ShowMessDlg(const QString& text, const QString& caption, const QString& kin
     if (kind.size() != 1) {
         box->setAttribute(Qt::WA_DeleteOnClose);
         box->setModal(false);
-        box.release()->show();
+        ShowDialog(*box.release());
         return true;
     }
-    box->exec();
+    ExecDialog(*box);
     const bool no =
         type == TMessDlgKind::Confirmation && box->clickedButton() == box->button(QMessageBox::No);
     return !(no || box->closedByBox());
@@ -282,7 +284,7 @@ bool ShowMessDlg(const QString& text, const QString& caption, const QString& kin
 QString ShowChoiceDlg(const QString& text, const QString& commaItems, TDlgCaptions& captions) {
     FillDefaultCaptions(captions);
     TChoiceBox box(text, ParseCommaText(commaItems), captions);
-    if (box.exec() != QDialog::Accepted)
+    if (ExecDialog(box) != QDialog::Accepted)
         return {};
     return box.selected();
 }

@@ -24,6 +24,7 @@ int PlayAreaScaler::ScaleFor(QSize available, QSize playArea) {
 
 void PlayAreaScaler::Fit(bool enlarge) {
     scale_ = enlarge ? ScaleFor(window_.size(), playArea_.size()) : 1;
+    window_.setProperty(kPlayAreaScaleProperty, scale_);
     if (scale_ == 1) {
         Release();
         CentreInParent(&playArea_);

@@ -10,6 +10,10 @@ class QWidget;
 
 namespace veltrane {
 
+// The window (and a scaled dialog) says by this property how much larger its
+// play area is drawn; dialogs opened over it are drawn as large.
+inline constexpr const char* kPlayAreaScaleProperty = "veltranePlayAreaScale";
+
 // Full screen on a large screen draws the play area larger: by the largest
 // whole number that fits, so every picture pixel becomes an even block and
 // text is drawn afresh at the larger size, letterboxed in black. While it is

@@ -1,11 +1,15 @@
 #include "FormMainFixture.h"
+#include "ModalDriver.h"
 
 #include "game/Course.h"
+#include "ui/DialogScaler.h"
 #include "ui/NewShape.h"
 #include "ui/PlayAreaScaler.h"
 #include "ui/SectorMapView.h"
 #include "ui/StatusPanel.h"
 
+#include <QDialog>
+#include <QGraphicsProxyWidget>
 #include <QGraphicsView>
 #include <QPushButton>
 #include <QResizeEvent>
@@ -84,6 +88,7 @@ TEST_F(ScaledFullScreen, DoubleClickOnADrawnMarkerFliesThere) {
 TEST_F(ScaledFullScreen, StandardWindowTakesThePlayAreaBack) {
     FullScreenAt(QSize(3840, 2160));
     EXPECT_EQ(Window().Scaler().Scale(), 3);
+    EXPECT_EQ(Window().property(kPlayAreaScaleProperty), 3); // dialogs follow it
     EXPECT_EQ(Window().Background()->parentWidget(), nullptr);
     options.WindowType = 1;
     Window().ApplyWindowType();
@@ -94,6 +99,61 @@ TEST_F(ScaledFullScreen, StandardWindowTakesThePlayAreaBack) {
     // Clicks reach the play area directly again.
     QTest::mouseClick(Window().StatusArea()->btnStarMap(), Qt::LeftButton);
     EXPECT_EQ(Window().CurrentView(), TView::Sector1);
+}
+
+// A dialog over an enlarged play area is drawn as large, in a window of its
+// own, and answers clicks where they are drawn and keys as it always does.
+TEST(DialogScaler, DialogsAreDrawnAsLargeAsThePlayAreaOfTheirWindow) {
+    QWidget window;
+    window.setProperty(kPlayAreaScaleProperty, 2);
+    window.resize(1800, 1400);
+    window.show();
+    QDialog dialog(&window);
+    dialog.resize(300, 200);
+    auto* ok = new QPushButton("OK", &dialog);
+    ok->setGeometry(200, 150, 80, 30);
+    QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+
+    QSize drawn;
+    int opensAt = 0;
+    testing::WhenModal([&](QWidget* modal) {
+        auto* host = dynamic_cast<TScaledDialogHost*>(modal);
+        ASSERT_NE(host, nullptr);
+        EXPECT_EQ(host->Dialog(), &dialog);
+        drawn = host->size();
+        opensAt = PlayAreaScaleFor(&dialog); // what the dialog opens is drawn as large
+        const QPointF button = dialog.graphicsProxyWidget()->mapToScene(QPointF(ok->geometry().center()));
+        QTest::mouseClick(host->View()->viewport(), Qt::LeftButton, {}, host->View()->mapFromScene(button));
+    });
+    EXPECT_EQ(ExecDialog(dialog), QDialog::Accepted);
+    EXPECT_EQ(drawn, QSize(600, 400));
+    EXPECT_EQ(opensAt, 2);
+    EXPECT_EQ(dialog.parentWidget(), &window);
+
+    testing::WhenModal([](QWidget* modal) {
+        ASSERT_NE(QApplication::focusWidget(), nullptr);
+        EXPECT_TRUE(modal->isAncestorOf(QApplication::focusWidget()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    });
+    EXPECT_EQ(ExecDialog(dialog), QDialog::Rejected);
+
+    // A dialog that is not modal and deletes itself on close takes its window along.
+    QPointer<QDialog> note = new QDialog(&window);
+    note->setAttribute(Qt::WA_DeleteOnClose);
+    ShowDialog(*note);
+    ASSERT_NE(note->graphicsProxyWidget(), nullptr);
+    QPointer<QWidget> noteWindow = note->graphicsProxyWidget()->scene()->views().front()->window();
+    EXPECT_TRUE(noteWindow->isVisible());
+    note->close();
+    QTRY_VERIFY(note.isNull() && noteWindow.isNull());
+
+    // At scale 1 a dialog is shown as it is.
+    window.setProperty(kPlayAreaScaleProperty, 1);
+    testing::WhenModal([&](QWidget* modal) {
+        EXPECT_EQ(modal, &dialog);
+        dialog.accept();
+    });
+    EXPECT_EQ(ExecDialog(dialog), QDialog::Accepted);
 }
 
 } // namespace

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+class QDialog;
+class QGraphicsProxyWidget;
+class QGraphicsScene;
+class QGraphicsView;
+
+namespace veltrane {
+
+// A dialog over a play area drawn larger is drawn larger too, by the same
+// whole factor, so it is not a postage stamp in the middle of a big screen:
+// it lives as a proxy in a graphics view, as the play area does, inside a
+// window of its own that size larger. At scale 1 (the standard window, an
+// ordinary screen) dialogs are shown as they are.
+
+// The play area's scale of the window `widget` belongs to, or of the active
+// window when it belongs to none; dialogs opened from a scaled dialog follow
+// it. 1 when nothing is scaled.
+int PlayAreaScaleFor(const QWidget* widget);
+
+// QDialog::exec(), scaled like the window the dialog belongs to.
+int ExecDialog(QDialog& dialog);
+// show() for a dialog that is not modal, scaled likewise. A dialog that
+// deletes itself on close takes its larger window along.
+void ShowDialog(QDialog& dialog);
+
+// The window that holds a scaled dialog while it is shown. Closing it (the
+// window manager's close button) closes the dialog, as the dialog's own would.
+class TScaledDialogHost : public QWidget {
+  public:
+    TScaledDialogHost(QDialog& dialog, int scale);
+    ~TScaledDialogHost() override;
+
+    QDialog* Dialog() const { return dialog_; }
+    // A dialog shown without a loop of its own: the window goes when it is hidden.
+    void EndWithDialog() { endWithDialog_ = true; }
+    QGraphicsView* View() const { return view_; }
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void Fit();
+
+    QPointer<QDialog> dialog_;
+    QPointer<QWidget> parent_;
+    Qt::WindowFlags flags_;
+    int scale_;
+    bool endWithDialog_ = false;
+    QGraphicsScene* scene_ = nullptr;
+    QGraphicsView* view_ = nullptr;
+    QPointer<QGraphicsProxyWidget> proxy_;
+};
+
+} // namespace veltrane
