@@ -3,6 +3,7 @@
 #include "ui/FormMainServices.h"
 
 #include <algorithm>
+#include <exception>
 #include <utility>
 
 namespace veltrane {
@@ -26,7 +27,14 @@ PicturePrefetch::~PicturePrefetch() {
 
 void PicturePrefetch::Run() {
     for (std::size_t i = 0; i < wanted_.size(); ++i) {
-        Result<QImage> picture = load_(wanted_[i]);
+        Result<QImage> picture = [&]() -> Result<QImage> {
+            try {
+                return load_(wanted_[i]);
+            } catch (const std::exception& e) {
+                // Out of memory, say: the window hears of it as of any broken picture.
+                return Error{"Picture file " + wanted_[i].Relative + " could not be read: " + e.what() + "."};
+            }
+        }();
         const std::lock_guard<std::mutex> hold(lock_);
         results_[i] = std::move(picture);
         done_ = i + 1;
@@ -51,6 +59,8 @@ std::optional<Result<QImage>> PicturePrefetch::Take(const TPictureRequest& reque
 }
 
 void PicturePrefetch::Serve(TFormMainServices& services) {
+    if (!services.LoadPicture)
+        return; // a window without pictures asks for none
     services.LoadPicture = [this, usual = std::move(services.LoadPicture)](const std::string& relative,
                                                                            bool transparent) {
         if (std::optional<Result<QImage>> picture = Take({relative, transparent, QSize()}))
