@@ -1,9 +1,9 @@
 #pragma once
 
+#include <QDialog>
 #include <QPointer>
 #include <QWidget>
 
-class QDialog;
 class QGraphicsProxyWidget;
 class QGraphicsScene;
 class QGraphicsView;
