@@ -219,14 +219,15 @@ const QSize kThumbnailSize(34, 34);
 
 std::vector<TPictureRequest> FormMain::FirstFramePictures() {
     std::vector<TPictureRequest> wanted;
-    for (const char* file :
-         {"Pics/TopLeft.jpg", "Pics/TitleBg.jpg", "Pics/Logo.bmp", "Pics/TopRight.jpg", "Pics/PanelLeft.jpg",
-          "Pics/PanelRight.jpg", "Pics/BottomTop.jpg", "Pics/BottomCenter.jpg", "Pics/BottomBottom.jpg",
-          "Pics/Sun.jpg", "Pics/btnMap.bmp", "Pics/btnSystem.bmp", "Pics/btnOrder.bmp",
-          "Pics/btnNavigator.bmp"}) {
-        const std::string name(file);
-        wanted.push_back({name, name == "Pics/Logo.bmp" || name.rfind("Pics/btn", 0) == 0, QSize()});
-    }
+    // The frame as LoadDesignPictures sets it, the logo and the glyphs see-through.
+    const std::pair<const char*, bool> frame[] = {
+        {"Pics/TopLeft.jpg", false},   {"Pics/TitleBg.jpg", false},      {"Pics/Logo.bmp", true},
+        {"Pics/TopRight.jpg", false},  {"Pics/PanelLeft.jpg", false},    {"Pics/PanelRight.jpg", false},
+        {"Pics/BottomTop.jpg", false}, {"Pics/BottomCenter.jpg", false}, {"Pics/BottomBottom.jpg", false},
+        {"Pics/Sun.jpg", false},       {"Pics/btnMap.bmp", true},        {"Pics/btnSystem.bmp", true},
+        {"Pics/btnOrder.bmp", true},   {"Pics/btnNavigator.bmp", true}};
+    for (const auto& [file, transparent] : frame)
+        wanted.push_back({file, transparent, QSize()});
     for (TPictureRequest& icon : PictureLists::IconRequests())
         wanted.push_back(std::move(icon));
     // A new game starts in the first sector.
