@@ -64,12 +64,12 @@ struct Window {
         services.Time = time;
         services.RunOptionsDialog = nullptr; // the start-up step finds nobody to ask
         services.CosmeticSeed = 3;
-        form = std::make_unique<FormMain>(options, rng, sound, std::move(services));
+        services.Seed = 99;
+        form = std::make_unique<FormMain>(options, sound, std::move(services));
         form->show();
         QApplication::processEvents();
     }
     TGameOptions options;
-    TRandom rng{99};
     QuietSound sound;
     std::unique_ptr<FormMain> form;
 };
@@ -94,7 +94,7 @@ void BM_PlayerAction(benchmark::State& state) {
     TManualClock clock;
     Window w(&clock);
     FormMain& form = *w.form;
-    TContext& ctx = form.Context();
+    TContext& ctx = form.Game().Ctx();
     TGameState& world = form.World();
     const int home = world.CurrentSystem;
     int away = 0;
@@ -177,7 +177,7 @@ void BM_IdleOnTheMapTenSeconds(benchmark::State& state) {
     if (!HavePictures(state))
         return;
     Window w(nullptr);
-    veltrane::ShowSectorMap(w.form->Context(), false);
+    veltrane::ShowSectorMap(w.form->Game().Ctx(), false);
     double percent = 0;
     for (auto _ : state) {
         timespec cpu0{}, cpu1{};

@@ -27,10 +27,10 @@ class QuietSound : public ISoundPort {
 
 class NoDialogs : public IMessagePort {
   public:
-    bool ShowMessDlg(const std::string&, const std::string&, const std::string&) override { return true; }
+    bool ShowMessDlg(const std::string&, const std::string&, TMessageKind) override { return true; }
     void ShowIncomingMessage(const std::string&, int) override {}
     void ShowInfoMessage(const std::string&) override {}
-    void ShowDirectionMessage(const std::string&, char) override {}
+    void ShowDirectionMessage(const std::string&, std::optional<int>) override {}
 };
 
 // target: BM_FormMainShowNewGame <= 100 ms: a window that comes up at once
@@ -45,12 +45,12 @@ void BM_FormMainShowNewGame(benchmark::State& state) {
     for (auto _ : state) {
         TGameOptions options;
         options.WindowType = 1;
-        TRandom rng(1234);
         QuietSound sound;
         TFormMainServices services = DefaultFormMainServices([] {});
         services.ReportProblem = [&problems](const std::string&) { ++problems; };
         services.MakeMessagePort = [](FormMain&) { return std::make_unique<NoDialogs>(); };
-        FormMain window(options, rng, sound, std::move(services));
+        services.Seed = 1234;
+        FormMain window(options, sound, std::move(services));
         window.show();
         QApplication::processEvents();
         benchmark::DoNotOptimize(window.World().Artefacts[1].Name);

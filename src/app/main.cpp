@@ -41,16 +41,17 @@ int main(int argc, char** argv) {
         ShowPlainMessage(made.error().message); // the game still runs; only saving will fail
     TGameOptions options = LoadSettings(userFolder);
 
-    TRandom rng; // seeded from the clock
     SdlAudio audio;
     TSoundPlayer sound(audio, options, ShowPlainMessage);
 
     TFormMainServices services = DefaultFormMainServices([&sound] { sound.PlatformClick(); });
     services.UserFolder = userFolder;
+    // Beside the autosave: a bug report carries it, and it replays the game.
+    services.JournalFile = userFolder + "Games/journal.txt";
     firstFrame.Serve(services);
     services.InitAudio = [&sound] { sound.InitAudio(); };
     services.ShutdownAudio = [&sound] { sound.Shutdown(); };
-    FormMain window(options, rng, sound, std::move(services));
+    FormMain window(options, sound, std::move(services));
     ExitAfterFirstPaint exitAfterPaint;
     if (ExitAfterFirstPaint::Wanted(argc, argv))
         window.installEventFilter(&exitAfterPaint);

@@ -17,6 +17,8 @@ std::uint64_t Rotl(std::uint64_t x, int k) {
     return (x << k) | (x >> (64 - k));
 }
 
+} // namespace
+
 std::uint64_t ClockSeed() {
     // Two re-seeds within one tick must still differ, so mix in a counter.
     static std::uint64_t counter = 0;
@@ -26,8 +28,6 @@ std::uint64_t ClockSeed() {
                         (++counter * 0xD1B54A32D192ED03ull);
     return SplitMix(mix);
 }
-
-} // namespace
 
 TRandom::TRandom() {
     Seed(ClockSeed());

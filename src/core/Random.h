@@ -35,4 +35,7 @@ class TRandom {
     std::optional<std::uint64_t> master_;
 };
 
+// A fresh seed from the clock; two calls never give the same one.
+std::uint64_t ClockSeed();
+
 } // namespace veltrane

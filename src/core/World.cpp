@@ -1,5 +1,8 @@
 #include "World.h"
 
+#include <algorithm>
+#include <limits>
+
 namespace veltrane {
 
 bool TCaptain::HasModule(int n) const {
@@ -34,6 +37,12 @@ void TCaptain::SetModule(int n, bool owned) {
     default:
         break;
     }
+}
+
+void TCaptain::AddBudget(std::int64_t amount) {
+    const std::int64_t sum = std::int64_t{Budget} + amount;
+    Budget = static_cast<std::int32_t>(
+        std::clamp<std::int64_t>(sum, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
 }
 
 } // namespace veltrane

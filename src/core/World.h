@@ -119,6 +119,8 @@ struct TCaptain {
 
     bool HasModule(int n) const;
     void SetModule(int n, bool owned);
+    // Income and costs: the budget stops at the ends of its range instead of wrapping.
+    void AddBudget(std::int64_t amount);
 
     bool operator==(const TCaptain&) const = default;
 };

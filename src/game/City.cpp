@@ -21,7 +21,7 @@ TCity* CityOf(TContext& ctx, int i) {
 TOutcome ShowCityName(TContext& ctx, int i) {
     const TCity* city = CityOf(ctx, i);
     if (!city)
-        return TOutcome::Refused({});
+        return TOutcome::Refused("no city " + std::to_string(i) + " here");
     const std::string text = Lookup(ctx.Script, texts::City) + ": " + city->Name;
     ctx.Window.ShowInfoLine(text, kWhite);
     return TOutcome::Ok(text);
@@ -30,7 +30,9 @@ TOutcome ShowCityName(TContext& ctx, int i) {
 TOutcome EnterCity(TContext& ctx, int i) {
     TCity* city = CityOf(ctx, i);
     if (!city)
-        return TOutcome::Refused({});
+        return TOutcome::Refused("no city " + std::to_string(i) + " here");
+    if (ctx.Session.InFlight())
+        return Refuse(ctx, Lookup(ctx.Script, texts::InFlight));
     TCityVisit& visit = ctx.Session.Visit;
     visit.City = i;
     ctx.Session.CurrentCity = i;
@@ -41,7 +43,10 @@ TOutcome EnterCity(TContext& ctx, int i) {
     visit.Person = FormatTextOrDefault(ctx.Script, texts::WelcomeCity, {city->Name});
     visit.CityImage = city->CityImage;
     visit.AlienRace = planet.AlienRace;
+    // Every visit rolls its own prices: nothing of an earlier visit's list can be sold.
     visit.SellPricesRolled = false;
+    visit.SellList.clear();
+    visit.TotalProfit = "0 G$";
     visit.UpgradePricesRolled = false;
     visit.SellEnabled = !ctx.World().Cargo.empty();
     visit.UpgradeOffered = planet.Lifeform > 4;
@@ -73,7 +78,7 @@ TOutcome ShowCityInfo(TContext& ctx) {
     ctx.Sound.PlayButtonSound();
     const TCity* city = CityOf(ctx, ctx.Session.Visit.City);
     if (!city)
-        return TOutcome::Refused({});
+        return TOutcome::Refused("no city entered");
     ctx.Messages.ShowInfoMessage(city->Info);
     return TOutcome::Ok(city->Info);
 }
@@ -82,7 +87,7 @@ TOutcome ShowAlienInfo(TContext& ctx) {
     ctx.Sound.PlayButtonSound();
     const int race = ctx.Session.Visit.AlienRace;
     if (race < 1 || race > kAlienTextCount)
-        return TOutcome::Refused({});
+        return TOutcome::Refused("no alien race here");
     const std::string& info = ctx.Tables.AlienRaces[race].Info;
     ctx.Messages.ShowInfoMessage(info);
     return TOutcome::Ok(info);

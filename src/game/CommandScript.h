@@ -2,42 +2,46 @@
 
 // Plays a game from text commands, one a line, the way a player's clicks
 // would: "select 12", "fly 12", "scan", "land 0", "pickup" … Each command
-// answers "ok: " or "refused: " with the info line it left, then one
-// "message: " line per message window it raised.
+// answers "ok: " or "refused: " with the info line it left (or the reason it
+// was refused), then one "message: " line per message window it raised.
+//
+// A script may use conveniences the window has no button for: "fly K" and
+// "sector S" run on to the end of the passage, "wait S" ticks, "refuel P",
+// "buy NODE", "sell" and "accept" open their panel, and the looks "status",
+// "offers", "prices" and "shop" print what the player sees. Each runs as the
+// window commands it stands for, so the journal holds only those. A journal
+// itself is read exactly: every line one window command, nothing runs on.
 
 #include "core/Result.h"
-#include "game/Headless.h"
+#include "game/Game.h"
 
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 namespace veltrane {
 
 class TCommandScript {
   public:
-    // `userFolder` holds the "Games" folder that "save" and "load" use (with a
-    // trailing "/"); empty: those commands are refused.
-    explicit TCommandScript(THeadlessGame& game, std::string userFolder = {})
-        : game_(game), userFolder_(std::move(userFolder)) {}
+    enum class TMode { Script, Journal };
 
-    // The output lines of one command line; blank lines and "#" comments give
-    // none. A line that is not a command is an error.
+    explicit TCommandScript(TGame& game, TMode mode = TMode::Script) : game_(game), mode_(mode) {}
+
+    // The output lines of one line; blank lines and "#" comments give none. A
+    // line that is not a command is an error.
     Result<std::vector<std::string>> Execute(std::string_view line);
 
-    // The commands and what they take, for usage texts.
-    static const char* Help();
-
   private:
-    TOutcome Run(const std::string& command, const std::vector<int>& args, bool& known);
-    TOutcome RunCity(const std::string& command, const std::vector<int>& args, bool& known);
-    TOutcome RunFiles(const std::string& command, const std::vector<int>& args, bool& known);
+    TCommandReport Run(const TCommand& command);
+    // Runs `command` after `before` and adds its report to it; false once something was refused.
+    bool Then(TCommandReport& before, const TCommand& command);
+    // The wish panel of the city, opened from wherever the city's dialogue stands.
+    bool OpenPanel(TCommandReport& report, TCityPanel panel, const char* wish);
+    void RunOn(TCommandReport& report);
+    std::vector<std::string> Look(TCommandKind kind) const;
 
-    THeadlessGame& game_;
-    std::string userFolder_;
-    std::string name_; // of "buy", "save" and "load"
-    bool all_ = false; // "sell all"
+    TGame& game_;
+    TMode mode_;
 };
 
 } // namespace veltrane

@@ -11,7 +11,19 @@ TPlanet* PlanetHere(TContext& ctx, int p) {
 
 TOutcome Refuse(TContext& ctx, std::string text) {
     ctx.Window.ShowInfoLine(text, kRed);
+    ctx.Sound.PlaySoundEffect("bad.wav");
     return TOutcome::Refused(std::move(text));
+}
+
+void Congratulate(TContext& ctx, const std::string& text) {
+    ctx.Window.ShowInfoLine(text, kGreen);
+    ctx.Sound.PlaySoundEffect("good.wav");
+}
+
+void RefreshStatus(TContext& ctx) {
+    TCaptain& captain = ctx.World().Captain;
+    captain.StorageCapacity = static_cast<std::uint8_t>(captain.Storage * 3);
+    ctx.Window.RefreshStatus();
 }
 
 } // namespace veltrane

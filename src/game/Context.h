@@ -58,7 +58,11 @@ inline TPlanet* PlanetLandedOn(TContext& ctx) {
     return PlanetHere(ctx, ctx.Session.CurrentPlanet);
 }
 
-// Shows `text` in red (with "bad.wav") and answers the refusal.
+// Shows `text` in red with "bad.wav" and answers the refusal.
 TOutcome Refuse(TContext& ctx, std::string text);
+// Shows `text` in green with "good.wav".
+void Congratulate(TContext& ctx, const std::string& text);
+// The derived values of the captain (the hold's capacity), then the window's status display.
+void RefreshStatus(TContext& ctx);
 
 } // namespace veltrane

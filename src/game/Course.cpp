@@ -1,5 +1,6 @@
 #include "Course.h"
 
+#include "game/Events.h"
 #include "game/Views.h"
 #include "lang/TextCatalogue.h"
 
@@ -13,11 +14,12 @@ namespace veltrane {
 int SystemDistance(const TGameState& world, int k) {
     const TSystem& here = world.Here();
     const TSystem& there = world.System(world.CurrentSector, k);
-    const std::int32_t dx = std::abs(here.PosX - there.PosX);
-    const std::int32_t dy = std::abs(here.PosY - there.PosY);
-    // The square is taken in 64 bits so that no map position can overflow it.
-    const std::int64_t s = std::int64_t{dx} * dx + std::int64_t{dy} * dy;
-    return static_cast<int>(std::sqrt(static_cast<double>(s))) / 2;
+    // In 64 bits, so that no position a file may hold can overflow the difference or its square.
+    const std::int64_t dx = std::int64_t{here.PosX} - there.PosX;
+    const std::int64_t dy = std::int64_t{here.PosY} - there.PosY;
+    const double d = std::sqrt(static_cast<double>(dx) * static_cast<double>(dx) +
+                               static_cast<double>(dy) * static_cast<double>(dy));
+    return static_cast<int>(std::min(d, 4.0e9)) / 2;
 }
 
 int FlightDrain(int energyCell) {
@@ -45,17 +47,23 @@ TOutcome SelectSystem(TContext& ctx, int k) {
 TOutcome FlyToSystem(TContext& ctx, int k) {
     TSession& session = ctx.Session;
     TGameState& world = ctx.World();
-    // No course can be set from inside the hyperspace tunnel.
-    if (session.Passage == TPassage::Tunnel)
-        return TOutcome::Refused({});
+    // One passage at a time: the ship finishes the flight or the tunnel it is in.
+    if (session.InFlight())
+        return Refuse(ctx, Lookup(ctx.Script, texts::InFlight));
     const int d = session.PendingDistance;
-    // A new course set during a flight starts from what the gauge shows now.
-    const int energy = session.Passage == TPassage::StarFlight ? session.FlightEnergy : world.Captain.Energy;
+    const int energy = world.Captain.Energy;
     if (d > 0 && energy - FlightCost(d, world.Captain.EnergyCell) < 0)
         return Refuse(ctx, FormatTextOrDefault(ctx.Script, texts::MoreEnergy, {std::int64_t{d}}));
 
     if (k == world.CurrentSystem)
         ShowSystemView(ctx);
+    // Leaving a city for the flight meets the police of the planet being left, not of one at the destination.
+    if (d > 0 && session.CurrentView == TView::City) {
+        PoliceCheck(ctx);
+        session.CurrentView = TView::Landscape;
+    }
+    session.PassageFromSector = world.CurrentSector;
+    session.PassageFromSystem = world.CurrentSystem;
     world.CurrentSystem = k;
     // The marker left behind gets its true colour back.
     ctx.Window.PageChanged(SectorView(world.CurrentSector));
@@ -105,7 +113,7 @@ std::vector<TNavigatorRow> NavigatorRows(const TContext& ctx) {
 
 TOutcome SetCourse(TContext& ctx, int k) {
     if (k <= 0 || k > kSystemsPerSector)
-        return TOutcome::Refused({});
+        return TOutcome::Refused("no system chosen");
     ctx.Session.PendingDistance = SystemDistance(ctx.World(), k);
     return FlyToSystem(ctx, k);
 }

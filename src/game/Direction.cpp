@@ -52,4 +52,13 @@ std::optional<int> DirectionTarget(const TGameState& world, char target) {
     return found ? ValidSystem(*found) : std::nullopt;
 }
 
+std::optional<int> DirectionArrow(const TGameState& world, char target) {
+    const auto system = DirectionTarget(world, target);
+    if (!system || !OneBased<TSystem, kSystemsPerSector>::InRange(world.CurrentSystem))
+        return std::nullopt;
+    const TSystem& here = world.Here();
+    const TSystem& there = world.System(world.CurrentSector, *system);
+    return ArrowNumber(here.PosX, here.PosY, there.PosX, there.PosY);
+}
+
 } // namespace veltrane

@@ -20,4 +20,7 @@ int ArrowNumber(int x, int y, int tx, int ty);
 // window shows the text without an arrow instead of pointing at nonsense.
 std::optional<int> DirectionTarget(const TGameState& world, char target);
 
+// The arrow picture from the current system towards `target`, or nothing.
+std::optional<int> DirectionArrow(const TGameState& world, char target);
+
 } // namespace veltrane

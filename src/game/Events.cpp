@@ -22,16 +22,16 @@ void ArrivalEvent(TContext& ctx) {
     if (n % 2 == 1) {
         if (amount == 0)
             amount = ctx.Rng.Random(10);
-        captain.Budget += amount;
+        captain.AddBudget(amount);
         ctx.Sound.PlaySoundEffect("goodmsg.wav");
     } else {
         if (captain.Budget == 0)
             return;
-        captain.Budget -= amount;
+        captain.AddBudget(-std::int64_t{amount});
         ctx.Sound.PlaySoundEffect("badmsg.wav");
     }
     ctx.Messages.ShowIncomingMessage(texts[static_cast<std::size_t>(n - 1)], amount);
-    ctx.Window.RefreshStatus();
+    RefreshStatus(ctx);
 }
 
 void PoliceCheck(TContext& ctx) {
@@ -54,14 +54,14 @@ void PoliceEvent(TContext& ctx, int policeLevel) {
         const int fine = EventAmount(captain.Budget, ctx.Rng);
         ctx.Sound.PlaySoundEffect("badmsg.wav");
         ctx.Messages.ShowIncomingMessage(Lookup(ctx.Script, texts::PoliceBadText, t), fine);
-        captain.Budget -= fine;
+        captain.AddBudget(-std::int64_t{fine});
     } else {
         const int bonus = ctx.Rng.Random(100) + 10;
         ctx.Sound.PlaySoundEffect("goodmsg.wav");
         ctx.Messages.ShowIncomingMessage(Lookup(ctx.Script, texts::PoliceGoodText, t), bonus);
-        captain.Budget += bonus;
+        captain.AddBudget(bonus);
     }
-    ctx.Window.RefreshStatus();
+    RefreshStatus(ctx);
     if (TPlanet* planet = PlanetLandedOn(ctx))
         planet->EventOccured = true;
 }

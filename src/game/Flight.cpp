@@ -17,7 +17,7 @@ namespace veltrane {
 TTickResult MainTick(TContext& ctx) {
     TSession& session = ctx.Session;
     TTickResult result;
-    result.StartupDue = AdvanceGameClock(ctx.World(), session.StartupStepDone);
+    AdvanceGameClock(ctx.World());
     if (session.Passage == TPassage::StarFlight) {
         session.FlightTicks += 1;
         session.FlightEnergy =
@@ -41,7 +41,7 @@ void ArriveAtSystem(TContext& ctx) {
     ctx.Time.StopTimer(TTimer::StarFlight);
     session.Passage = TPassage::None;
     world.Captain.Energy = static_cast<std::uint8_t>(std::clamp(session.FlightEnergy, 0, 100));
-    ctx.Window.RefreshStatus();
+    RefreshStatus(ctx);
     session.PendingDistance = 0;
     session.FlightDistance = 0;
     ctx.Window.ShowInfoLine(FormatTextOrDefault(ctx.Script, texts::Arrived, {world.Here().Name}), kWhite);

@@ -8,7 +8,6 @@
 namespace veltrane {
 
 struct TTickResult {
-    bool StartupDue = false; // the one-time start-up step should run now
     bool Arrived = false;
 };
 

@@ -1,11 +1,6 @@
 #include "Headless.h"
 
-#include "core/Galaxy.h"
-#include "game/Lifecycle.h"
-#include "game/UpgradeShop.h"
-#include "game/Views.h"
 #include "lang/Format.h"
-#include "persist/SavedGame.h"
 
 namespace veltrane {
 
@@ -26,7 +21,7 @@ void THeadlessWindow::ShowInfoLine(const std::string& text, TColor colour) {
     InfoColour = colour;
 }
 
-bool THeadlessMessages::ShowMessDlg(const std::string& text, const std::string&, const std::string&) {
+bool THeadlessMessages::ShowMessDlg(const std::string& text, const std::string&, TMessageKind) {
     Shown.push_back(text);
     return Answer;
 }
@@ -36,50 +31,38 @@ void THeadlessMessages::ShowIncomingMessage(const std::string& format, int value
     Shown.push_back(text ? *text : format);
 }
 
-void THeadlessMessages::ShowDirectionMessage(const std::string& text, char) {
+void THeadlessMessages::ShowDirectionMessage(const std::string& text, std::optional<int> arrow) {
     Shown.push_back(text);
+    Arrows.push_back(arrow);
 }
 
-std::string THeadlessMessages::ShowChoiceDlg(const std::string& text, const std::vector<std::string>& items) {
-    Shown.push_back(text);
-    if (!Choice.empty())
-        return Choice;
-    return items.empty() ? std::string() : items.front();
+std::function<std::uint64_t()> SeedSequence(std::uint64_t first) {
+    return [next = first]() mutable { return next++; };
 }
 
-THeadlessGame::THeadlessGame(std::uint64_t seed, std::shared_ptr<const ITextSource> script)
+TGameSetup THeadlessGame::Complete(TGameSetup setup, std::uint64_t seed,
+                                   const std::shared_ptr<const ITextSource>& script) {
+    if (!setup.NextSeed)
+        setup.NextSeed = SeedSequence(seed);
+    if (!setup.OpenScript)
+        setup.OpenScript = [script](const std::string&) { return script; };
+    return setup;
+}
+
+THeadlessGame::THeadlessGame(std::uint64_t seed, std::shared_ptr<const ITextSource> script, TGameSetup setup)
     : script_(script ? std::move(script) : std::make_shared<TNoScript>()),
-      rng_(seed), ctx_{session_, tables_, *script_, rng_, Window, Messages, Sound, Clock, options_} {
-    ctx_.AutosaveNow = [this] {
-        ++Autosaves;
-        if (AutosaveUserFolder.empty())
-            return;
-        if (const Status saved = Autosave(session_.World, AutosaveUserFolder); !saved)
-            Messages.Shown.push_back(saved.error().message);
-    };
-}
+      game_(options_, TGamePorts{Window, Messages, Sound, Clock}, Complete(std::move(setup), seed, script_)) {}
 
 Status THeadlessGame::NewGame() {
-    ResetViewState(session_);
-    session_.StartupStepDone = true;
-    SetUpgradeTexts(session_, tables_.UpgradeTreeCaptions);
-    if (Status made = StartNewGame(session_.World, tables_, rng_, TMapGeometry{817, 450, 0, 0}); !made)
-        return made;
-    ShowSectorMap(ctx_, false);
-    return Status::Ok();
-}
-
-TTickResult THeadlessGame::Tick() {
-    TTickResult result = MainTick(ctx_);
-    if (result.StartupDue)
-        session_.StartupStepDone = true;
-    return result;
+    Status made = game_.Start();
+    game_.Session().StartupStepDone = true;
+    return made;
 }
 
 bool THeadlessGame::FinishPassage(int maxTicks) {
-    for (int i = 0; i < maxTicks && session_.InFlight(); ++i)
-        Tick();
-    return !session_.InFlight();
+    for (int i = 0; i < maxTicks && game_.Session().InFlight(); ++i)
+        game_.Tick();
+    return !game_.Session().InFlight();
 }
 
 } // namespace veltrane

@@ -2,14 +2,15 @@
 
 // The engine without a window: ports that record what the rules asked for, a
 // manual clock that returns from every wait at once, and one bundle that
-// plays a seeded game from commands. The command-line player, the tests and
-// the bots all use these.
+// plays a seeded game. The command-line player, the tests and the bots all
+// use these.
 
 #include "core/ContentTables.h"
 #include "core/Random.h"
 #include "core/Result.h"
 #include "game/Context.h"
 #include "game/Flight.h"
+#include "game/Game.h"
 #include "lang/TextSource.h"
 
 #include <array>
@@ -27,12 +28,14 @@ class THeadlessWindow : public IWindowPort {
     void PageChanged(TView view) override { Changed.push_back(view); }
     void ShowFlightEnergy(int gaugeValue) override { FlightEnergy = gaugeValue; }
     void ShowScanProgress(int value) override { ScanProgress.push_back(value); }
+    void OptionsDue() override { ++OptionsAsked; }
 
     std::string InfoText;
     TColor InfoColour = kWhite;
     TView Page = TView::Sector1;
     int Refreshes = 0;
     int FlightEnergy = 0;
+    int OptionsAsked = 0;
     std::vector<TView> Changed;
     std::vector<int> ScanProgress;
 };
@@ -40,16 +43,14 @@ class THeadlessWindow : public IWindowPort {
 // Every message as one line of text; questions get `Answer`.
 class THeadlessMessages : public IMessagePort {
   public:
-    bool ShowMessDlg(const std::string& text, const std::string& caption, const std::string& kind) override;
+    bool ShowMessDlg(const std::string& text, const std::string& caption, TMessageKind kind) override;
     void ShowIncomingMessage(const std::string& format, int value) override;
     void ShowInfoMessage(const std::string& text) override { Shown.push_back(text); }
-    void ShowDirectionMessage(const std::string& text, char target) override;
-    std::string ShowChoiceDlg(const std::string& text, const std::vector<std::string>& items) override;
+    void ShowDirectionMessage(const std::string& text, std::optional<int> arrow) override;
 
     std::vector<std::string> Shown;
+    std::vector<std::optional<int>> Arrows;
     bool Answer = true;
-    // The item a choice answers with; empty: the first item.
-    std::string Choice;
 };
 
 class THeadlessSound : public ISoundPort {
@@ -78,33 +79,36 @@ class TManualClock : public ITimePort {
     std::array<bool, 3> running_{true, false, false};
 };
 
+// Seeds for the games of a run: the first one given, then the ones after it.
+std::function<std::uint64_t()> SeedSequence(std::uint64_t first);
+
 // A whole game on the headless ports: a seeded generator, the content of a
 // language script (the built-in texts when there is none) and a new galaxy.
 class THeadlessGame {
   public:
-    // `script` may be null: every text is then the built-in one.
-    THeadlessGame(std::uint64_t seed, std::shared_ptr<const ITextSource> script);
+    // `script` may be null: every text is then the built-in one. `setup` may
+    // add a user folder, a journal file and the content loader.
+    THeadlessGame(std::uint64_t seed, std::shared_ptr<const ITextSource> script, TGameSetup setup = {});
 
-    // A new game as the window starts one, the current system selected.
+    // A new game as the window starts one, the current system selected and the
+    // start-up step done.
     Status NewGame();
 
-    TContext& Ctx() { return ctx_; }
-    TSession& Session() { return session_; }
-    TGameState& World() { return session_.World; }
-    TContentTables& Tables() { return tables_; }
+    TGame& Game() { return game_; }
+    TContext& Ctx() { return game_.Ctx(); }
+    TSession& Session() { return game_.Session(); }
+    TGameState& World() { return game_.World(); }
+    TContentTables& Tables() { return game_.Tables(); }
     TGameOptions& Options() { return options_; }
-    TRandom& Rng() { return rng_; }
+    TRandom& Rng() { return game_.Rng(); }
+    int Autosaves() const { return game_.Autosaves(); }
 
-    // One second of the main timer, as the window runs it (the start-up step
-    // is marked done without a dialog).
-    TTickResult Tick();
+    // One second of the main timer.
+    TCommandReport Tick() { return game_.Tick(); }
+    // A window command.
+    TCommandReport Execute(const TCommand& command) { return game_.Execute(command); }
     // Ticks until the passage under way is over; false when it never ends.
     bool FinishPassage(int maxTicks = 10000);
-
-    // Autosaves asked for; with a user folder they are written there too (a
-    // failure joins the messages shown).
-    int Autosaves = 0;
-    std::string AutosaveUserFolder;
 
     THeadlessWindow Window;
     THeadlessMessages Messages;
@@ -112,12 +116,12 @@ class THeadlessGame {
     TManualClock Clock;
 
   private:
+    static TGameSetup Complete(TGameSetup setup, std::uint64_t seed,
+                               const std::shared_ptr<const ITextSource>& script);
+
     std::shared_ptr<const ITextSource> script_;
-    TSession session_;
-    TContentTables tables_;
     TGameOptions options_;
-    TRandom rng_;
-    TContext ctx_;
+    TGame game_;
 };
 
 } // namespace veltrane

@@ -41,13 +41,21 @@ THeadquarterVisit VisitHeadquarter(TContext& ctx) {
     for (const TArtefact& slot : world.HQArtefacts)
         if (!slot.Name.empty())
             visit.Rows.push_back({slot.Name, slot.Index});
+    const auto delivered = [&](int artefact) {
+        for (const TArtefact& slot : world.HQArtefacts)
+            if (!slot.Name.empty() && slot.Index == artefact)
+                return true;
+        return false;
+    };
     for (auto it = world.Cargo.end(); it != world.Cargo.begin();) {
         --it;
         bool ordered = false;
-        for (int i = 1; i <= kSectorCount; ++i) {
-            if (world.FindIdx[i] != it->StateIndex)
-                continue;
-            ordered = true;
+        for (int i = 1; i <= kSectorCount; ++i)
+            ordered = ordered || world.FindIdx[i] == it->StateIndex;
+        if (!ordered)
+            continue;
+        // An artefact the headquarter holds already counts once, however often it comes.
+        if (!delivered(it->StateIndex)) {
             visit.Rows.push_back({it->Name, it->StateIndex});
             int slot = kModuleCount;
             for (int e = 1; e < kModuleCount; ++e)
@@ -58,12 +66,15 @@ THeadquarterVisit VisitHeadquarter(TContext& ctx) {
             world.HQArtefacts[slot].Name = it->Name;
             world.HQArtefacts[slot].Index = it->StateIndex;
         }
-        if (ordered)
-            it = world.Cargo.erase(it);
+        it = world.Cargo.erase(it);
     }
     static constexpr const TTextEntry* kCounts[] = {
         &texts::Artefacts0, &texts::Artefacts1, &texts::Artefacts2, &texts::Artefacts3, &texts::Artefacts4};
-    const std::size_t count = std::min<std::size_t>(visit.Rows.size(), 4);
+    std::vector<int> distinct;
+    for (const TDelivered& row : visit.Rows)
+        if (std::find(distinct.begin(), distinct.end(), row.Artefact) == distinct.end())
+            distinct.push_back(row.Artefact);
+    const std::size_t count = std::min<std::size_t>(distinct.size(), 4);
     visit.Won = count == 4;
     if (visit.Won)
         ctx.Sound.PlaySoundEffect("fanfare.wav");
@@ -74,12 +85,8 @@ THeadquarterVisit VisitHeadquarter(TContext& ctx) {
         visit.Text += ' ';
         visit.Text += Lookup(ctx.Script, texts::GoodLuck);
     }
-    ctx.Window.RefreshStatus();
+    RefreshStatus(ctx);
     return visit;
-}
-
-bool AskForNewGame(TContext& ctx, const THeadquarterVisit& visit) {
-    return visit.Won && ctx.Messages.ShowMessDlg(Lookup(ctx.Script, texts::StartNew), "", "c");
 }
 
 } // namespace veltrane

@@ -35,7 +35,4 @@ struct THeadquarterVisit {
 // headquarter, and the greeting counts them. The fanfare sounds at four.
 THeadquarterVisit VisitHeadquarter(TContext& ctx);
 
-// After a visit that counted four: asks whether to play a new game.
-bool AskForNewGame(TContext& ctx, const THeadquarterVisit& visit);
-
 } // namespace veltrane

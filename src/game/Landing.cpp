@@ -22,7 +22,9 @@ TOutcome LandOnPlanet(TContext& ctx, int p) {
     TPlanet* planet = PlanetHere(ctx, p);
     // Only the pictures of scanned planets can be clicked.
     if (!planet || !planet->Scanned)
-        return TOutcome::Refused({});
+        return TOutcome::Refused("no scanned planet " + std::to_string(p) + " here");
+    if (ctx.Session.InFlight())
+        return Refuse(ctx, Lookup(ctx.Script, texts::InFlight));
     if (planet->Surface == kGasSurface)
         return Refuse(ctx, Lookup(ctx.Script, texts::GasLanding));
 
@@ -91,11 +93,11 @@ TOutcome LeaveSurface(TContext& ctx) {
 TOutcome ShowArtefactInfo(TContext& ctx) {
     const TSurfaceItem& item = ctx.Session.Surface.Artefact;
     if (!item.Visible || !OneBased<TArtefact, kArtefactCount>::InRange(item.Number))
-        return TOutcome::Refused({});
+        return TOutcome::Refused("no artefact lies here");
     const TArtefact& artefact = ctx.World().Artefacts[item.Number];
     const std::string text =
         Lookup(ctx.Script, texts::ArtefactFound) + " \"" + artefact.Name + "\"! " + artefact.Info;
-    ctx.Window.ShowInfoLine(text, kGreen);
+    Congratulate(ctx, text);
     return TOutcome::Ok(text);
 }
 
@@ -110,7 +112,7 @@ bool HasStorageRoom(TContext& ctx) {
 TOutcome PickUpArtefact(TContext& ctx) {
     TSurfaceItem& item = ctx.Session.Surface.Artefact;
     if (!item.Visible || !OneBased<TArtefact, kArtefactCount>::InRange(item.Number))
-        return TOutcome::Refused({});
+        return TOutcome::Refused("no artefact lies here");
     if (!HasStorageRoom(ctx))
         return TOutcome::Refused(Lookup(ctx.Script, texts::MoreStorage));
     TGameState& world = ctx.World();
@@ -120,17 +122,17 @@ TOutcome PickUpArtefact(TContext& ctx) {
     if (TPlanet* planet = PlanetLandedOn(ctx))
         planet->Artefact = 0;
     ctx.Window.PageChanged(TView::Landscape);
-    ctx.Window.RefreshStatus();
+    RefreshStatus(ctx);
     for (int i = 1; i <= kSectorCount; ++i)
         if (world.FindIdx[i] == n)
-            ctx.Messages.ShowMessDlg(Lookup(ctx.Script, texts::FoundArtefact), "", "i");
+            ctx.Messages.ShowMessDlg(Lookup(ctx.Script, texts::FoundArtefact), "", TMessageKind::Info);
     return TOutcome::Ok();
 }
 
 TOutcome TakePowerPack(TContext& ctx) {
     TSurfaceItem& item = ctx.Session.Surface.PowerPack;
     if (!item.Visible)
-        return TOutcome::Refused({});
+        return TOutcome::Refused("no power pack lies here");
     TGameState& world = ctx.World();
     const int r = ctx.Rng.Random(20);
     const int amount = ctx.Rng.Random(15) + 10;
@@ -143,7 +145,7 @@ TOutcome TakePowerPack(TContext& ctx) {
             ctx.Session.FlightEnergy = std::min(ctx.Session.FlightEnergy + amount, 100);
     } else {
         format = Lookup(ctx.Script, texts::FoundBudgetPowerpack);
-        world.Captain.Budget += amount;
+        world.Captain.AddBudget(amount);
     }
     item = {};
     ctx.Window.PageChanged(TView::Landscape);
@@ -151,7 +153,7 @@ TOutcome TakePowerPack(TContext& ctx) {
     ctx.Messages.ShowIncomingMessage(format, amount);
     if (TPlanet* planet = PlanetLandedOn(ctx))
         planet->PowerUp = 0;
-    ctx.Window.RefreshStatus();
+    RefreshStatus(ctx);
     return TOutcome::Ok();
 }
 
@@ -166,7 +168,7 @@ std::string ModuleDescription(const ITextSource& script, int n) {
 TOutcome TakeAlienModule(TContext& ctx) {
     TSurfaceItem& item = ctx.Session.Surface.Module;
     if (!item.Visible || item.Number < 1 || item.Number > kModuleCount)
-        return TOutcome::Refused({});
+        return TOutcome::Refused("no alien module lies here");
     const int n = item.Number;
     ctx.Sound.PlaySoundEffect("good.wav");
     const std::string text =
@@ -176,17 +178,17 @@ TOutcome TakeAlienModule(TContext& ctx) {
     ctx.World().AlienModules[n].System = 0;
     item = {};
     ctx.Window.PageChanged(TView::Landscape);
-    ctx.Window.RefreshStatus();
+    RefreshStatus(ctx);
     return TOutcome::Ok(text);
 }
 
 TOutcome ShowCargoInfo(TContext& ctx, std::optional<int> cargoRow) {
     const auto& cargo = ctx.World().Cargo;
     if (!cargoRow || *cargoRow < 0 || *cargoRow >= static_cast<int>(cargo.size()))
-        return TOutcome::Refused({});
+        return TOutcome::Refused("no artefact selected");
     const int n = cargo[static_cast<std::size_t>(*cargoRow)].StateIndex;
     if (!OneBased<TArtefact, kArtefactCount>::InRange(n))
-        return TOutcome::Refused({});
+        return TOutcome::Refused("no artefact selected");
     const std::string& text = ctx.World().Artefacts[n].Info;
     ctx.Window.ShowInfoLine(text, kWhite);
     return TOutcome::Ok(text);
@@ -231,7 +233,7 @@ bool Passes(const TContext& ctx, int n, int k) {
 
 TOutcome ToggleModuleFilter(TContext& ctx, int n) {
     if (n < 1 || n > kModuleCount || !ctx.World().Captain.HasModule(n))
-        return TOutcome::Refused({});
+        return TOutcome::Refused("the ship has no alien module " + std::to_string(n));
     TSession& session = ctx.Session;
     const bool wasOn = session.FilterOn(n);
     ShowSectorMap(ctx, true);

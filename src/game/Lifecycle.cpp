@@ -1,5 +1,7 @@
 #include "Lifecycle.h"
 
+#include <limits>
+
 namespace veltrane {
 
 std::string UserFolderFromDocuments(const std::string& documentsFolder) {
@@ -9,9 +11,9 @@ std::string UserFolderFromDocuments(const std::string& documentsFolder) {
     return folder + "Brindle/Veltrane/";
 }
 
-bool AdvanceGameClock(TGameState& world, bool startupStepDone) {
-    world.GameSeconds += 1;
-    return world.GameSeconds == 2 && !startupStepDone;
+void AdvanceGameClock(TGameState& world) {
+    if (world.GameSeconds < std::numeric_limits<std::int32_t>::max())
+        world.GameSeconds += 1;
 }
 
 Status StartNewGame(TGameState& world, TContentTables& tables, TRandom& rng, const TMapGeometry& map) {

@@ -21,9 +21,8 @@ inline bool IsStandardWindow(std::uint8_t windowType) {
     return windowType == 1;
 }
 
-// One second of game time. Answers true on the tick that should run the
-// one-time start-up step (the clock reaching 2 while the step is still due).
-bool AdvanceGameClock(TGameState& world, bool startupStepDone);
+// One second of game time; the clock stops at the end of its range instead of wrapping.
+void AdvanceGameClock(TGameState& world);
 
 // The world side of a new game: re-seeded generator, new-game values, the
 // message-dialog colours and a freshly generated galaxy on the map's geometry.

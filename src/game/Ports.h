@@ -6,6 +6,7 @@
 
 #include "core/World.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -37,11 +38,14 @@ inline TView SectorView(int sector) {
                               (sector >= 1 && sector <= 4 ? sector - 1 : 0));
 }
 
+// What replaced the world in place.
+enum class TWorldChange { NewGame, Loaded };
+
 // Feedback line, status display and the pages of the main window.
 class IWindowPort {
   public:
     virtual ~IWindowPort() = default;
-    // White informs, red refuses (with "bad.wav"), green congratulates (with "good.wav").
+    // White informs, red refuses, green congratulates; the rules play the sound that goes with it.
     virtual void ShowInfoLine(const std::string& text, TColor colour) = 0;
     virtual void RefreshStatus() = 0;
     // Makes `view` the one visible page; the rules have decided everything else.
@@ -52,26 +56,32 @@ class IWindowPort {
     virtual void ShowFlightEnergy(int gaugeValue) = 0;
     // The scanner gauge, 0..100.
     virtual void ShowScanProgress(int value) = 0;
+    // A new or loaded game replaced the world: markers, thumbnails and labels anew.
+    virtual void WorldReplaced(TWorldChange) {}
+    // The language script was read again: texts of the window anew.
+    virtual void ContentLoaded() {}
+    // The window type of the settings may have changed.
+    virtual void ApplyWindowType() {}
+    // The start-up step: the options dialog is due once, when nothing else runs.
+    virtual void OptionsDue() {}
+    // The game clock after a tick.
+    virtual void ShowClock(int /*seconds*/) {}
 };
+
+// A question waits for Yes or No; the other two only tell.
+enum class TMessageKind { Confirm, Info, Warning };
 
 // The translated message dialogs and the incoming-message window.
 class IMessagePort {
   public:
     virtual ~IMessagePort() = default;
-    // Kind "c" asks Yes/No (true for Yes); "i" informs; "w" warns. A kind text
-    // longer than one letter does not wait and answers true.
-    virtual bool ShowMessDlg(const std::string& text, const std::string& caption,
-                             const std::string& kind) = 0;
+    // A confirmation answers true for Yes; the others answer true.
+    virtual bool ShowMessDlg(const std::string& text, const std::string& caption, TMessageKind kind) = 0;
     // `format` carries one integer placeholder, filled with `value`.
     virtual void ShowIncomingMessage(const std::string& format, int value) = 0;
     virtual void ShowInfoMessage(const std::string& text) = 0;
-    // target 'A': towards the ordered artefact of this sector; 'M': towards its alien module.
-    virtual void ShowDirectionMessage(const std::string& text, char target) = 0;
-    // A list to choose from, the first item preselected; the item chosen, or
-    // "" when closed without OK. Where nobody can be asked, the first item.
-    virtual std::string ShowChoiceDlg(const std::string& text, const std::vector<std::string>& items) {
-        return items.empty() ? std::string() : items.front();
-    }
+    // `arrow`: the direction picture 1..8 the rules worked out, or none.
+    virtual void ShowDirectionMessage(const std::string& text, std::optional<int> arrow) = 0;
 };
 
 // Sound as the rules ask for it.

@@ -118,6 +118,8 @@ std::string ArtefactReport(const TContext& ctx) {
 
 TOutcome ScanSystem(TContext& ctx) {
     TSession& session = ctx.Session;
+    if (session.InFlight())
+        return Refuse(ctx, Lookup(ctx.Script, texts::InFlight));
     ++session.ScansRunning;
     std::vector<int> usedPictures;
     // Pictures of cities founded by an earlier scan are taken too.
@@ -156,7 +158,7 @@ TOutcome ShowPlanetInfo(TContext& ctx, int p) {
     const TGameState& world = ctx.World();
     const auto& planets = world.Here().Planets;
     if (p < 0 || p >= static_cast<int>(planets.size()))
-        return TOutcome::Refused({});
+        return TOutcome::Refused("no planet " + std::to_string(p) + " here");
     const TPlanet& planet = planets[static_cast<std::size_t>(p)];
     std::string lifeform = "?";
     std::string artefact = "?";

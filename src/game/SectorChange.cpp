@@ -16,24 +16,34 @@ int ChosenSector(const std::string& answer) {
     return t;
 }
 
-TOutcome ChangeSector(TContext& ctx) {
+TOutcome AskSector(TContext& ctx) {
     ctx.Sound.PlayButtonSound();
+    // One passage at a time: a flight or a tunnel under way finishes first.
+    if (ctx.Session.InFlight())
+        return Refuse(ctx, Lookup(ctx.Script, texts::InFlight));
+    if (ctx.World().Captain.Hyperdrive == 0)
+        return Refuse(ctx, Lookup(ctx.Script, texts::NeedHyperdrive));
+    return TOutcome::Ok(Lookup(ctx.Script, texts::SelSec) + ":");
+}
+
+std::vector<std::string> SectorChoices(const TContext& ctx) {
+    std::vector<std::string> choices;
+    for (int n = 1; n <= kSectorCount; ++n)
+        if (n != ctx.World().CurrentSector)
+            choices.push_back(Lookup(ctx.Script, texts::Sector) + " " + std::to_string(n));
+    return choices;
+}
+
+TOutcome ChangeSector(TContext& ctx, int t) {
     TSession& session = ctx.Session;
     TGameState& world = ctx.World();
-    // One passage at a time: a flight or a tunnel under way finishes first.
     if (session.InFlight())
-        return TOutcome::Refused({});
+        return Refuse(ctx, Lookup(ctx.Script, texts::InFlight));
     const int hyperdrive = world.Captain.Hyperdrive;
     if (hyperdrive == 0)
         return Refuse(ctx, Lookup(ctx.Script, texts::NeedHyperdrive));
-    std::vector<std::string> choices;
-    for (int n = 1; n <= kSectorCount; ++n)
-        if (n != world.CurrentSector)
-            choices.push_back(Lookup(ctx.Script, texts::Sector) + " " + std::to_string(n));
-    const std::string answer = ctx.Messages.ShowChoiceDlg(Lookup(ctx.Script, texts::SelSec) + ":", choices);
-    if (answer.empty())
-        return TOutcome::Refused({});
-    const int t = ChosenSector(answer);
+    if (t < 1 || t > kSectorCount || t == world.CurrentSector)
+        return TOutcome::Refused("the ship is in sector " + std::to_string(world.CurrentSector) + " already");
     if (t - 1 > hyperdrive)
         return Refuse(ctx, FormatTextOrDefault(ctx.Script, texts::HyperdriveLevel, {std::int64_t{t - 1}}));
     const int fuel = TransferFuel(hyperdrive);
@@ -41,6 +51,8 @@ TOutcome ChangeSector(TContext& ctx) {
         return Refuse(ctx, FormatTextOrDefault(ctx.Script, texts::HypertransferFuel, {std::int64_t{fuel}}));
 
     ctx.Window.PageChanged(SectorView(world.CurrentSector)); // the marker left behind gets its colour back
+    session.PassageFromSector = world.CurrentSector;
+    session.PassageFromSystem = world.CurrentSystem;
     world.CurrentSector = t;
     ShowView(ctx, TView::Tunnel);
     session.Passage = TPassage::Tunnel;
@@ -60,11 +72,10 @@ void TunnelEnd(TContext& ctx) {
     ctx.Window.PageChanged(SectorView(world.CurrentSector));
     const int fuel = TransferFuel(world.Captain.Hyperdrive);
     world.Captain.Energy = static_cast<std::uint8_t>(std::max(0, world.Captain.Energy - fuel));
-    ctx.Window.RefreshStatus();
+    RefreshStatus(ctx);
     ShowSectorMap(ctx, false);
     ResetPoliceEvents(world);
-    ctx.Window.ShowInfoLine(
-        FormatTextOrDefault(ctx.Script, texts::NowSector, {std::int64_t{world.CurrentSector}}), kGreen);
+    Congratulate(ctx, FormatTextOrDefault(ctx.Script, texts::NowSector, {std::int64_t{world.CurrentSector}}));
     // Every arrival in a sector is a point the captain can come back to.
     if (ctx.AutosaveNow)
         ctx.AutosaveNow();

@@ -5,6 +5,9 @@
 
 #include "game/Context.h"
 
+#include <string>
+#include <vector>
+
 namespace veltrane {
 
 // Percent of energy one passage needs and spends.
@@ -16,8 +19,12 @@ inline int TransferFuel(int hyperdrive) {
 // 3, 4 it contains, else 1.
 int ChosenSector(const std::string& answer);
 
-// "Change sector": asks for the sector, then enters the tunnel.
-TOutcome ChangeSector(TContext& ctx);
+// The "Change sector" button: refused without a hyperdrive, else the sectors
+// to choose from (the window asks which one).
+TOutcome AskSector(TContext& ctx);
+std::vector<std::string> SectorChoices(const TContext& ctx);
+// Sector `target` chosen: into the tunnel, if hyperdrive and energy suffice.
+TOutcome ChangeSector(TContext& ctx, int target);
 
 // The fourth tick in the tunnel: energy charged, the new sector's map shown,
 // the game autosaved.

@@ -111,6 +111,9 @@ struct TSession {
     int FlightDistance = 0;
     // The energy gauge during a flight; the captain's energy is settled on arrival.
     int FlightEnergy = 0;
+    // Where the passage under way began: a game saved meanwhile is saved as it stood there.
+    int PassageFromSector = 0;
+    int PassageFromSystem = 0;
     // The planet landed on last, and the city entered last.
     int CurrentPlanet = 0;
     int CurrentCity = 0;

@@ -6,18 +6,95 @@
 #include "lang/TextCatalogue.h"
 
 #include <algorithm>
-#include <cfenv>
 #include <charconv>
-#include <cmath>
-#include <cstdlib>
+#include <limits>
 
 namespace veltrane {
 
 namespace {
 
-// The trade arithmetic runs in 80-bit extended precision, where 1.3 is a
-// little below 1.3: 90 × 1.3 gives 116, not 117.
-constexpr long double kEconomyFactor = 1.3L;
+// The trade arithmetic of the original game ran in x87 extended precision,
+// where the factor 1.3 is held as a 64-bit mantissa a little below 1.3: that
+// is why 90 x 1.3 gives 116, not 117, while 10 x 1.3 still gives 13. We
+// compute the same results in integers, so they come out alike on every
+// machine, whatever its long double.
+using TWide = unsigned __int128;
+
+// 1.3 with a 64-bit mantissa: kFactorMantissa x 2^-63.
+constexpr std::uint64_t kFactorMantissa = 11990383647911208550ull;
+
+int BitLength(TWide v) {
+    int n = 0;
+    while (v != 0) {
+        v >>= 1;
+        ++n;
+    }
+    return n;
+}
+
+// v x 2^-shift rounded to 64 significant bits, half to even, as the FPU rounds
+// every result; answers the rounded value with the same scale.
+TWide RoundToMantissa(TWide v) {
+    const int excess = BitLength(v) - 64;
+    if (excess <= 0)
+        return v;
+    const TWide unit = TWide{1} << excess;
+    const TWide rest = v & (unit - 1);
+    TWide kept = v >> excess;
+    const TWide half = unit >> 1;
+    if (rest > half || (rest == half && (kept & 1) != 0))
+        ++kept;
+    return kept << excess;
+}
+
+// Trunc(p x 1.3) with the factor and the product rounded as the FPU does.
+std::int64_t TimesFactor(std::int64_t p) {
+    const TWide product = RoundToMantissa(TWide(static_cast<std::uint64_t>(p)) * kFactorMantissa);
+    return static_cast<std::int64_t>(product >> 63);
+}
+
+// Trunc(p / 1.3): the quotient p x 2^63 / mantissa rounded to 64 significant
+// bits, then truncated.
+std::int64_t ByFactor(std::int64_t p) {
+    if (p <= 0)
+        return 0;
+    // Enough bits below the point that the quotient carries 64 significant bits and a rounding bit.
+    constexpr int kExtra = 70;
+    const TWide numerator = TWide(static_cast<std::uint64_t>(p)) << kExtra;
+    const TWide quotient = numerator / kFactorMantissa;
+    const bool inexact = numerator % kFactorMantissa != 0;
+    // quotient x 2^(63 - kExtra) is p / 1.3; a sticky bit keeps a remainder from looking like a tie.
+    const TWide rounded = RoundToMantissa((quotient << 1) | (inexact ? 1 : 0));
+    return static_cast<std::int64_t>(rounded >> (1 + kExtra - 63));
+}
+
+// A price shown with two decimals ("2.50") in hundredths, whatever the
+// locale's decimal mark: the label always writes a point.
+std::int64_t Hundredths(std::string_view text) {
+    std::int64_t whole = 0;
+    std::int64_t fraction = 0;
+    int digits = 0;
+    bool point = false;
+    for (const char c : text) {
+        if (c == '.' || c == ',') {
+            if (point)
+                break;
+            point = true;
+        } else if (c >= '0' && c <= '9') {
+            if (!point)
+                whole = std::min<std::int64_t>(whole * 10 + (c - '0'), 1000000000);
+            else if (digits < 2) {
+                fraction = fraction * 10 + (c - '0');
+                ++digits;
+            }
+        } else {
+            break;
+        }
+    }
+    for (; digits < 2; ++digits)
+        fraction *= 10;
+    return whole * 100 + fraction;
+}
 
 int PriceOf(const std::string& text) {
     int value = 0;
@@ -25,30 +102,46 @@ int PriceOf(const std::string& text) {
     return ec == std::errc{} && end == text.data() + text.size() ? value : 0;
 }
 
+bool Carried(const TGameState& world, int artefact) {
+    return std::any_of(world.Cargo.begin(), world.Cargo.end(),
+                       [&](const TCargoItem& item) { return item.StateIndex == artefact; });
+}
+
 } // namespace
 
 int SellPrice(int basePrice, std::string_view info, int economyKind) {
-    long double p = basePrice;
+    std::int64_t p = basePrice;
     if (info.find("$$$") != std::string_view::npos)
         p *= 3;
     else if (info.find("$$") != std::string_view::npos)
         p *= 2;
     if (economyKind == 0)
-        p = std::trunc(p / kEconomyFactor);
+        p = ByFactor(p);
     else if (economyKind == 2)
-        p = std::trunc(p * kEconomyFactor);
+        p = TimesFactor(p);
     return static_cast<int>(p);
 }
 
 int RefuelCost(std::string_view priceText, int percent) {
-    const std::string text(priceText);
-    const long double price = std::strtold(text.c_str(), nullptr);
-    const int previous = std::fegetround();
-    std::fesetround(FE_TONEAREST);
-    const long double cost = std::nearbyintl(price * percent);
-    std::fesetround(previous);
-    const int whole = static_cast<int>(cost);
-    return percent > 0 && whole == 0 ? 1 : whole;
+    // Round(price x percent) half to even, the price read into 64 mantissa bits
+    // and the product rounded to them, as the FPU had it ("0.30" lies a little
+    // above 0.3, so 95 % of it rounds up to 29).
+    const std::int64_t hundredths = std::min<std::int64_t>(Hundredths(priceText), 1000000);
+    if (hundredths <= 0 || percent <= 0)
+        return 0;
+    constexpr int kScale = 90; // bits below the point: room for 64 significant ones
+    const TWide scaled = TWide(static_cast<std::uint64_t>(hundredths)) << kScale;
+    TWide price = scaled / 100;
+    const TWide rest = scaled % 100;
+    price = RoundToMantissa((price << 1) | (rest != 0 ? 1 : 0)) >> 1;
+    const TWide product = RoundToMantissa(price * TWide(static_cast<std::uint64_t>(percent)));
+    TWide whole = product >> kScale;
+    const TWide fraction = product & ((TWide{1} << kScale) - 1);
+    const TWide half = TWide{1} << (kScale - 1);
+    if (fraction > half || (fraction == half && (whole & 1) != 0))
+        ++whole;
+    const int cost = static_cast<int>(std::min<TWide>(whole, static_cast<TWide>(std::numeric_limits<int>::max())));
+    return cost == 0 ? 1 : cost;
 }
 
 TOutcome OpenSellPanel(TContext& ctx) {
@@ -88,12 +181,19 @@ TOutcome SellSelection(TContext& ctx, const std::vector<int>& selectedRows) {
     std::vector<int> rows = selectedRows;
     std::sort(rows.begin(), rows.end());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    std::int64_t sold = 0;
+    int soldRows = 0;
     // From the last row to the first, so the row numbers still hold.
     for (auto it = rows.rbegin(); it != rows.rend(); ++it) {
         if (*it < 0 || *it >= static_cast<int>(visit.SellList.size()))
             continue;
         const TSellRow row = visit.SellList[static_cast<std::size_t>(*it)];
-        world.Captain.Budget += PriceOf(row.Price);
+        // Only what the hold still carries can be sold.
+        if (!Carried(world, row.Artefact))
+            continue;
+        sold += PriceOf(row.Price);
+        ++soldRows;
+        world.Captain.AddBudget(PriceOf(row.Price));
         std::erase_if(world.Cargo, [&](const TCargoItem& item) { return item.StateIndex == row.Artefact; });
         // The artefact turns up again somewhere in this sector; the planet of the city keeps what lies on it.
         if (OneBased<TArtefact, kArtefactCount>::InRange(row.Artefact))
@@ -102,8 +202,15 @@ TOutcome SellSelection(TContext& ctx, const std::vector<int>& selectedRows) {
                 world.Artefacts[row.Artefact].Sector = 0; // nowhere left to hide it: it stays sold
         visit.SellList.erase(visit.SellList.begin() + *it);
     }
+    // The label keeps the sum just sold until the next selection.
+    visit.TotalProfit = std::to_string(sold) + " G$";
+    if (soldRows == 0) {
+        visit.Person = Lookup(ctx.Script, texts::NoSelection);
+        ctx.Window.PageChanged(TView::City);
+        return TOutcome::Refused(visit.Person);
+    }
     visit.Person = Lookup(ctx.Script, texts::Treasures);
-    ctx.Window.RefreshStatus();
+    RefreshStatus(ctx);
     visit.SellEnabled = !world.Cargo.empty();
     ctx.Window.PageChanged(TView::City);
     return TOutcome::Ok(visit.Person);
@@ -114,7 +221,9 @@ TOutcome OpenRefuelPanel(TContext& ctx) {
     ctx.Session.Visit.Person = Lookup(ctx.Script, texts::TakeFuel);
     TRefuelSlider& slider = ctx.Session.Refuel;
     slider.Maximum = 100 - std::clamp<int>(ctx.World().Captain.Energy, 0, 100);
-    slider.Position = std::min(slider.Position, slider.Maximum);
+    // A slider pulled down to a fuller cell shows, and costs, what it now stands at.
+    if (slider.Position > slider.Maximum)
+        MoveRefuelSlider(ctx, slider.Maximum);
     ShowCityPanel(ctx, TCityPanel::Refuel);
     return TOutcome::Ok(ctx.Session.Visit.Person);
 }
@@ -134,6 +243,9 @@ TOutcome FillEnergy(TContext& ctx) {
     TRefuelSlider& slider = ctx.Session.Refuel;
     TCaptain& captain = ctx.World().Captain;
     TCityVisit& visit = ctx.Session.Visit;
+    // Nothing to fill costs nothing, whatever an earlier position cost.
+    if (slider.Position == 0)
+        slider.PendingCost = 0;
     if (captain.Budget < slider.PendingCost) {
         visit.Person = Lookup(ctx.Script, texts::MoreBudget);
         ctx.Window.PageChanged(TView::City);
@@ -146,8 +258,8 @@ TOutcome FillEnergy(TContext& ctx) {
         ctx.Time.BlockingWait(10);
     }
     captain.Energy = static_cast<std::uint8_t>(std::min(captain.Energy + n, 100));
-    captain.Budget -= slider.PendingCost;
-    ctx.Window.RefreshStatus();
+    captain.AddBudget(-std::int64_t{slider.PendingCost});
+    RefreshStatus(ctx);
     visit.Person = Lookup(ctx.Script, texts::EnergyComplete);
     slider.Maximum = 100 - captain.Energy;
     MoveRefuelSlider(ctx, 0);

@@ -2,6 +2,7 @@
 
 #include "game/City.h"
 #include "game/Course.h"
+#include "game/Direction.h"
 #include "game/Landing.h"
 #include "lang/TextCatalogue.h"
 
@@ -78,7 +79,7 @@ TOutcome AcceptOffers(TContext& ctx, const std::vector<int>& selectedRows) {
         ++taken;
     }
     ctx.Sound.PlayButtonSound();
-    ctx.Window.RefreshStatus();
+    RefreshStatus(ctx);
     ctx.Window.PageChanged(TView::City);
     return taken > 0 || rows.empty() ? TOutcome::Ok()
                                      : TOutcome::Refused(Lookup(ctx.Script, texts::MoreStorage));
@@ -135,16 +136,16 @@ bool DeliverTransport(TContext& ctx) {
     } else if (!SectorModuleCollected(world)) {
         text += "\r\n" + FormatTextOrDefault(ctx.Script, texts::TellDirection,
                                              {Lookup(ctx.Script, texts::ModuleWord)});
-        ctx.Messages.ShowDirectionMessage(text, 'M');
+        ctx.Messages.ShowDirectionMessage(text, DirectionArrow(world, 'M'));
     } else if (!OrderArtefactInCargo(world)) {
         text += "\r\n" + FormatTextOrDefault(ctx.Script, texts::TellDirection,
                                              {Lookup(ctx.Script, texts::ArtefactWord)});
-        ctx.Messages.ShowDirectionMessage(text, 'A');
+        ctx.Messages.ShowDirectionMessage(text, DirectionArrow(world, 'A'));
     } else {
         ctx.Messages.ShowInfoMessage(text);
     }
-    world.Captain.Budget = static_cast<std::int32_t>(world.Captain.Budget + sum);
-    ctx.Window.RefreshStatus();
+    world.Captain.AddBudget(sum);
+    RefreshStatus(ctx);
     return true;
 }
 

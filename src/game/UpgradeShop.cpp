@@ -58,8 +58,11 @@ void SetUpgradeTexts(TSession& session, const std::vector<std::string>& captions
             session.UpgradeTexts[i] = UpgradeDesignTexts()[i];
         if (i < captions.size())
             session.UpgradeTexts[i] = captions[i];
+        // Prices rolled for this visit survive a new language; only their texts are translated.
+        const int price = session.UpgradePrices[i];
+        if (price > 0)
+            session.UpgradeTexts[i] = Trimmed(BeforeBracket(session.UpgradeTexts[i])) + " [" + std::to_string(price) + "]";
     }
-    session.UpgradePrices.fill(0);
 }
 
 TOutcome OpenUpgradeShop(TContext& ctx) {
@@ -103,7 +106,7 @@ TOutcome InstallItem(TContext& ctx, std::optional<int> node) {
     TSession& session = ctx.Session;
     std::string& answer = session.Visit.Person;
     auto finish = [&](bool done) {
-        ctx.Window.RefreshStatus();
+        RefreshStatus(ctx);
         ctx.Window.PageChanged(TView::City);
         return done ? TOutcome::Ok(answer) : TOutcome::Refused(answer);
     };
@@ -132,7 +135,7 @@ TOutcome InstallItem(TContext& ctx, std::optional<int> node) {
         answer = Lookup(ctx.Script, texts::HaveAlready);
         return finish(false);
     }
-    captain.Budget -= price;
+    captain.AddBudget(-std::int64_t{price});
     ctx.Sound.PlaySoundEffect("install.wav");
     answer = Lookup(ctx.Script, texts::MoreWishes);
     level = static_cast<std::uint8_t>(v);

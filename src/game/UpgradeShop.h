@@ -16,8 +16,8 @@ namespace veltrane {
 // The tree's texts before any script names them, in tree order.
 const std::array<std::string, kUpgradeNodes>& UpgradeDesignTexts();
 
-// Node texts from the script (missing ones keep their texts); prices are gone
-// until the shop opens again.
+// Node texts from the script (missing ones keep their texts); prices rolled
+// for the visit stay, shown behind the new texts.
 void SetUpgradeTexts(TSession& session, const std::vector<std::string>& captions);
 
 // "I would like to upgrade my ship".

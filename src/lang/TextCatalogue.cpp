@@ -195,6 +195,9 @@ const std::vector<TText>& AllTexts() {
         VELTRANE_TEXT(HyperdriveLevel);
         VELTRANE_TEXT(HypertransferFuel);
         VELTRANE_TEXT(LoadSuccess);
+        VELTRANE_TEXT(InFlight);
+        VELTRANE_TEXT(NameEmpty);
+        VELTRANE_TEXT(Stranded);
         VELTRANE_TEXT(MoreBudget);
         VELTRANE_TEXT(MoreEnergy);
         VELTRANE_TEXT(MoreStorage);

@@ -331,6 +331,14 @@ inline constexpr TTextEntry HypertransferFuel =
     DefText("Messages", "HypertransferFuel",
             "Sorry, you need at least %d percent fuel for the hyper transfer.", kOneInt);
 inline constexpr TTextEntry LoadSuccess = DefText("Messages", "LoadSuccess", "Game was loaded successfully.");
+// Texts of our own, beyond the game's historical ones.
+inline constexpr TTextEntry InFlight = DefText("Messages", "InFlight", "The ship is in flight.");
+inline constexpr TTextEntry NameEmpty =
+    DefText("Messages", "NameEmpty", "Please give the game a name before saving it.");
+inline constexpr TTextEntry Stranded =
+    DefText("Messages", "Stranded",
+            "Captain, the ship is stranded: no system lies within reach of the energy left, and nothing here "
+            "can help. Open the options (F2) to load a saved game or to start a new one.");
 inline constexpr TTextEntry MoreBudget =
     DefText("Messages", "MoreBudget", "Sorry Sir, but you need more budget.");
 inline constexpr TTextEntry MoreEnergy =

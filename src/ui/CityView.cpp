@@ -1,10 +1,10 @@
 #include "CityView.h"
 
 #include "WidgetKit.h"
-#include "game/City.h"
 #include "game/Trade.h"
-#include "game/Transport.h"
 #include "game/UpgradeShop.h"
+
+#include <QSignalBlocker>
 
 #include <QGroupBox>
 #include <QHeaderView>
@@ -219,16 +219,16 @@ void CityView::ShowCityPanel(QFrame* panel) {
     CentreInParent(panel);
 }
 
-void CityView::Attach(TContext& ctx, TPictures pictures, const std::vector<QImage>& imlStatus) {
-    ctx_ = &ctx;
+void CityView::Attach(TGame& game, TPictures pictures, const std::vector<QImage>& imlStatus) {
+    game_ = &game;
     pictures_ = std::move(pictures);
     imlStatus_ = &imlStatus;
     Wire();
 }
 
-template <typename Rule> void CityView::Run(Rule rule) {
-    if (ctx_)
-        rule(*ctx_);
+void CityView::Post(const TCommand& command) {
+    if (game_)
+        game_->Execute(command);
 }
 
 std::vector<int> CityView::SelectedRows(const char* name) const {
@@ -241,35 +241,47 @@ std::vector<int> CityView::SelectedRows(const char* name) const {
 }
 
 void CityView::Wire() {
-    auto button = [this](const char* name, auto rule) {
+    auto button = [this](const char* name, auto command) {
         if (auto* b = findChild<QPushButton*>(name))
-            connect(b, &QPushButton::clicked, this, [this, rule] { Run(rule); });
+            connect(b, &QPushButton::clicked, this, [this, command] { Post(command()); });
     };
-    button("btnSellArtefacts", OpenSellPanel);
-    button("btnTransport", OpenTransportPanel);
-    button("btnGetRefuel", OpenRefuelPanel);
-    button("btnGetUpgrade", OpenUpgradeShop);
-    button("btnCityExit", LeaveCity);
-    button("btnCityInfo", ShowCityInfo);
-    button("btnAlienInfo", ShowAlienInfo);
+    auto fixed = [](TCommandKind kind, const char* wish = "") {
+        return [kind, wish] { return MakeCommand(kind, {}, wish); };
+    };
+    button("btnSellArtefacts", fixed(TCommandKind::Panel, "sell"));
+    button("btnTransport", fixed(TCommandKind::Panel, "transport"));
+    button("btnGetRefuel", fixed(TCommandKind::Panel, "refuel"));
+    button("btnGetUpgrade", fixed(TCommandKind::Panel, "upgrade"));
+    button("btnCityExit", fixed(TCommandKind::Back));
+    button("btnCityInfo", fixed(TCommandKind::CityInfo));
+    button("btnAlienInfo", fixed(TCommandKind::AlienInfo));
     for (const char* back : {"btnGoBack1", "btnGoBack2", "btnGoBack4", "btnGoBack6"})
-        button(back, GoBack);
-    button("btnFillEnergy", FillEnergy);
-    button("btnSellSelection", [this](TContext& c) { SellSelection(c, SelectedRows("lvwSellList")); });
-    button("btnAcceptTransport", [this](TContext& c) { AcceptOffers(c, SelectedRows("lvwTransObjects")); });
-    button("btnInstallItem", [this](TContext& c) {
+        button(back, fixed(TCommandKind::GoBack));
+    button("btnFillEnergy", fixed(TCommandKind::Fill));
+    // Rows and nodes count from 1 in a command.
+    auto fromOne = [](std::vector<int> rows) {
+        for (int& r : rows)
+            ++r;
+        return rows;
+    };
+    button("btnSellSelection",
+           [this, fromOne] { return MakeCommand(TCommandKind::Sell, fromOne(SelectedRows("lvwSellList"))); });
+    button("btnAcceptTransport", [this, fromOne] {
+        return MakeCommand(TCommandKind::Accept, fromOne(SelectedRows("lvwTransObjects")));
+    });
+    button("btnInstallItem", [this] {
         const std::vector<QTreeWidgetItem*> nodes = UpgradeNodesDepthFirst();
-        std::optional<int> node;
+        std::vector<int> node;
         for (std::size_t i = 0; i < nodes.size(); ++i)
             if (nodes[i] == upgradeTree_->currentItem() && nodes[i]->isSelected())
-                node = static_cast<int>(i);
-        InstallItem(c, node);
+                node = {static_cast<int>(i) + 1};
+        return MakeCommand(TCommandKind::Install, node);
     });
     auto* sellList = findChild<QTreeWidget*>("lvwSellList");
     connect(sellList, &QTreeWidget::itemSelectionChanged, this, [this] {
-        if (ctx_)
+        if (game_)
             findChild<QLabel*>("lblTotalProfit")
-                ->setText(QString::fromStdString(SellTotal(*ctx_, SelectedRows("lvwSellList"))));
+                ->setText(QString::fromStdString(SellTotal(game_->Ctx(), SelectedRows("lvwSellList"))));
     });
     auto* offers = findChild<QTreeWidget*>("lvwTransObjects");
     connect(offers, &QTreeWidget::itemSelectionChanged, this, [this] {
@@ -277,8 +289,8 @@ void CityView::Wire() {
     });
     auto* slider = findChild<QSlider*>("srbRefuel");
     connect(slider, &QSlider::valueChanged, this, [this](int position) {
-        if (ctx_ && position != ctx_->Session.Refuel.Position)
-            MoveRefuelSlider(*ctx_, position);
+        if (game_ && position != game_->Session().Refuel.Position)
+            Post(MakeCommand(TCommandKind::Slider, {position}));
     });
 }
 
@@ -330,8 +342,12 @@ void CityView::Sync(const TSession& session) {
 
     const TRefuelSlider& refuel = session.Refuel;
     auto* slider = findChild<QSlider*>("srbRefuel");
-    slider->setMaximum(refuel.Maximum);
-    slider->setValue(refuel.Position);
+    {
+        // The slider shows the session; only the player's own moves are commands.
+        const QSignalBlocker quiet(slider);
+        slider->setMaximum(refuel.Maximum);
+        slider->setValue(refuel.Position);
+    }
     findChild<QLabel*>("lblRefuelPercent")->setText(QString::fromStdString(refuel.PercentText));
     findChild<QLabel*>("lblRefuelCosts")->setText(QString::fromStdString(refuel.CostText));
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/Context.h"
+#include "game/Game.h"
 
 #include <QFrame>
 #include <QImage>
@@ -47,7 +47,7 @@ class CityView : public QFrame {
 
     using TPictures = std::function<std::optional<QImage>(const std::string& relative, bool transparent)>;
     // The rules the page's buttons and lists run, and where its pictures come from.
-    void Attach(TContext& ctx, TPictures pictures, const std::vector<QImage>& imlStatus);
+    void Attach(TGame& game, TPictures pictures, const std::vector<QImage>& imlStatus);
     // Shows the visit as the session has it.
     void Sync(const TSession& session);
 
@@ -55,9 +55,9 @@ class CityView : public QFrame {
     QFrame* BuildCityTop();
     void Wire();
     std::vector<int> SelectedRows(const char* list) const;
-    template <typename Rule> void Run(Rule rule);
+    void Post(const TCommand& command);
 
-    TContext* ctx_ = nullptr;
+    TGame* game_ = nullptr;
     TPictures pictures_;
     const std::vector<QImage>* imlStatus_ = nullptr;
     const std::vector<QImage>* imlEquipment_ = nullptr;

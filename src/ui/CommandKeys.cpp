@@ -1,7 +1,6 @@
 #include "CommandKeys.h"
 
 #include "SectorMapView.h"
-#include "game/Course.h"
 
 #include <QKeySequence>
 #include <QPushButton>
@@ -20,11 +19,11 @@ QString HintSuffix(const char* keys) {
 
 } // namespace
 
-CommandKeys::CommandKeys(QWidget& window, TContext& ctx, std::vector<TCommand> commands,
+CommandKeys::CommandKeys(QWidget& window, TGame& game, std::vector<TKey> commands,
                          const std::vector<SectorMapView*>& maps, std::function<void()> save)
-    : QObject(&window), ctx_(ctx), commands_(std::move(commands)) {
+    : QObject(&window), game_(game), commands_(std::move(commands)) {
     // A key does what a click does, and nothing where the button could not be clicked.
-    for (const TCommand& command : commands_)
+    for (const TKey& command : commands_)
         for (const QKeySequence& key : QKeySequence::listFromString(QString::fromLatin1(command.Keys))) {
             QPushButton* button = command.Button;
             connect(new QShortcut(key, &window), &QShortcut::activated, button, [button] {
@@ -44,7 +43,8 @@ CommandKeys::CommandKeys(QWidget& window, TContext& ctx, std::vector<TCommand> c
     }
     for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
         mapKeys_.push_back(new QShortcut(QKeySequence(key), &window));
-        connect(mapKeys_.back(), &QShortcut::activated, this, [this] { FlyToMarker(ctx_, Selected()); });
+        connect(mapKeys_.back(), &QShortcut::activated, this,
+                [this] { game_.Execute(MakeCommand(TCommandKind::Fly, {Selected()})); });
     }
     for (SectorMapView* map : maps)
         connect(map, &SectorMapView::markerPressed, this, [this](int sector, int system) {
@@ -54,7 +54,7 @@ CommandKeys::CommandKeys(QWidget& window, TContext& ctx, std::vector<TCommand> c
 }
 
 void CommandKeys::AppendHints() {
-    for (const TCommand& command : commands_) {
+    for (const TKey& command : commands_) {
         const QString suffix = HintSuffix(command.Keys);
         QString hint = command.Button->toolTip();
         if (hint.endsWith(suffix))
@@ -70,15 +70,15 @@ void CommandKeys::SetMapShown(bool shown) {
 }
 
 int CommandKeys::Selected() const {
-    const TGameState& world = ctx_.World();
+    const TGameState& world = game_.World();
     return selected_.first == world.CurrentSector && selected_.second >= 1 ? selected_.second
                                                                            : world.CurrentSystem;
 }
 
 void CommandKeys::Move(TArrow arrow) {
-    if (const std::optional<int> next = NeighbourToward(ctx_.Session, Selected(), arrow)) {
-        selected_ = {ctx_.World().CurrentSector, *next};
-        SelectSystem(ctx_, *next);
+    if (const std::optional<int> next = NeighbourToward(game_.Session(), Selected(), arrow)) {
+        selected_ = {game_.World().CurrentSector, *next};
+        game_.Execute(MakeCommand(TCommandKind::Select, {*next}));
     }
 }
 

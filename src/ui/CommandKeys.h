@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/Context.h"
+#include "game/Game.h"
 #include "game/MapSelection.h"
 
 #include <QObject>
@@ -24,12 +24,12 @@ class CommandKeys : public QObject {
     Q_OBJECT
   public:
     // A command key with the button it presses.
-    struct TCommand {
+    struct TKey {
         QPushButton* Button;
         const char* Keys; // a QKeySequence text, "F2; Ctrl+O" for two
     };
 
-    CommandKeys(QWidget& window, TContext& ctx, std::vector<TCommand> commands,
+    CommandKeys(QWidget& window, TGame& game, std::vector<TKey> commands,
                 const std::vector<SectorMapView*>& maps, std::function<void()> save);
 
     // Appends the keys to the buttons' hints; called again after every
@@ -44,8 +44,8 @@ class CommandKeys : public QObject {
     int Selected() const;
     void Move(TArrow arrow);
 
-    TContext& ctx_;
-    std::vector<TCommand> commands_;
+    TGame& game_;
+    std::vector<TKey> commands_;
     std::vector<QShortcut*> mapKeys_;
     std::pair<int, int> selected_{0, 0}; // sector, system
 };

@@ -14,6 +14,7 @@
 #include "PictureLists.h"
 #include "PictureView.h"
 #include "PlayAreaScaler.h"
+#include "QtMessagePort.h"
 #include "QtTimePort.h"
 #include "SectorMapView.h"
 #include "SideBar.h"
@@ -56,13 +57,11 @@ QPixmap Pixmap(const QImage& image) {
 
 } // namespace
 
-FormMain::FormMain(TGameOptions& options, TRandom& rng, ISoundPort& sound, TFormMainServices services,
-                   QWidget* parent)
-    : QWidget(parent), options_(options), rng_(rng),
+FormMain::FormMain(TGameOptions& options, ISoundPort& sound, TFormMainServices services, QWidget* parent)
+    : QWidget(parent), options_(options),
       cosmetic_(services.CosmeticSeed ? TRandom(*services.CosmeticSeed) : TRandom()), sound_(sound),
       services_(std::move(services)),
-      pictures_(services_.LoadPicture, services_.ReportProblem, services_.LoadThumbnail),
-      currentScript_(std::make_unique<TCurrentScript>(script_)) {
+      pictures_(services_.LoadPicture, services_.ReportProblem, services_.LoadThumbnail) {
     setObjectName("FormMain");
     setWindowTitle("Veltrane");
     QFont font("Arial");
@@ -95,20 +94,18 @@ FormMain::FormMain(TGameOptions& options, TRandom& rng, ISoundPort& sound, TForm
     timBlinker_ = timer("timBlinker", 300, &FormMain::timBlinkerTimer);
     qtTime_ = std::make_unique<QtTimePort>(timMain_, timStarFlight_, timBlinker_);
     time_ = services_.Time ? services_.Time : qtTime_.get();
-    ctx_ = std::make_unique<TContext>(
-        TContext{session_, tables_, *currentScript_, rng_, *this, *messages_, sound_, *time_, options_});
-    ctx_->AutosaveNow = [this] { AutosaveNow(); };
+    game_ = MakeGame();
     for (SectorMapView* page : sectors_)
-        page->Attach(*ctx_);
-    system_->Attach(*ctx_);
-    status_->Attach(*ctx_);
+        page->Attach(*game_);
+    system_->Attach(*game_);
+    status_->Attach(*game_);
     const auto load = [this](const std::string& relative, bool transparent) {
         return pictures_.Load(relative, transparent);
     };
-    landscape_->Attach(*ctx_, load);
-    city_->Attach(*ctx_, load, lists_.Status);
+    landscape_->Attach(*game_, load);
+    city_->Attach(*game_, load, lists_.Status);
     connect(system_, &SystemView::headquarterVisit, this, &FormMain::VisitHeadquarterDialog);
-    keys_ = new CommandKeys(*this, *ctx_,
+    keys_ = new CommandKeys(*this, *game_,
                             {{status_->btnStarMap(), "M"},
                              {status_->btnSystem(), "S"},
                              {status_->btnOrder(), "O"},
@@ -119,15 +116,32 @@ FormMain::FormMain(TGameOptions& options, TRandom& rng, ISoundPort& sound, TForm
                             [this] { btnOptionsClick(TOptionsPage::SavedGames); });
 
     ApplyWindowType();
-    NewGame();
+    if (const Status made = game_->Start(); !made && services_.ReportProblem)
+        services_.ReportProblem(made.error().message);
     CentreInParent(background_);
     time_->StartTimer(TTimer::Main);
 }
 
 FormMain::~FormMain() = default;
 
-const ITextSource& FormMain::Script() const {
-    return *currentScript_;
+std::unique_ptr<TGame> FormMain::MakeGame() {
+    TGameSetup setup;
+    setup.ProgramFolder = services_.ProgramFolder;
+    setup.UserFolder = services_.UserFolder;
+    setup.JournalFile = services_.JournalFile;
+    if (services_.Seed)
+        setup.NextSeed = [next = *services_.Seed]() mutable { return next++; };
+    setup.OpenScript = services_.OpenScript;
+    // Without a script opener the window runs on the built-in texts.
+    if (!setup.OpenScript)
+        setup.OpenScript = [](const std::string&) { return std::shared_ptr<const ITextSource>(); };
+    setup.LoadContent = services_.LoadContent;
+    setup.ReportProblem = services_.ReportProblem;
+    return std::make_unique<TGame>(options_, TGamePorts{*this, *messages_, sound_, *time_}, std::move(setup));
+}
+
+TCommandReport FormMain::Post(const TCommand& command) {
+    return game_->Execute(command);
 }
 
 int FormMain::BackgroundTilesDecoded() const {
@@ -189,17 +203,12 @@ void FormMain::BuildPages() {
 void FormMain::WireCommands() {
     connect(top_->btnOptions(), &QPushButton::clicked, this, [this] { btnOptionsClick(); });
     connect(top_->btnExit(), &QPushButton::clicked, this, &FormMain::btnExitClick);
-    connect(status_->btnStarMap(), &QPushButton::clicked, this, &FormMain::btnStarMapClick);
-    connect(status_->btnSystem(), &QPushButton::clicked, this, &FormMain::btnSystemClick);
+    const auto post = [this](TCommandKind kind) { return [this, kind] { Post(MakeCommand(kind)); }; };
+    connect(status_->btnStarMap(), &QPushButton::clicked, this, post(TCommandKind::Map));
+    connect(status_->btnSystem(), &QPushButton::clicked, this, post(TCommandKind::System));
+    connect(status_->btnOrder(), &QPushButton::clicked, this, post(TCommandKind::Order));
     connect(status_->btnNavigator(), &QPushButton::clicked, this, &FormMain::btnNavigatorClick);
-    connect(status_->btnSector(), &QPushButton::clicked, this, [this] {
-        tunnelFrame_ = 0;
-        ChangeSector(*ctx_);
-    });
-    connect(status_->btnOrder(), &QPushButton::clicked, this, [this] {
-        sound_.PlayButtonSound();
-        ShowOrder(*ctx_);
-    });
+    connect(status_->btnSector(), &QPushButton::clicked, this, &FormMain::btnSectorClick);
 }
 
 void FormMain::SetPicture(QWidget* target, const std::string& relative, bool transparent) {
@@ -272,10 +281,6 @@ SectorMapView* FormMain::SectorPage(int sector) const {
     return sectors_[static_cast<std::size_t>(sector - 1)];
 }
 
-void FormMain::ShowView(TView view) {
-    veltrane::ShowView(*ctx_, view);
-}
-
 void FormMain::ShowPage(TView view) {
     QWidget* shown = Page(view);
     for (TView v : kAllViews)
@@ -293,16 +298,16 @@ void FormMain::PageChanged(TView view) {
         EnsurePictureLists();
     if (IsSectorView(view)) {
         UpdateSectorThumbnails();
-        if (SectorMapView* page = SectorPage(session_.World.CurrentSector))
-            page->Sync(session_);
+        if (SectorMapView* page = SectorPage(Session().World.CurrentSector))
+            page->Sync(Session());
     } else if (view == TView::System) {
-        system_->Sync(session_, lists_.Planets);
+        system_->Sync(Session(), lists_.Planets);
     } else if (view == TView::Landscape) {
-        landscape_->Sync(session_.Surface);
+        landscape_->Sync(Session().Surface);
     } else if (view == TView::StarFlight) {
         starFlight_->InitStarfield(cosmetic_);
     } else if (view == TView::City) {
-        city_->Sync(session_);
+        city_->Sync(Session());
     }
 }
 
@@ -317,31 +322,30 @@ void FormMain::ShowScanProgress(int value) {
     system_->gauScanner()->setProgress(value);
 }
 
-void FormMain::ShowSectorMap(bool fromMapButton) {
-    veltrane::ShowSectorMap(*ctx_, fromMapButton);
-}
-
-void FormMain::btnStarMapClick() {
-    ShowSectorMap(true);
-}
-
-void FormMain::btnSystemClick() {
-    sound_.PlayButtonSound();
-    ShowSystemView(*ctx_);
-}
-
 void FormMain::btnNavigatorClick() {
     FormNavigator dialog(
-        *ctx_,
+        game_->Ctx(),
         [this](const std::string& relative, bool transparent) {
             return pictures_.Load(relative, transparent);
         },
         [this](QWidget* form) {
-            if (services_.Translate && script_)
-                services_.Translate(form, *script_);
+            if (services_.Translate)
+                services_.Translate(form, Script());
         },
         services_.PlatformClick, this);
-    OpenNavigator(*ctx_, dialog);
+    if (const int k = dialog.Choose(); k > 0)
+        Post(MakeCommand(TCommandKind::Course, {k}));
+}
+
+void FormMain::btnSectorClick() {
+    tunnelFrame_ = 0;
+    const TCommandReport asked = Post(MakeCommand(TCommandKind::Sector));
+    if (!asked.Outcome.Done)
+        return;
+    // The sector is chosen in a dialog; its answer is the command's.
+    const std::string answer = AskChoice(asked.Outcome.Text, SectorChoices(game_->Ctx()), Tables().DlgCaptions);
+    if (!answer.empty())
+        Post(MakeCommand(TCommandKind::Sector, {ChosenSector(answer)}));
 }
 
 void FormMain::ShowInfoLine(const std::string& text, TColor colour) {
@@ -351,18 +355,18 @@ void FormMain::ShowInfoLine(const std::string& text, TColor colour) {
     pal.setColor(QPalette::Disabled, QPalette::WindowText, ToQColor(colour));
     info->setPalette(pal);
     info->setText(QString::fromStdString(text));
-    if (colour == kRed)
-        sound_.PlaySoundEffect("bad.wav");
-    else if (colour == kGreen)
-        sound_.PlaySoundEffect("good.wav");
 }
 
 void FormMain::RefreshStatus() {
-    const TStatusValues v = ComputeStatus(session_.World);
+    const TStatusValues v = ComputeStatus(Session().World);
+    // The command panel waits for the start-up step.
+    status_->setEnabled(Session().StartupStepDone);
+    ShowCaptain();
+    ShowGalaxyName();
 
     // A translation whose budget text does not fit one number falls back to
     // the built-in text rather than leaving the budget blank.
-    const std::vector<FormatArg> amount{std::int64_t{session_.World.Captain.Budget}};
+    const std::vector<FormatArg> amount{std::int64_t{Session().World.Captain.Budget}};
     Result<std::string> budget = FormatText(Script(), texts::Budget, amount);
     if (!budget)
         budget = Format(texts::Budget.DefaultText(), amount);
@@ -384,51 +388,65 @@ void FormMain::RefreshStatus() {
     storageBar_->percent()->setText(QString::fromStdString(v.StoragePercentText));
     energyBar_->percent()->setText(QString::fromStdString(v.EnergyPercentText));
     status_->ShowModules(v.ModuleVisible, Script());
-    if (session_.Passage == TPassage::StarFlight)
-        ShowFlightEnergy(session_.FlightEnergy);
+    if (Session().Passage == TPassage::StarFlight)
+        ShowFlightEnergy(Session().FlightEnergy);
     FillLists();
 }
 
 void FormMain::FillLists() {
-    status_->ShowCargo(session_.World.Cargo, lists_.CargoPictures(session_.World.Cargo));
+    status_->ShowCargo(Session().World.Cargo, lists_.CargoPictures(Session().World.Cargo));
     // A new game carries no jobs: its first frame needs no transport pictures.
-    status_->ShowTransport(session_.World.Transport,
-                           session_.World.Transport.empty() ? lists_.Transport : imlTransport());
+    status_->ShowTransport(Session().World.Transport,
+                           Session().World.Transport.empty() ? lists_.Transport : imlTransport());
 }
 
 void FormMain::ShowGalaxyName() {
     status_->lblGalaxyTop()->setText(
-        QString::fromStdString(Lookup(Script(), texts::Galaxy) + " " + session_.World.GalaxyName));
+        QString::fromStdString(Lookup(Script(), texts::Galaxy) + " " + Session().World.GalaxyName));
 }
 
 void FormMain::ShowCaptain() {
-    status_->lblCaptainTop()->setText(QString::fromStdString(session_.World.Captain.Name));
+    status_->lblCaptainTop()->setText(QString::fromStdString(Session().World.Captain.Name));
     SetPicture(status_->imgCaptain(),
-               "Pics/Captain" + std::to_string(session_.World.Captain.ImageIndex) + ".jpg");
+               "Pics/Captain" + std::to_string(Session().World.Captain.ImageIndex) + ".jpg");
 }
 
-void FormMain::NewGame() {
-    const Status made = StartNewGame(session_.World, tables_, rng_, TMapGeometry{817, 450, 0, 0});
-    if (!made && services_.ReportProblem)
-        services_.ReportProblem(made.error().message);
-    ResetViewState();
-
-    ShowGalaxyName();
-    ShowCaptain();
-    RefreshStatus();
-    for (int s = 1; s <= kSectorCount; ++s)
-        SectorPage(s)->CreateMarkers(session_.World.Galaxy[s]);
-    time_->StartTimer(TTimer::Blinker);
-    // The new captain sees where the ship is.
-    SelectSystem(*ctx_, session_.World.CurrentSystem);
-
-    // Thumbnails as sharp as the screen shows them.
-    const int dpr = static_cast<int>(std::ceil(devicePixelRatioF()));
-    if (!lists_.LoadSectorMaps(session_.World.CurrentSector, kThumbnailSize * dpr))
-        return;
-    status_->SetThumbnails(lists_.Thumbnails, lists_.CurrentThumbnails);
+void FormMain::WorldReplaced(TWorldChange change) {
+    time_->StopTimer(TTimer::StarFlight);
+    lists_.ForgetCargo();
+    for (int s = 1; s <= kSectorCount; ++s) {
+        SectorMapView* page = SectorPage(s);
+        if (change == TWorldChange::NewGame)
+            page->CreateMarkers(World().Galaxy[s]);
+        else
+            page->RestoreMarkers(World().Galaxy[s]);
+        page->Sync(Session()); // no filter of the old game hides anything
+    }
+    if (change == TWorldChange::NewGame) {
+        // Thumbnails as sharp as the screen shows them.
+        const int dpr = static_cast<int>(std::ceil(devicePixelRatioF()));
+        if (lists_.LoadSectorMaps(World().CurrentSector, kThumbnailSize * dpr)) {
+            status_->SetThumbnails(lists_.Thumbnails, lists_.CurrentThumbnails);
+            listsDue_ = lists_.Tunnel.empty();
+        }
+    }
     UpdateSectorThumbnails();
-    listsDue_ = lists_.Tunnel.empty();
+}
+
+void FormMain::ContentLoaded() {
+    if (services_.Translate && game_)
+        services_.Translate(this, Script());
+    keys_->AppendHints();
+    city_->Sync(Session());
+}
+
+void FormMain::OptionsDue() {
+    if (!Session().StartupStepDone)
+        btnOptionsClick();
+}
+
+void FormMain::ShowClock(int seconds) {
+    status_->lblTime()->setText(QString::fromStdString(ClockText(seconds)));
 }
 
 void FormMain::EnsurePictureLists() {
@@ -458,13 +476,6 @@ const std::vector<QImage>& FormMain::imlTransport() {
     return lists_.Transport;
 }
 
-void FormMain::ResetViewState() {
-    // Nothing of the previous game's view state survives; the start-up step stays done.
-    veltrane::ResetViewState(session_);
-    time_->StopTimer(TTimer::StarFlight);
-    lists_.ForgetCargo();
-}
-
 void FormMain::LoadPictureLists() {
     if (!lists_.LoadGameLists())
         return;
@@ -476,47 +487,12 @@ void FormMain::LoadPictureLists() {
 
 void FormMain::UpdateSectorThumbnails() {
     for (int s = 1; s <= kSectorCount; ++s) {
-        status_->imgSector(s, false)->setVisible(s != session_.World.CurrentSector);
-        status_->imgSector(s, true)->setVisible(s == session_.World.CurrentSector);
+        status_->imgSector(s, false)->setVisible(s != Session().World.CurrentSector);
+        status_->imgSector(s, true)->setVisible(s == Session().World.CurrentSector);
     }
-    if (SectorMapView* page = SectorPage(session_.World.CurrentSector))
-        if (const QImage* map = lists_.SectorMap(session_.World.CurrentSector))
+    if (SectorMapView* page = SectorPage(Session().World.CurrentSector))
+        if (const QImage* map = lists_.SectorMap(Session().World.CurrentSector))
             page->setBackground(*map);
-}
-
-void FormMain::RestoreMapMarkers() {
-    ResetViewState();
-    for (int s = 1; s <= kSectorCount; ++s) {
-        SectorPage(s)->RestoreMarkers(session_.World.Galaxy[s]);
-        SectorPage(s)->Sync(session_); // no filter of the old game hides anything
-    }
-    RestoreArtefactPlaces(session_.World, rng_);
-    UpdateSectorThumbnails();
-    RefreshStatus();
-    ShowSectorMap(false);
-}
-
-void FormMain::LoadContentTables() {
-    if (!services_.OpenScript)
-        return;
-    const std::string path = services_.ProgramFolder + "LScripts/" + options_.Language;
-    script_ = services_.OpenScript(path);
-    if (!script_)
-        return;
-    // Hundreds of lookups follow; one version of the script serves them all.
-    const TScriptPin pin(path);
-    if (services_.Translate)
-        services_.Translate(this, *script_);
-    keys_->AppendHints();
-    Status loaded =
-        services_.LoadContent ? services_.LoadContent(*script_, session_.World, tables_, rng_) : Status::Ok();
-    // Whatever was read before a faulty entry is shown; the fault is reported.
-    SetUpgradeTexts(session_, tables_.UpgradeTreeCaptions);
-    city_->Sync(session_);
-    ShowGalaxyName();
-    RefreshStatus();
-    if (!loaded && services_.ReportProblem)
-        services_.ReportProblem(loaded.error().message);
 }
 
 void FormMain::ApplyWindowType() {
@@ -548,18 +524,12 @@ void FormMain::ApplyWindowType() {
 }
 
 void FormMain::timMainTimer() {
-    const TTickResult tick = MainTick(*ctx_);
-    status_->lblTime()->setText(QString::fromStdString(ClockText(session_.World.GameSeconds)));
-    if (tick.StartupDue) {
-        btnOptionsClick();
-        session_.StartupStepDone = true;
-        status_->setEnabled(true);
-    }
+    game_->Tick();
 }
 
 void FormMain::timStarFlightTimer() {
     EnsurePictureLists();
-    const TView view = session_.CurrentView;
+    const TView view = Session().CurrentView;
     if (view == TView::Landscape || view == TView::City) {
         landscape_->StepShip(cosmetic_, lists_.Ships);
     } else if (view == TView::Tunnel) {
@@ -574,32 +544,21 @@ void FormMain::timStarFlightTimer() {
 }
 
 void FormMain::timBlinkerTimer() {
-    if (SectorMapView* page = SectorPage(session_.World.CurrentSector))
-        page->Blink(session_.World.CurrentSystem);
+    if (SectorMapView* page = SectorPage(Session().World.CurrentSector))
+        page->Blink(Session().World.CurrentSystem);
 }
 
 void FormMain::btnOptionsClick(TOptionsPage page) {
     StartAudio(); // a window that was never painted has not opened it yet
-    const int result = services_.RunOptionsDialog ? services_.RunOptionsDialog(*this, page) : 0;
-    if (result == 1)
-        RestoreMapMarkers();
-    else if (result == 2)
-        NewGame();
-    if (session_.World.AlienModules[1].Sector < 0)
-        if (const Status placed = PlaceAlienModules(session_.World, rng_); !placed && services_.ReportProblem)
-            services_.ReportProblem(placed.error().message);
-    if (session_.World.Headquarter.Sector == 0)
-        RelocateHeadquarter(session_.World, rng_);
-    ApplyWindowType();
-    sound_.UpdateBackgroundMusic();
-    ShowCaptain();
-    ShowGalaxyName();
-    LoadContentTables();
-    ShowSectorMap(true);
+    if (services_.RunOptionsDialog)
+        services_.RunOptionsDialog(*this, page);
+    Post(MakeCommand(TCommandKind::Options));
 }
 
 void FormMain::VisitHeadquarterDialog() {
-    const THeadquarterVisit visit = VisitHeadquarter(*ctx_);
+    if (!Post(MakeCommand(TCommandKind::Hq)).Outcome.Done)
+        return;
+    const THeadquarterVisit& visit = game_->LastVisit();
     {
         FormHeadQuarter dialog(
             visit,
@@ -612,9 +571,9 @@ void FormMain::VisitHeadquarterDialog() {
         dialog.move(centre.x() - dialog.width() / 2, centre.y() - dialog.height() / 2 + 50);
         ExecDialog(dialog);
     }
-    if (AskForNewGame(*ctx_, visit)) {
-        NewGame();
-        ShowSectorMap(true);
+    if (visit.Won) {
+        const bool yes = messages_->ShowMessDlg(Lookup(Script(), texts::StartNew), "", TMessageKind::Confirm);
+        Post(MakeCommand(TCommandKind::NewGame, {}, yes ? "yes" : "no"));
     }
 }
 
@@ -625,33 +584,20 @@ void FormMain::btnExitClick() {
 void FormMain::closeEvent(QCloseEvent* event) {
     if (!closeConfirmed_) {
         const std::string question = Lookup(Script(), texts::AYS);
-        // Without a dialog there is nobody to ask; closing then simply goes ahead.
-        const bool yes = messages_ ? messages_->ShowMessDlg(question, "", "c") : true;
-        if (!yes) {
+        if (!messages_->ShowMessDlg(question, "", TMessageKind::Confirm)) {
             event->ignore();
             return;
         }
         closeConfirmed_ = true;
-        // A window closed before the start-up step holds no game of the player's.
-        if (session_.StartupStepDone)
-            AutosaveNow();
+        Post(MakeCommand(TCommandKind::Quit));
+        Tables().EventTexts.clear();
         timBlinker_->stop();
         timMain_->stop();
         timStarFlight_->stop();
-        tables_.EventTexts.clear();
         if (services_.ShutdownAudio)
             services_.ShutdownAudio();
     }
     event->accept();
-}
-
-void FormMain::AutosaveNow() {
-    // Without a user folder (a window on fakes) there is nowhere to keep it.
-    if (services_.UserFolder.empty())
-        return;
-    if (const Status saved = Autosave(session_.World, services_.UserFolder);
-        !saved && services_.ReportProblem)
-        services_.ReportProblem(saved.error().message);
 }
 
 void FormMain::paintEvent(QPaintEvent*) {
@@ -681,7 +627,7 @@ void FormMain::showEvent(QShowEvent* event) {
     if (contentLoadedOnce_)
         return;
     contentLoadedOnce_ = true;
-    LoadContentTables();
+    ContentLoaded();
 }
 
 } // namespace veltrane

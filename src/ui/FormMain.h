@@ -1,12 +1,11 @@
 #pragma once
 
-#include "CurrentScript.h"
 #include "FormMainServices.h"
 #include "PictureLists.h"
 #include "core/ContentTables.h"
 #include "core/Random.h"
 #include "core/World.h"
-#include "game/Context.h"
+#include "game/Game.h"
 #include "game/Ports.h"
 #include "game/Session.h"
 
@@ -36,15 +35,13 @@ class StatusPanel;
 class SystemView;
 class TitleBar;
 
-// The game's one permanent window. It owns the session (the game state and
-// what the game keeps of the window), the content tables and the rules'
-// context for the whole run, frames the play area and shows the pages of the
-// central area. The rules live in game/; the pages own their handlers.
+// The game's one permanent window. It frames the play area, shows the pages
+// of the central area and routes what the player does to the game object as
+// commands; the game object owns the game and its sequences.
 class FormMain : public QWidget, public IWindowPort {
     Q_OBJECT
   public:
-    FormMain(TGameOptions& options, TRandom& rng, ISoundPort& sound, TFormMainServices services,
-             QWidget* parent = nullptr);
+    FormMain(TGameOptions& options, ISoundPort& sound, TFormMainServices services, QWidget* parent = nullptr);
     ~FormMain() override;
 
     // What the window asks for until its first frame of a new game is shown,
@@ -59,33 +56,27 @@ class FormMain : public QWidget, public IWindowPort {
     void PageChanged(TView view) override;
     void ShowFlightEnergy(int gaugeValue) override;
     void ShowScanProgress(int value) override;
+    void WorldReplaced(TWorldChange change) override;
+    void ContentLoaded() override;
+    void ApplyWindowType() override;
+    void OptionsDue() override;
+    void ShowClock(int seconds) override;
 
-    // Switches pages the way the rules do (police check, current system selected).
-    void ShowView(TView view);
-
-    void NewGame();
-    void LoadContentTables();
-    void ApplyWindowType();
-    void ShowSectorMap(bool fromMapButton);
-    void UpdateSectorThumbnails();
-    void RestoreMapMarkers();
-
-    TGameState& World() { return session_.World; }
-    const TGameState& World() const { return session_.World; }
-    TSession& Session() { return session_; }
-    TContext& Context() { return *ctx_; }
-    ITimePort& Time() { return *time_; }
-    TContentTables& Tables() { return tables_; }
-    TGameOptions& Options() { return options_; }
-    TRandom& Rng() { return rng_; }
-    // The current language script (yields nothing before the first load).
-    const ITextSource& Script() const;
+    // Sends a command of the player to the game.
+    TCommandReport Post(const TCommand& command);
+    TGame& Game() { return *game_; }
+    TGameState& World() { return game_->World(); }
+    const TGameState& World() const { return game_->World(); }
+    TSession& Session() { return game_->Session(); }
+    TContentTables& Tables() { return game_->Tables(); }
+    // The current language script.
+    const ITextSource& Script() const { return game_->Script(); }
     IMessagePort& Messages() { return *messages_; }
-    ISoundPort& Sound() { return sound_; }
     const TFormMainServices& Services() const { return services_; }
     PictureSource& Pictures() { return pictures_; }
+    void UpdateSectorThumbnails();
 
-    TView CurrentView() const { return session_.CurrentView; }
+    TView CurrentView() const { return game_->Session().CurrentView; }
     SectorMapView* SectorPage(int sector) const;
     SystemView* SystemPage() const { return system_; }
     StatusPanel* StatusArea() const { return status_; }
@@ -94,7 +85,7 @@ class FormMain : public QWidget, public IWindowPort {
     StarFlightView* StarFlightPage() const { return starFlight_; }
     QFrame* Background() const { return background_; }
     PlayAreaScaler& Scaler() const { return *scaler_; }
-    bool StartupStepDone() const { return session_.StartupStepDone; }
+    bool StartupStepDone() const { return game_->Session().StartupStepDone; }
 
     // The picture lists of the first new game of a run whose sector pictures
     // loaded; they come right after the first frame or when first asked for.
@@ -113,11 +104,10 @@ class FormMain : public QWidget, public IWindowPort {
     void timStarFlightTimer();
     void timBlinkerTimer();
     void btnNavigatorClick();
+    void btnSectorClick();
     void VisitHeadquarterDialog();
     void btnOptionsClick(TOptionsPage page = TOptionsPage::Settings);
     void btnExitClick();
-    void btnStarMapClick();
-    void btnSystemClick();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -139,13 +129,10 @@ class FormMain : public QWidget, public IWindowPort {
     void ShowCaptain();
     void ShowGalaxyName();
     void FillLists();
-    void ResetViewState();
-    // The running game as the games folder's autosave; a failure is reported.
-    void AutosaveNow();
     QWidget* Page(TView view) const;
+    std::unique_ptr<TGame> MakeGame();
 
     TGameOptions& options_;
-    TRandom& rng_;
     // Star field, background tiles and passing ships: never the game's generator,
     // so a seeded game plays the same however often the window paints.
     TRandom cosmetic_;
@@ -154,14 +141,10 @@ class FormMain : public QWidget, public IWindowPort {
     PictureSource pictures_;
     std::unique_ptr<BackgroundPainter> backgroundPainter_;
 
-    TSession session_;
-    TContentTables tables_;
-    std::unique_ptr<ITextSource> script_;
-    std::unique_ptr<TCurrentScript> currentScript_;
     std::unique_ptr<IMessagePort> messages_;
     std::unique_ptr<QtTimePort> qtTime_;
     ITimePort* time_ = nullptr;
-    std::unique_ptr<TContext> ctx_;
+    std::unique_ptr<TGame> game_;
 
     QFrame* background_ = nullptr;
     TitleBar* top_ = nullptr;

@@ -26,6 +26,9 @@ class FormMain;
 // The page the options dialog opens on.
 enum class TOptionsPage { Settings, SavedGames };
 
+// What happened while the options dialog was open.
+enum class TOptionsResult { Nothing, Loaded, NewGame };
+
 struct TFormMainServices {
     // The per-user folder (settings and saved games), with a trailing "/".
     std::string UserFolder;
@@ -37,7 +40,7 @@ struct TFormMainServices {
     // Technical failures: a plain message box in the game.
     TProblemReporter ReportProblem;
     // A language script by its full path.
-    std::function<std::unique_ptr<ITextSource>(const std::string& path)> OpenScript;
+    std::function<std::shared_ptr<const ITextSource>(const std::string& path)> OpenScript;
     std::function<Status(const ITextSource&, TGameState&, TContentTables&, TRandom&)> LoadContent;
     std::function<void(QWidget* form, const ITextSource& script)> Translate;
     std::function<std::unique_ptr<IMessagePort>(FormMain& window)> MakeMessagePort;
@@ -45,15 +48,18 @@ struct TFormMainServices {
     std::function<void()> PlatformClick;
     std::function<void()> InitAudio;
     std::function<void()> ShutdownAudio;
-    // Shows the options dialog on `page` and answers its result tag: 0 nothing
-    // to do, 1 a game was loaded, 2 "New game" was pressed.
-    std::function<int(FormMain& window, TOptionsPage page)> RunOptionsDialog;
+    // Shows the options dialog on `page`; the game runs what follows it.
+    std::function<TOptionsResult(FormMain& window, TOptionsPage page)> RunOptionsDialog;
     // Time for the rules; nothing means the window's own timers. Tests hand in
     // a manual clock and drive the ticks themselves.
     ITimePort* Time = nullptr;
     // Seed of the window's own generator for pictures-only randomness; nothing
     // means the clock.
     std::optional<std::uint64_t> CosmeticSeed;
+    // Seeds of the games of this run; nothing means the clock.
+    std::optional<std::uint64_t> Seed;
+    // Where the journal of the running game is kept; empty: in memory only.
+    std::string JournalFile;
 };
 
 } // namespace veltrane

@@ -133,11 +133,4 @@ int FormNavigator::Choose() {
     return chosen.isEmpty() ? 0 : chosen.front()->data(0, kStateIndexRole).toInt();
 }
 
-TOutcome OpenNavigator(TContext& ctx, FormNavigator& dialog) {
-    const int k = dialog.Choose();
-    if (k <= 0)
-        return TOutcome::Refused({});
-    return SetCourse(ctx, k);
-}
-
 } // namespace veltrane

@@ -54,6 +54,5 @@ class FormNavigator : public QDialog {
 };
 
 // The navigation button: the dialog, then the flight to the system chosen.
-TOutcome OpenNavigator(TContext& ctx, FormNavigator& dialog);
 
 } // namespace veltrane

@@ -80,8 +80,8 @@ std::optional<std::string> AskNameWithInputBox(QWidget* parent, const std::strin
 
 } // namespace
 
-FormOptions::FormOptions(TContext& ctx, TGameOptions& options, TOptionsServices services, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), ctx_(ctx), options_(options),
+FormOptions::FormOptions(TGame& game, TOptionsServices services, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), game_(game), options_(game.Options()),
       services_(std::move(services)) {
     setObjectName("FormOptions");
     setWindowTitle("Game options");
@@ -100,14 +100,18 @@ FormOptions::FormOptions(TContext& ctx, TGameOptions& options, TOptionsServices 
     pages_->setGeometry(4, 4, kClientWidth - 8, kClientHeight - 8);
     BuildSettingsPage();
     savedGames_ = new SavedGamesPage(
-        ctx_, services_.UserFolder, [this]() -> const ITextSource& { return *script_; }, services_.AskName,
+        game_, services_.UserFolder, [this]() -> const ITextSource& { return *script_; }, services_.AskName,
         services_.Click);
     pages_->addTab(savedGames_, "Saved games");
     BuildInfoPage();
 
     connect(savedGames_, &SavedGamesPage::gameLoaded, this, &FormOptions::GameLoaded);
+    connect(savedGames_, &SavedGamesPage::aboutToSave, this, &FormOptions::HandOverCaptain);
     connect(savedGames_, &SavedGamesPage::newGameClicked, this, [this] {
-        resultMark_ = 2;
+        game_.Execute(MakeCommand(TCommandKind::NewGame, {}, "yes"));
+        resultMark_ = TOptionsResult::NewGame;
+        // The new game's captain, so closing hands nothing of the old one back.
+        ShowState();
         close();
     });
     connect(savedGames_, &SavedGamesPage::exitClicked, this, &QDialog::close);
@@ -117,11 +121,11 @@ FormOptions::FormOptions(TContext& ctx, TGameOptions& options, TOptionsServices 
     effects_->setChecked(options_.Effects);
     randomEvents_->setValue(options_.RandomEvents);
     savedGames_->Refresh();
-    resultMark_ = 0;
+    resultMark_ = TOptionsResult::Nothing;
     // The game clock stands still while the dialog is open.
-    ctx_.Time.StopTimer(TTimer::Main);
-    captainName_->setText(QString::fromStdString(ctx_.World().Captain.Name));
-    captainIndex_->setValue(ctx_.World().Captain.ImageIndex);
+    game_.Ctx().Time.StopTimer(TTimer::Main);
+    captainName_->setText(QString::fromStdString(game_.World().Captain.Name));
+    captainIndex_->setValue(game_.World().Captain.ImageIndex);
     updCaptainClick(captainIndex_->value());
     pages_->setCurrentWidget(tabSettings_);
     FillLanguages();
@@ -169,8 +173,6 @@ void FormOptions::BuildSettingsPage() {
     captainName_->setObjectName("edtCaptainName");
     captainName_->setGeometry(80, 38, 138, 24);
     connect(captainIndex_, &QSpinBox::valueChanged, this, &FormOptions::updCaptainClick);
-    connect(captainName_, &QLineEdit::textChanged, this,
-            [this](const QString& text) { ctx_.World().Captain.Name = text.toStdString(); });
 
     bgSound_ = new QCheckBox("Background sound", tabSettings_);
     bgSound_->setObjectName("chbBgSound");
@@ -268,8 +270,8 @@ void FormOptions::BuildInfoPage() {
     connect(checkVersion_, &QPushButton::clicked, this, [this] {
         if (services_.Click)
             services_.Click();
-        if (services_.CheckVersion)
-            services_.CheckVersion();
+        if (services_.CheckVersion && script_)
+            services_.CheckVersion(*script_);
     });
 }
 
@@ -277,7 +279,14 @@ void FormOptions::updCaptainClick(int position) {
     if (services_.LoadPicture)
         if (auto image = services_.LoadPicture("Pics/Captain" + std::to_string(position) + ".jpg", false))
             captainPicture_->setPixmap(QPixmap::fromImage(*image));
-    ctx_.World().Captain.ImageIndex = static_cast<std::uint8_t>(position);
+}
+
+void FormOptions::HandOverCaptain() {
+    const TCaptain& captain = game_.World().Captain;
+    if (captainName_->text().toStdString() != captain.Name)
+        game_.Execute(MakeCommand(TCommandKind::Captain, {}, captainName_->text().toStdString()));
+    if (captainIndex_->value() != captain.ImageIndex)
+        game_.Execute(MakeCommand(TCommandKind::Portrait, {captainIndex_->value()}));
 }
 
 void FormOptions::FillLanguages() {
@@ -304,7 +313,8 @@ void FormOptions::lbxLanguageClick() {
     const QListWidgetItem* item = languages_->currentItem();
     if (!item)
         return;
-    options_.Language = item->text().toStdString();
+    // The game reads the script anew when the dialog has closed.
+    game_.Execute(MakeCommand(TCommandKind::Language, {}, item->text().toStdString()));
     ApplyLanguage();
 }
 
@@ -312,8 +322,7 @@ void FormOptions::ShowState() {
     bgSound_->setChecked(options_.Background);
     effects_->setChecked(options_.Effects);
     randomEvents_->setValue(options_.RandomEvents);
-    // Copied first: setting the edit writes the name back into the world.
-    const TCaptain captain = ctx_.World().Captain;
+    const TCaptain captain = game_.World().Captain;
     captainName_->setText(QString::fromStdString(captain.Name));
     captainIndex_->setValue(captain.ImageIndex);
     updCaptainClick(captainIndex_->value());
@@ -323,11 +332,11 @@ void FormOptions::ShowState() {
 }
 
 void FormOptions::GameLoaded() {
-    resultMark_ = 1;
+    resultMark_ = TOptionsResult::Loaded;
     ShowState();
 }
 
-int FormOptions::Run() {
+TOptionsResult FormOptions::Run() {
     if (const QScreen* display = screen()) {
         const QRect area = display->availableGeometry();
         move(area.center() - QPoint(width() / 2, height() / 2));
@@ -341,12 +350,12 @@ void FormOptions::done(int r) {
         closed_ = true;
         options_.Background = bgSound_->isChecked();
         options_.Effects = effects_->isChecked();
-        options_.RandomEvents = static_cast<std::uint8_t>(randomEvents_->value());
+        if (randomEvents_->value() != options_.RandomEvents)
+            game_.Execute(MakeCommand(TCommandKind::Events, {randomEvents_->value()}));
         if (const Status saved = SaveSettings(services_.UserFolder, options_); !saved)
-            ctx_.Messages.ShowMessDlg(saved.error().message, "", "i");
-        ctx_.World().Captain.Name = captainName_->text().toStdString();
-        ctx_.World().Captain.ImageIndex = static_cast<std::uint8_t>(captainIndex_->value());
-        ctx_.Time.StartTimer(TTimer::Main);
+            game_.Ctx().Messages.ShowMessDlg(saved.error().message, "", TMessageKind::Info);
+        HandOverCaptain();
+        game_.Ctx().Time.StartTimer(TTimer::Main);
     }
     QDialog::done(r);
 }

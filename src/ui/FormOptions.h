@@ -1,6 +1,7 @@
 #pragma once
 
-#include "game/Context.h"
+#include "FormMainServices.h"
+#include "game/Game.h"
 #include "lang/TextSource.h"
 
 #include <QDialog>
@@ -42,8 +43,8 @@ struct TOptionsServices {
     std::function<void(QWidget* form, const ITextSource& script)> Translate;
     // Opens a link in the user's programs (web page, "mailto:" address).
     std::function<void(const std::string& url)> OpenUrl;
-    // The online check for the latest version.
-    std::function<void()> CheckVersion;
+    // The online check for the latest version, speaking the dialog's language.
+    std::function<void(const ITextSource& script)> CheckVersion;
     // Asks the name of a game to save, proposing `proposal`; nothing when the
     // player cancels. Default: a text-input box.
     std::function<std::optional<std::string>(const std::string& title, const std::string& prompt,
@@ -62,19 +63,18 @@ inline constexpr const char* kDonationUrl = "";
 // The options dialog: the president's welcome, the captain's name and
 // portrait, sound, random events, language and window type; the saved games;
 // and the information page. The game clock stands still while it is open.
-// Every way of closing writes the settings and hands the captain back to the
-// world.
+// What changes the game goes to it as commands: saving, loading and deleting
+// games, a new game, and on closing the captain, the rarity of events and the
+// language. Every way of closing writes the settings.
 class FormOptions : public QDialog {
     Q_OBJECT
   public:
-    // `options` is the program's settings, the same object the context reads.
-    FormOptions(TContext& ctx, TGameOptions& options, TOptionsServices services, QWidget* parent = nullptr);
+    FormOptions(TGame& game, TOptionsServices services, QWidget* parent = nullptr);
     ~FormOptions() override;
 
-    // Shows the dialog modally, centred on the screen. 1 when a game was
-    // loaded, 2 when "New game" was pressed, 0 otherwise.
-    int Run();
-    int ResultMark() const { return resultMark_; }
+    // Shows the dialog modally, centred on the screen; what happened meanwhile.
+    TOptionsResult Run();
+    TOptionsResult ResultMark() const { return resultMark_; }
 
     QTabWidget* pgcOptions() const { return pages_; }
     QWidget* tabSettings() const { return tabSettings_; }
@@ -106,12 +106,14 @@ class FormOptions : public QDialog {
     // The captain, the switches and the language as the world and settings hold them.
     void ShowState();
     void GameLoaded();
+    // The captain as the dialog shows it, into the game before anything reads or replaces it.
+    void HandOverCaptain();
 
-    TContext& ctx_;
+    TGame& game_;
     TGameOptions& options_;
     TOptionsServices services_;
     std::unique_ptr<ITextSource> script_;
-    int resultMark_ = 0;
+    TOptionsResult resultMark_ = TOptionsResult::Nothing;
     bool closed_ = false;
 
     QTabWidget* pages_;

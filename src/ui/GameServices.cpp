@@ -44,10 +44,10 @@ TFormMainServices DefaultFormMainServices(std::function<void()> platformClick) {
     };
     s.LoadThumbnail = [](const std::string& relative, QSize size) { return LoadThumbnail(relative, size); };
     s.ReportProblem = ShowPlainMessage;
-    s.OpenScript = [](const std::string& path) -> std::unique_ptr<ITextSource> {
+    s.OpenScript = [](const std::string& path) -> std::shared_ptr<const ITextSource> {
         // The lookups that do not go through a text source read this one too.
         SetLanguageFile(path);
-        return std::make_unique<TScriptFile>(path);
+        return std::make_shared<TScriptFile>(path);
     };
 #ifdef VELTRANE_HAVE_CONTENT_LOADER
     s.LoadContent = [](const ITextSource& script, TGameState& world, TContentTables& tables, TRandom& rng) {
@@ -56,7 +56,7 @@ TFormMainServices DefaultFormMainServices(std::function<void()> platformClick) {
 #endif
     s.Translate = [](QWidget* form, const ITextSource& script) { TranslateForm(form, script); };
     s.PlatformClick = platformClick;
-    s.RunOptionsDialog = [](FormMain& window, TOptionsPage page) {
+    s.RunOptionsDialog = [](FormMain& window, TOptionsPage page) -> TOptionsResult {
         TOptionsServices o;
         o.UserFolder = window.Services().UserFolder;
         o.ProgramFolder = window.Services().ProgramFolder;
@@ -68,10 +68,10 @@ TFormMainServices DefaultFormMainServices(std::function<void()> platformClick) {
         o.OpenUrl = [](const std::string& url) {
             QDesktopServices::openUrl(QUrl(QString::fromStdString(url)));
         };
-        o.CheckVersion = [&window] {
-            CheckVersion({window.Script(), window.Messages(), window.Options().UpdateHost, kOwnVersion});
+        o.CheckVersion = [&window](const ITextSource& script) {
+            CheckVersion({script, window.Messages(), window.Game().Options().UpdateHost, kOwnVersion});
         };
-        FormOptions dialog(window.Context(), window.Options(), std::move(o), &window);
+        FormOptions dialog(window.Game(), std::move(o), &window);
         if (page == TOptionsPage::SavedGames) {
             // Enter then saves: the list's save button has the focus.
             dialog.pgcOptions()->setCurrentWidget(dialog.tabGameList());
@@ -85,8 +85,9 @@ TFormMainServices DefaultFormMainServices(std::function<void()> platformClick) {
             Result<QImage> picture = LoadPicture(relative.toStdString());
             return picture ? *picture : QImage();
         };
-        return std::make_unique<QtMessagePort>(&window, window.Tables().DlgCaptions, window.Script(),
-                                               window.World(), loader, click);
+        return std::make_unique<QtMessagePort>(
+            &window, [&window]() -> TDlgCaptions& { return window.Tables().DlgCaptions; },
+            [&window]() -> const ITextSource& { return window.Script(); }, loader, click);
     };
     return s;
 }

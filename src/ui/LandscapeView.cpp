@@ -1,8 +1,6 @@
 #include "LandscapeView.h"
 
 #include "ClickLabel.h"
-#include "game/City.h"
-#include "game/Landing.h"
 
 namespace veltrane {
 
@@ -40,19 +38,17 @@ LandscapeView::LandscapeView(QWidget* parent) : QFrame(parent) {
     alienModule_ = Picture(this, "imgAlienModule", QRect(500, 354, 48, 41), false);
     spaceShip_ = Picture(this, "imgSpaceShip", QRect(817 + 78, 5, 78, 41), false);
 
-    connect(landscape_, &TClickLabel::doubleClicked, this, [this] { Run(LeaveSurface); });
+    connect(landscape_, &TClickLabel::doubleClicked, this, [this] { Post(TCommandKind::Leave); });
     // The first four pictures stand for the planet's cities 0..3.
     for (int i = 0; i < 4; ++i) {
         TClickLabel* city = cities_[static_cast<std::size_t>(i)];
-        connect(city, &TClickLabel::clicked, this,
-                [this, i] { Run([i](TContext& c) { ShowCityName(c, i); }); });
-        connect(city, &TClickLabel::doubleClicked, this,
-                [this, i] { Run([i](TContext& c) { EnterCity(c, i); }); });
+        connect(city, &TClickLabel::clicked, this, [this, i] { Post(TCommandKind::CityName, i); });
+        connect(city, &TClickLabel::doubleClicked, this, [this, i] { Post(TCommandKind::City, i); });
     }
-    connect(artefact_, &TClickLabel::clicked, this, [this] { Run(ShowArtefactInfo); });
-    connect(artefact_, &TClickLabel::doubleClicked, this, [this] { Run(PickUpArtefact); });
-    connect(powerPack_, &TClickLabel::doubleClicked, this, [this] { Run(TakePowerPack); });
-    connect(alienModule_, &TClickLabel::clicked, this, [this] { Run(TakeAlienModule); });
+    connect(artefact_, &TClickLabel::clicked, this, [this] { Post(TCommandKind::Artefact); });
+    connect(artefact_, &TClickLabel::doubleClicked, this, [this] { Post(TCommandKind::Pickup); });
+    connect(powerPack_, &TClickLabel::doubleClicked, this, [this] { Post(TCommandKind::Pack); });
+    connect(alienModule_, &TClickLabel::clicked, this, [this] { Post(TCommandKind::Module); });
 }
 
 QLabel* LandscapeView::imgLandscape() const {
@@ -74,14 +70,14 @@ QLabel* LandscapeView::imgSpaceShip() const {
     return spaceShip_;
 }
 
-void LandscapeView::Attach(TContext& ctx, TPictures pictures) {
-    ctx_ = &ctx;
+void LandscapeView::Attach(TGame& game, TPictures pictures) {
+    game_ = &game;
     pictures_ = std::move(pictures);
 }
 
-template <typename Rule> void LandscapeView::Run(Rule rule) {
-    if (ctx_)
-        rule(*ctx_);
+void LandscapeView::Post(TCommandKind kind, int number) {
+    if (game_)
+        game_->Execute(MakeCommand(kind, number >= 0 ? std::vector<int>{number} : std::vector<int>{}));
 }
 
 void LandscapeView::Sync(const TSurface& surface) {

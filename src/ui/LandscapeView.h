@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/Random.h"
-#include "game/Context.h"
+#include "game/Game.h"
 
 #include <QFrame>
 #include <QImage>
@@ -27,7 +27,7 @@ class LandscapeView : public QFrame {
 
     explicit LandscapeView(QWidget* parent = nullptr);
 
-    void Attach(TContext& ctx, TPictures pictures);
+    void Attach(TGame& game, TPictures pictures);
     // Shows what the session says lies on the surface.
     void Sync(const TSurface& surface);
     // A new landing: the passing ship waits beyond the right edge.
@@ -45,9 +45,9 @@ class LandscapeView : public QFrame {
     int shipSpeed() const { return shipSpeed_; }
 
   private:
-    template <typename Rule> void Run(Rule rule);
+    void Post(TCommandKind kind, int number = -1);
 
-    TContext* ctx_ = nullptr;
+    TGame* game_ = nullptr;
     TPictures pictures_;
     std::string shownLandscape_;
     bool shownMirrored_ = false;

@@ -1,22 +1,22 @@
 #include "ui/QtMessagePort.h"
 
-#include "game/Direction.h"
 #include "ui/MessDlg.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace veltrane {
 
-QtMessagePort::QtMessagePort(QWidget* parent, TDlgCaptions& captions, const ITextSource& texts,
-                             const TGameState& world, TPictureLoader loadPicture,
+QtMessagePort::QtMessagePort(QWidget* parent, std::function<TDlgCaptions&()> captions,
+                             std::function<const ITextSource&()> texts, TPictureLoader loadPicture,
                              std::function<void()> platformClick)
-    : parent_(parent), captions_(captions), texts_(texts), world_(world),
+    : parent_(parent), captions_(std::move(captions)), texts_(std::move(texts)),
       loadPicture_(std::move(loadPicture)), platformClick_(std::move(platformClick)) {}
 
-bool QtMessagePort::ShowMessDlg(const std::string& text, const std::string& caption,
-                                const std::string& kind) {
-    return veltrane::ShowMessDlg(QString::fromStdString(text), QString::fromStdString(caption),
-                                 QString::fromStdString(kind), captions_);
+bool QtMessagePort::ShowMessDlg(const std::string& text, const std::string& caption, TMessageKind kind) {
+    const char* letter = kind == TMessageKind::Confirm ? "c" : kind == TMessageKind::Warning ? "w" : "i";
+    return veltrane::ShowMessDlg(QString::fromStdString(text), QString::fromStdString(caption), letter,
+                                 captions_());
 }
 
 void QtMessagePort::ShowIncomingMessage(const std::string& format, int value) {
@@ -27,24 +27,15 @@ void QtMessagePort::ShowInfoMessage(const std::string& text) {
     veltrane::ShowInfoMessage(env(), QString::fromStdString(text));
 }
 
-void QtMessagePort::ShowDirectionMessage(const std::string& text, char target) {
-    veltrane::ShowDirectionMessage(env(), QString::fromStdString(text), Arrow(target));
-}
-
-std::optional<int> QtMessagePort::Arrow(char target) const {
-    const auto system = DirectionTarget(world_, target);
-    if (!system || !OneBased<TSystem, kSystemsPerSector>::InRange(world_.CurrentSystem))
-        return std::nullopt;
-    const TSystem& here = world_.Here();
-    const TSystem& there = world_.System(world_.CurrentSector, *system);
-    return ArrowNumber(here.PosX, here.PosY, there.PosX, there.PosY);
+void QtMessagePort::ShowDirectionMessage(const std::string& text, std::optional<int> arrow) {
+    veltrane::ShowDirectionMessage(env(), QString::fromStdString(text), arrow);
 }
 
 TMessageWindowEnv QtMessagePort::env() const {
-    return TMessageWindowEnv{parent_, &texts_, loadPicture_, platformClick_};
+    return TMessageWindowEnv{parent_, &texts_(), loadPicture_, platformClick_};
 }
 
-std::string QtMessagePort::ShowChoiceDlg(const std::string& text, const std::vector<std::string>& items) {
+std::string AskChoice(const std::string& text, const std::vector<std::string>& items, TDlgCaptions& captions) {
     // Comma text: items with blanks, commas or quotes go in quotes, inner quotes doubled.
     QStringList quoted;
     for (const std::string& item : items) {
@@ -53,7 +44,7 @@ std::string QtMessagePort::ShowChoiceDlg(const std::string& text, const std::vec
             q = '"' + q.replace('"', "\"\"") + '"';
         quoted << q;
     }
-    return veltrane::ShowChoiceDlg(QString::fromStdString(text), quoted.join(','), captions_).toStdString();
+    return veltrane::ShowChoiceDlg(QString::fromStdString(text), quoted.join(','), captions).toStdString();
 }
 
 } // namespace veltrane

@@ -1,44 +1,44 @@
 #pragma once
 
 #include "core/ContentTables.h"
-#include "core/World.h"
 #include "game/Ports.h"
 #include "lang/TextSource.h"
 #include "ui/FormMessage.h"
 
 #include <functional>
+#include <string>
+#include <vector>
 
 class QWidget;
 
 namespace veltrane {
 
 // The message dialogs and the incoming-message window as the rules see them.
-// Holds references to what the main window owns for the whole run: the
-// dialog captions, the current script and the world (for the arrow's target).
+// The dialog captions and the script are asked for at each message: they
+// belong to the game, which is made after its ports.
 class QtMessagePort : public IMessagePort {
   public:
-    QtMessagePort(QWidget* parent, TDlgCaptions& captions, const ITextSource& texts, const TGameState& world,
-                  TPictureLoader loadPicture, std::function<void()> platformClick);
+    QtMessagePort(QWidget* parent, std::function<TDlgCaptions&()> captions,
+                  std::function<const ITextSource&()> texts, TPictureLoader loadPicture,
+                  std::function<void()> platformClick);
 
-    bool ShowMessDlg(const std::string& text, const std::string& caption, const std::string& kind) override;
+    bool ShowMessDlg(const std::string& text, const std::string& caption, TMessageKind kind) override;
     void ShowIncomingMessage(const std::string& format, int value) override;
     void ShowInfoMessage(const std::string& text) override;
-    void ShowDirectionMessage(const std::string& text, char target) override;
-    std::string ShowChoiceDlg(const std::string& text, const std::vector<std::string>& items) override;
-
-    // The arrow picture number for `target`, or nothing when there is nothing
-    // in this sector to point at.
-    std::optional<int> Arrow(char target) const;
+    void ShowDirectionMessage(const std::string& text, std::optional<int> arrow) override;
 
   private:
     TMessageWindowEnv env() const;
 
     QWidget* parent_;
-    TDlgCaptions& captions_;
-    const ITextSource& texts_;
-    const TGameState& world_;
+    std::function<TDlgCaptions&()> captions_;
+    std::function<const ITextSource&()> texts_;
     TPictureLoader loadPicture_;
     std::function<void()> platformClick_;
 };
+
+// A list to choose from, the first item preselected; the item chosen, or ""
+// when the dialog closed without OK.
+std::string AskChoice(const std::string& text, const std::vector<std::string>& items, TDlgCaptions& captions);
 
 } // namespace veltrane

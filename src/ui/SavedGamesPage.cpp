@@ -1,7 +1,6 @@
 #include "SavedGamesPage.h"
 
 #include "WidgetKit.h"
-#include "game/CityProfile.h"
 #include "lang/TextCatalogue.h"
 #include "persist/SavedGame.h"
 
@@ -52,10 +51,10 @@ class ProgressRun {
 
 } // namespace
 
-SavedGamesPage::SavedGamesPage(TContext& ctx, std::string userFolder,
+SavedGamesPage::SavedGamesPage(TGame& game, std::string userFolder,
                                std::function<const ITextSource&()> texts, TAskName askName,
                                std::function<void()> click, QWidget* parent)
-    : QWidget(parent), ctx_(ctx), userFolder_(std::move(userFolder)), texts_(std::move(texts)),
+    : QWidget(parent), game_(game), userFolder_(std::move(userFolder)), texts_(std::move(texts)),
       askName_(std::move(askName)), click_(std::move(click)) {
     setObjectName("tabGameList");
 
@@ -149,12 +148,12 @@ const TGameListRow* SavedGamesPage::Selected() const {
 }
 
 void SavedGamesPage::Inform(const std::string& text) {
-    ctx_.Messages.ShowMessDlg(text, "", "i");
+    game_.Ctx().Messages.ShowMessDlg(text, "", TMessageKind::Info);
 }
 
 void SavedGamesPage::btnSaveGameClick() {
     // The saved clock is the one of the moment the dialog opened.
-    ctx_.Time.StopTimer(TTimer::Main);
+    game_.Ctx().Time.StopTimer(TTimer::Main);
     const ITextSource& texts = texts_();
     // Only autosaves write the autosave's file: saving by hand over it makes a new game.
     const TGameListRow* selected = Selected() && !Selected()->Autosave ? Selected() : nullptr;
@@ -165,75 +164,44 @@ void SavedGamesPage::btnSaveGameClick() {
         askName_(Lookup(texts, texts::NameSave), Lookup(texts, texts::NamePrompt), proposal);
     if (!name)
         return;
-
-    const std::filesystem::path folder = GamesFolder(userFolder_);
-    std::string fileName;
-    if (selected && *name == selected->GameName) {
-        const std::string question = FormatTextOrDefault(texts, texts::AlreadyExists, {*name});
-        if (!ctx_.Messages.ShowMessDlg(question, "", "c"))
-            return;
-        fileName = selected->FileName;
-    } else {
-        // Asked right before writing, so two saves within one second get two files.
-        const Result<std::string> fresh = NewSaveFileName(folder);
-        if (!fresh) {
-            Inform(fresh.error().message);
-            return;
-        }
-        fileName = *fresh;
-    }
-
-    Status saved = Status::Ok();
+    // A name the list holds saves over that game, once the player agrees.
+    const bool known = std::any_of(rows_.begin(), rows_.end(), [&](const TGameListRow& row) {
+        return !row.Autosave && row.GameName == *name;
+    });
+    if (known && !game_.Ctx().Messages.ShowMessDlg(FormatTextOrDefault(texts, texts::AlreadyExists, {*name}), "",
+                                                   TMessageKind::Confirm))
+        return;
+    emit aboutToSave();
     {
         BusyCursor busy;
         ProgressRun progress(progress_);
         progress.Step(1);
-        saved = SaveGame(ctx_.World(), *name, folder / fileName);
+        game_.Execute(MakeCommand(TCommandKind::Save, {}, *name));
         progress.Step(3);
         Refresh();
         // The game just saved is the selected one, ready to be saved over again.
         for (int r = 0; r < list_->topLevelItemCount(); ++r)
-            if (list_->topLevelItem(r)->text(kFileName).toStdString() == fileName)
+            if (list_->topLevelItem(r)->text(kGameName).toStdString() == *name &&
+                !rows_[static_cast<std::size_t>(r)].Autosave)
                 list_->setCurrentItem(list_->topLevelItem(r));
         progress.Step(4);
     }
-    if (!saved)
-        Inform(saved.error().message);
 }
 
 void SavedGamesPage::btnLoadGameClick() {
     const TGameListRow* row = Selected();
     if (!row)
         return;
-    const ITextSource& texts = texts_();
-    const std::filesystem::path path = GamesFolder(userFolder_) / row->FileName;
-    Result<TGameState> loaded = Error{};
+    bool loaded = false;
     {
         BusyCursor busy;
         ProgressRun progress(progress_);
-        std::error_code ec;
-        if (!std::filesystem::is_regular_file(path, ec)) {
-            progress.Step(0);
-            Inform(FormatTextOrDefault(texts, texts::FNotFound, {path.string()}));
-            return;
-        }
         progress.Step(1);
-        const CityProfiler profiler = [this](int lifeform, TCity& city) {
-            return GenerateCityProfile(lifeform, city, ctx_.Tables, ctx_.Rng);
-        };
-        // Read into a copy: a damaged file never half-replaces the running game.
-        loaded = LoadGame(path, ctx_.World(), profiler, ctx_.Rng);
-        progress.Step(3);
-        if (loaded)
-            ctx_.Session.World = std::move(*loaded);
+        loaded = game_.Execute(MakeCommand(TCommandKind::Load, {}, row->FileName)).Outcome.Done;
         progress.Step(4);
     }
-    if (!loaded) {
-        Inform(loaded.error().message);
-        return;
-    }
-    Inform(Lookup(texts, texts::LoadSuccess));
-    emit gameLoaded();
+    if (loaded)
+        emit gameLoaded();
 }
 
 void SavedGamesPage::btnDelGameClick() {
@@ -241,9 +209,8 @@ void SavedGamesPage::btnDelGameClick() {
     if (!row)
         return;
     const std::string fileName = row->FileName;
-    if (ctx_.Messages.ShowMessDlg(Lookup(texts_(), texts::AYS), "", "c"))
-        if (const Status deleted = DeleteGame(userFolder_, fileName); !deleted)
-            Inform(deleted.error().message);
+    if (game_.Ctx().Messages.ShowMessDlg(Lookup(texts_(), texts::AYS), "", TMessageKind::Confirm))
+        game_.Execute(MakeCommand(TCommandKind::Delete, {}, fileName));
     Refresh();
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/Context.h"
+#include "game/Game.h"
 #include "lang/TextSource.h"
 #include "persist/GameList.h"
 
@@ -26,7 +26,7 @@ class SavedGamesPage : public QWidget {
         const std::string& title, const std::string& prompt, const std::string& proposal)>;
     // `texts` gives the dialog's current script (the language may change
     // while the dialog is open).
-    SavedGamesPage(TContext& ctx, std::string userFolder, std::function<const ITextSource&()> texts,
+    SavedGamesPage(TGame& game, std::string userFolder, std::function<const ITextSource&()> texts,
                    TAskName askName, std::function<void()> click, QWidget* parent = nullptr);
 
     // Rebuilds the rows from the games folder; no folder gives no rows.
@@ -48,6 +48,8 @@ class SavedGamesPage : public QWidget {
     QPushButton* btnExit() const { return exit_; }
 
   signals:
+    // What the dialog shows of the captain must reach the game before it is saved.
+    void aboutToSave();
     // A game was read and now is the world.
     void gameLoaded();
     void newGameClicked();
@@ -58,7 +60,7 @@ class SavedGamesPage : public QWidget {
     const TGameListRow* Selected() const;
     void Inform(const std::string& text);
 
-    TContext& ctx_;
+    TGame& game_;
     std::string userFolder_;
     std::function<const ITextSource&()> texts_;
     TAskName askName_;

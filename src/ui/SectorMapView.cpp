@@ -2,7 +2,6 @@
 
 #include "ColourConvert.h"
 #include "NewShape.h"
-#include "game/Course.h"
 
 #include <QLabel>
 #include <QPixmap>
@@ -83,14 +82,11 @@ void SectorMapView::RestoreMarkers(const TSector& systems) {
 
 void SectorMapView::MarkerPressed(int system) {
     TNewShape* shape = marker(system);
-    if (ctx_ && shape) {
+    if (game_ && shape) {
         // The double click noted itself before this press arrived.
-        if (shape->doubleClickPending()) {
-            shape->setDoubleClickPending(false);
-            FlyToMarker(*ctx_, system);
-        } else {
-            SelectSystem(*ctx_, system);
-        }
+        const bool twice = shape->doubleClickPending();
+        shape->setDoubleClickPending(false);
+        game_->Execute(MakeCommand(twice ? TCommandKind::Fly : TCommandKind::Select, {system}));
     }
     emit markerPressed(sector_, system);
 }

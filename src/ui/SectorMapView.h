@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/World.h"
-#include "game/Context.h"
+#include "game/Game.h"
 
 #include <QFrame>
 #include <QImage>
@@ -34,8 +34,8 @@ class SectorMapView : public QFrame {
     // (a loaded game): size held to 2..5, true colour left to the blinker.
     void RestoreMarkers(const TSector& systems);
 
-    // The rules a press on a marker runs.
-    void Attach(TContext& ctx) { ctx_ = &ctx; }
+    // The game a press on a marker goes to.
+    void Attach(TGame& game) { game_ = &game; }
     // Colours and visibility from the session: true colours, filters applied,
     // the blinker's dark phase undone.
     void Sync(const TSession& session);
@@ -62,7 +62,7 @@ class SectorMapView : public QFrame {
     // Makes the markers CreateMarkers asked for, once.
     void EnsureMarkers() const;
 
-    TContext* ctx_ = nullptr;
+    TGame* game_ = nullptr;
     int sector_;
     QLabel* background_;
     // Filled on demand by the const accessors too.

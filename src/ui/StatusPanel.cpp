@@ -191,18 +191,19 @@ QLabel* StatusPanel::imgSector(int sector, bool current) const {
     return thumbnails_.at(static_cast<std::size_t>((sector - 1) * 2 + (current ? 1 : 0)));
 }
 
-void StatusPanel::Attach(TContext& ctx) {
+void StatusPanel::Attach(TGame& game) {
     // Both lists tell about the cargo row selected.
-    auto cargoInfo = [this, &ctx] {
+    auto cargoInfo = [this, &game] {
         const QModelIndex row = cargo_->currentIndex();
         const bool selected = row.isValid() && cargo_->selectionModel()->isSelected(row);
-        ShowCargoInfo(ctx, selected ? std::optional<int>(row.row()) : std::nullopt);
+        game.Execute(MakeCommand(TCommandKind::Cargo, selected ? std::vector<int>{row.row() + 1} : std::vector<int>{}));
     };
     connect(cargo_, &QTreeWidget::itemClicked, this, cargoInfo);
     connect(transport_, &QTreeWidget::itemClicked, this, cargoInfo);
     for (int n = 1; n <= kModuleCount; ++n)
         if (auto* module = qobject_cast<TClickLabel*>(imgModule(n)))
-            connect(module, &TClickLabel::clicked, this, [&ctx, n] { ToggleModuleFilter(ctx, n); });
+            connect(module, &TClickLabel::clicked, this,
+                    [&game, n] { game.Execute(MakeCommand(TCommandKind::Filter, {n})); });
 }
 
 void StatusPanel::SetThumbnails(const std::array<QImage, 4>& other, const std::array<QImage, 4>& current) {

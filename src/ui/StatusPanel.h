@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/World.h"
-#include "game/Context.h"
+#include "game/Game.h"
 
 #include <QFrame>
 #include <QImage>
@@ -47,7 +47,7 @@ class StatusPanel : public QFrame {
 
     // The rules the lists and module pictures run: a click on a list tells
     // about the cargo row selected, a click on a module switches its filter.
-    void Attach(TContext& ctx);
+    void Attach(TGame& game);
 
     // The "a" (other sector) and "b" (current sector) thumbnails of the four sectors.
     void SetThumbnails(const std::array<QImage, 4>& other, const std::array<QImage, 4>& current);

@@ -2,9 +2,6 @@
 
 #include "ClickLabel.h"
 #include "Gauge.h"
-#include "game/Landing.h"
-#include "game/Scanning.h"
-#include "game/Views.h"
 
 #include <QLabel>
 
@@ -37,12 +34,10 @@ SystemView::SystemView(QWidget* parent) : QFrame(parent) {
         planet->hide();
         planets_[static_cast<std::size_t>(n - 1)] = planet;
         const int p = n - 1;
-        connect(planet, &TClickLabel::clicked, this,
-                [this, p] { Run([p](TContext& c) { ShowPlanetInfo(c, p); }); });
-        connect(planet, &TClickLabel::doubleClicked, this,
-                [this, p] { Run([p](TContext& c) { LandOnPlanet(c, p); }); });
+        connect(planet, &TClickLabel::clicked, this, [this, p] { Post(TCommandKind::Planet, p); });
+        connect(planet, &TClickLabel::doubleClicked, this, [this, p] { Post(TCommandKind::Land, p); });
     }
-    connect(sun_, &TClickLabel::clicked, this, [this] { Run([](TContext& c) { ShowSectorMap(c, false); }); });
+    connect(sun_, &TClickLabel::clicked, this, [this] { Post(TCommandKind::Sun); });
 
     seroShip_ = new TClickLabel(this);
     seroShip_->setObjectName("imgSEROShip");
@@ -75,10 +70,9 @@ SystemView::SystemView(QWidget* parent) : QFrame(parent) {
     scan_ = new QPushButton("Scan", scannerBar_);
     scan_->setObjectName("btnScan");
     scan_->setGeometry(630, 16, 100, 30);
-    connect(scan_, &QPushButton::clicked, this, [this] { Run([](TContext& c) { ScanSystem(c); }); });
+    connect(scan_, &QPushButton::clicked, this, [this] { Post(TCommandKind::Scan); });
     // A click on the ship tells about the first planet, as the ship stands before it.
-    connect(seroShip_, &TClickLabel::clicked, this,
-            [this] { Run([](TContext& c) { ShowPlanetInfo(c, 0); }); });
+    connect(seroShip_, &TClickLabel::clicked, this, [this] { Post(TCommandKind::Planet, 0); });
     connect(seroShip_, &TClickLabel::doubleClicked, this, &SystemView::headquarterVisit);
 }
 
@@ -109,14 +103,14 @@ QImage SystemView::PlanetPicture(const QImage& picture) {
     return out;
 }
 
-template <typename Rule> void SystemView::Run(Rule rule) {
-    if (ctx_)
-        rule(*ctx_);
+void SystemView::Post(TCommandKind kind, int number) {
+    if (game_)
+        game_->Execute(MakeCommand(kind, number >= 0 ? std::vector<int>{number} : std::vector<int>{}));
 }
 
 void SystemView::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton)
-        Run([](TContext& c) { ShowSectorMap(c, false); });
+        Post(TCommandKind::Sun);
 }
 
 void SystemView::Sync(const TSession& session, const std::vector<QImage>& imlPlanets) {

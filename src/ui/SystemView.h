@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/Context.h"
+#include "game/Game.h"
 
 #include <QFrame>
 #include <QImage>
@@ -25,7 +25,7 @@ class SystemView : public QFrame {
   public:
     explicit SystemView(QWidget* parent = nullptr);
 
-    void Attach(TContext& ctx) { ctx_ = &ctx; }
+    void Attach(TGame& game) { game_ = &game; }
     // A planet picture with its dark backdrop faded out, so it sits on the
     // black page without a visible square.
     static QImage PlanetPicture(const QImage& picture);
@@ -47,9 +47,9 @@ class SystemView : public QFrame {
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
   private:
-    template <typename Rule> void Run(Rule rule);
+    void Post(TCommandKind kind, int number = -1);
 
-    TContext* ctx_ = nullptr;
+    TGame* game_ = nullptr;
     TClickLabel* sun_;
     std::array<TClickLabel*, 6> planets_{};
     TClickLabel* seroShip_;

@@ -50,7 +50,7 @@ bool OpenInBrowser(const std::string& url) {
 
 TVersionOutcome CheckVersion(const TVersionCheckSetup& setup) {
     const auto noConnection = [&] {
-        setup.Messages.ShowMessDlg(Lookup(setup.Script, texts::NoConnection), "", "i");
+        setup.Messages.ShowMessDlg(Lookup(setup.Script, texts::NoConnection), "", TMessageKind::Info);
         return TVersionOutcome::NoConnection;
     };
 
@@ -61,11 +61,11 @@ TVersionOutcome CheckVersion(const TVersionCheckSetup& setup) {
     // The whole text must match, byte for byte: a trailing line break or an
     // older number still counts as another version.
     if (*body == setup.OwnVersion) {
-        setup.Messages.ShowMessDlg(Lookup(setup.Script, texts::GotLatestVersion), "", "i");
+        setup.Messages.ShowMessDlg(Lookup(setup.Script, texts::GotLatestVersion), "", TMessageKind::Info);
         return TVersionOutcome::Latest;
     }
     const std::string offer = FormatTextOrDefault(setup.Script, texts::NewerVersion, {DecodeTextFile(*body)});
-    if (!setup.Messages.ShowMessDlg(offer, "", "c"))
+    if (!setup.Messages.ShowMessDlg(offer, "", TMessageKind::Confirm))
         return TVersionOutcome::OfferDeclined;
 
     const std::string installer = Address(setup.Host, kInstallerPath);

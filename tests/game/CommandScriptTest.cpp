@@ -16,7 +16,7 @@ class Commands : public InTheCity {
             joined += l + "\n";
         return joined;
     }
-    TCommandScript script{game};
+    TCommandScript script{game.Game()};
 };
 
 TEST_F(Commands, ACityVisitFromTheCommandLine) {

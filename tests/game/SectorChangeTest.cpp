@@ -23,14 +23,13 @@ TEST_P(Passage, LevelsAndEnergyDecideAndTheFourthTickArrives) {
     ShowSectorMap(Ctx(), false);
     World().Captain.Hyperdrive = static_cast<std::uint8_t>(c.Hyperdrive);
     World().Captain.Energy = static_cast<std::uint8_t>(c.Energy);
-    game.Messages.Choice = "Sector " + std::to_string(c.Target);
-    const TOutcome outcome = ChangeSector(Ctx());
+    const TOutcome outcome = ChangeSector(Ctx(), c.Target);
     if (c.Refusal[0] != '\0') {
         EXPECT_FALSE(outcome.Done);
         EXPECT_EQ(outcome.Text, c.Refusal);
         EXPECT_EQ(World().CurrentSector, 3);
         EXPECT_EQ(game.Session().CurrentView, TView::Sector3);
-        EXPECT_EQ(game.Autosaves, 0);
+        EXPECT_EQ(game.Autosaves(), 0);
         return;
     }
     ASSERT_TRUE(outcome.Done);
@@ -42,9 +41,9 @@ TEST_P(Passage, LevelsAndEnergyDecideAndTheFourthTickArrives) {
     game.Tick();
     game.Tick();
     EXPECT_TRUE(game.Session().InFlight()) << "three ticks are not yet the end";
-    EXPECT_EQ(game.Autosaves, 0);
+    EXPECT_EQ(game.Autosaves(), 0);
     game.Tick();
-    EXPECT_EQ(game.Autosaves, 1) << "the arrival is autosaved once";
+    EXPECT_EQ(game.Autosaves(), 1) << "the arrival is autosaved once";
     EXPECT_FALSE(game.Session().InFlight());
     EXPECT_EQ(World().Captain.Energy, c.EnergyAfter);
     EXPECT_EQ(World().CurrentSystem, 42);
@@ -73,22 +72,18 @@ TEST(SectorChoice, TheLastDigitFoundWinsInTheOrderTwoThreeFour) {
     EXPECT_EQ(ChosenSector("Secteur deux"), 1);
 }
 
-TEST_F(EngineTest, NoChoiceChangesNothingAndAFlightUnderWayFinishesFirst) {
+TEST_F(EngineTest, TheOwnSectorChangesNothingAndAFlightUnderWayFinishesFirst) {
     World().Captain.Hyperdrive = 3;
-    game.Messages.Choice.clear();
-    class Closes : public THeadlessMessages {
-      public:
-        std::string ShowChoiceDlg(const std::string&, const std::vector<std::string>&) override { return ""; }
-    } closes;
-    TContext ctx{game.Session(), game.Tables(), Ctx().Script, game.Rng(),    game.Window,
-                 closes,         game.Sound,    game.Clock,   game.Options()};
-    EXPECT_FALSE(ChangeSector(ctx).Done);
+    EXPECT_TRUE(AskSector(Ctx()).Done);
+    EXPECT_EQ(SectorChoices(Ctx()).size(), 3u);
+    EXPECT_FALSE(ChangeSector(Ctx(), World().CurrentSector).Done);
     EXPECT_FALSE(game.Session().InFlight());
 
     PlaceAt(Other(), 100, 0);
     FlyToMarker(Ctx(), Other());
     ASSERT_TRUE(game.Session().InFlight());
-    EXPECT_FALSE(ChangeSector(Ctx()).Done);
+    EXPECT_EQ(AskSector(Ctx()).Text, "The ship is in flight.");
+    EXPECT_FALSE(ChangeSector(Ctx(), 2).Done);
     EXPECT_EQ(World().CurrentSector, 1);
     game.FinishPassage();
     EXPECT_LT(World().Captain.Energy, 100) << "the flight was paid";

@@ -35,7 +35,7 @@ class BotWindow {
                std::filesystem::exists(folder + "LScripts/English.lng");
     }
 
-    BotWindow(std::uint64_t seed, const std::string& userFolder) : rng(seed) {
+    BotWindow(std::uint64_t seed, const std::string& userFolder) {
         SetProgramFolder(VELTRANE_PROGRAM_DIR "/");
         options.WindowType = 1;
         TFormMainServices services = DefaultFormMainServices([] {});
@@ -44,7 +44,8 @@ class BotWindow {
         services.LoadPicture = CachedPictures(std::move(services.LoadPicture));
         services.Time = &clock;
         services.CosmeticSeed = seed;
-        window = std::make_unique<FormMain>(options, rng, sound, std::move(services));
+        services.Seed = seed;
+        window = std::make_unique<FormMain>(options, sound, std::move(services));
         window->show();
     }
     ~BotWindow() {
@@ -68,7 +69,6 @@ class BotWindow {
     BotWindow& operator=(const BotWindow&) = delete;
 
     TGameOptions options;
-    TRandom rng;
     THeadlessSound sound;
     TManualClock clock;
     BotDialogs dialogs;

@@ -39,13 +39,14 @@ class RecordingSound : public ISoundPort {
 
 class RecordingMessages : public IMessagePort {
   public:
-    bool ShowMessDlg(const std::string& text, const std::string& caption, const std::string& kind) override {
-        asked.push_back(text + "|" + caption + "|" + kind);
+    bool ShowMessDlg(const std::string& text, const std::string& caption, TMessageKind kind) override {
+        const char* letter = kind == TMessageKind::Confirm ? "c" : kind == TMessageKind::Warning ? "w" : "i";
+        asked.push_back(text + "|" + caption + "|" + letter);
         return answer;
     }
     void ShowIncomingMessage(const std::string& format, int) override { asked.push_back(format); }
     void ShowInfoMessage(const std::string& text) override { asked.push_back(text); }
-    void ShowDirectionMessage(const std::string& text, char) override { asked.push_back(text); }
+    void ShowDirectionMessage(const std::string& text, std::optional<int>) override { asked.push_back(text); }
     std::vector<std::string> asked;
     bool answer = true;
 };
@@ -78,7 +79,7 @@ class FormMainTest : public ::testing::Test {
     // The window is made on first use so tests can arrange the fakes first.
     FormMain& Window() {
         if (!window_)
-            window_ = std::make_unique<FormMain>(options, rng, sound, Services());
+            window_ = std::make_unique<FormMain>(options, sound, Services());
         return *window_;
     }
 
@@ -111,9 +112,13 @@ class FormMainTest : public ::testing::Test {
         };
         s.InitAudio = [this] { ++audioInits; };
         s.ShutdownAudio = [this] { ++audioShutdowns; };
-        s.RunOptionsDialog = [this](FormMain&, TOptionsPage page) {
+        s.Seed = seed;
+        s.RunOptionsDialog = [this](FormMain& window, TOptionsPage page) {
             ++optionsRuns;
             optionsPages.push_back(page);
+            // The dialog's "New game" is a command of its own.
+            if (optionsResult == TOptionsResult::NewGame)
+                window.Post(MakeCommand(TCommandKind::NewGame, {}, "yes"));
             return optionsResult;
         };
         return s;
@@ -138,7 +143,7 @@ class FormMainTest : public ::testing::Test {
 
     TGameOptions options;
     std::string userFolder; // empty: nothing is written there, no autosave either
-    TRandom rng{20240611};
+    std::uint64_t seed = 20240611;
     RecordingSound sound;
     RecordingMessages* messages = nullptr;
     std::set<std::string> missing;
@@ -148,7 +153,7 @@ class FormMainTest : public ::testing::Test {
     int audioShutdowns = 0;
     int optionsRuns = 0;
     std::vector<TOptionsPage> optionsPages;
-    int optionsResult = 0;
+    TOptionsResult optionsResult = TOptionsResult::Nothing;
 
   private:
     QTemporaryDir folder_;

@@ -1,3 +1,4 @@
+#include "game/Views.h"
 #include "FormMainFixture.h"
 
 #include "ui/CityView.h"
@@ -126,7 +127,7 @@ TEST_F(Lifecycle, ClockTicksAndTheStartUpStepRunsOnceAtTwoSeconds) {
     EXPECT_EQ(sound.musicUpdates, 1);
 
     // A new game winds the clock back; the step must not come again.
-    Window().NewGame();
+    Window().Post(MakeCommand(TCommandKind::NewGame, {}, "yes"));
     Window().timMainTimer();
     Window().timMainTimer();
     EXPECT_EQ(Window().World().GameSeconds, 2);
@@ -137,7 +138,7 @@ TEST_F(Lifecycle, ClosingTheOptionsWithNewGameStartsAFreshGame) {
     Window().World().Captain.Name = "Mara Quill";
     Window().World().Captain.ImageIndex = 3;
     Window().World().Captain.Budget = 9999;
-    optionsResult = 2;
+    optionsResult = TOptionsResult::NewGame;
     Window().btnOptionsClick();
     EXPECT_EQ(Window().World().Captain.Name, "Jon Kestrel");
     EXPECT_EQ(Window().World().Captain.ImageIndex, 1);
@@ -172,7 +173,7 @@ TEST_F(Lifecycle, SecondNewGameKeepsPictureListsAndEventTexts) {
 
     Window().World().Cargo.push_back({"Relic", 5});
     Window().imlArtefacts().push_back(QImage(4, 4, QImage::Format_RGB32));
-    Window().NewGame();
+    Window().Post(MakeCommand(TCommandKind::NewGame, {}, "yes"));
     EXPECT_EQ(RequestsFor("Planets/planet24.jpg"), 1);
     EXPECT_EQ(RequestsFor("Pics/tunnel1.bmp"), 1);
     EXPECT_EQ(RequestsFor("Pics/SectorA1.jpg"), 2); // sector pictures come with every game
@@ -185,7 +186,7 @@ TEST_F(Lifecycle, SecondNewGameKeepsPictureListsAndEventTexts) {
 TEST_F(Lifecycle, MissingPictureIsReportedOnceAndEndsThatLoading) {
     missing.insert("Pics/SectorB2.jpg");
     Window();
-    Window().NewGame();
+    Window().Post(MakeCommand(TCommandKind::NewGame, {}, "yes"));
     const auto reports = std::count_if(problems.begin(), problems.end(), [](const std::string& p) {
         return p.find("Pics/SectorB2.jpg") != std::string::npos;
     });
@@ -202,7 +203,7 @@ TEST_F(Lifecycle, MissingPictureInAListLeavesTheListsToTheNextGame) {
     EXPECT_TRUE(Window().imlTunnel().empty());
     EXPECT_TRUE(Window().imlShips().empty());
     missing.clear();
-    Window().NewGame();
+    Window().Post(MakeCommand(TCommandKind::NewGame, {}, "yes"));
     EXPECT_EQ(Window().imlShips().size(), 12u);
     EXPECT_EQ(Window().imlTunnel().size(), 4u);
 }
@@ -235,7 +236,7 @@ TEST_F(Lifecycle, LanguageChangeRenamesArtefactsAndRacesButNotCargo) {
     EXPECT_TRUE(englishRace.ends_with("nians"));
 
     options.Language = "German.lng";
-    Window().LoadContentTables();
+    Window().Post(MakeCommand(TCommandKind::Options));
     EXPECT_EQ(w.Artefacts[1].Name, "Glasschluessel");
     EXPECT_EQ(w.Cargo[0].Name, "Star Map");
     EXPECT_TRUE(Window().Tables().AlienRaces[1].Name.ends_with("nier"));

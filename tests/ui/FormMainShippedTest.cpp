@@ -1,3 +1,4 @@
+#include "game/Views.h"
 #include "FormMainFixture.h"
 
 #include "core/MediaPaths.h"
@@ -24,7 +25,6 @@ class ShippedWindow : public ::testing::Test {
     void TearDown() override { SetProgramFolder(""); }
 
     TGameOptions options;
-    TRandom rng{4711};
     RecordingSound sound;
     std::vector<std::string> problems;
 };
@@ -37,7 +37,8 @@ TEST_F(ShippedWindow, ComesUpWithoutASingleProblem) {
     };
     services.MakeMessagePort = [](FormMain&) { return std::make_unique<RecordingMessages>(); };
     services.RunOptionsDialog = nullptr; // nobody to close it
-    FormMain window(options, rng, sound, std::move(services));
+    services.Seed = 4711;
+    FormMain window(options, sound, std::move(services));
     window.show();
     window.timMainTimer();
     window.timMainTimer();
@@ -57,7 +58,7 @@ TEST_F(ShippedWindow, ComesUpWithoutASingleProblem) {
         shot.save(path);
         // The other pages too, for looking at their layout.
         for (auto [view, name] : {std::pair{TView::System, "system"}, std::pair{TView::City, "city"}}) {
-            window.ShowView(view);
+            veltrane::ShowView(window.Game().Ctx(), view);
             window.grab().save(QString("%1.%2.png").arg(path).arg(name));
         }
     }

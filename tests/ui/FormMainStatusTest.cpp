@@ -1,3 +1,4 @@
+#include "game/Views.h"
 #include "FormMainFixture.h"
 
 #include "ui/Gauge.h"
@@ -107,13 +108,13 @@ TEST_F(StatusDisplay, BudgetLabelUsesTheScriptsText) {
     EXPECT_EQ(Find<QLabel>("lblBudget")->text(), "Budget: 1234 G$");
 
     WriteScript("English.lng", "[Captions]\nBudget: %d G$=Guthaben %d G$\n");
-    Window().LoadContentTables();
+    Window().Post(MakeCommand(TCommandKind::Options));
     EXPECT_EQ(Find<QLabel>("lblBudget")->text(), "Guthaben 1234 G$");
 }
 
 TEST_F(StatusDisplay, BudgetTextThatDoesNotFitFallsBackToTheBuiltInText) {
     WriteScript("English.lng", "[Captions]\nBudget: %d G$=Budget %s\n");
-    Window().LoadContentTables();
+    Window().Post(MakeCommand(TCommandKind::Options));
     Window().World().Captain.Budget = -5;
     Window().RefreshStatus();
     EXPECT_EQ(Find<QLabel>("lblBudget")->text(), "Budget: -5 G$");
@@ -122,7 +123,7 @@ TEST_F(StatusDisplay, BudgetTextThatDoesNotFitFallsBackToTheBuiltInText) {
 class InfoLine : public FormMainTest {};
 
 TEST_F(InfoLine, RedRefusesWithTheBadSound) {
-    Window().ShowInfoLine("No energy", kRed);
+    Refuse(Window().Game().Ctx(), "No energy");
     QLabel* info = Find<QLabel>("lblInfo");
     EXPECT_EQ(info->text(), "No energy");
     EXPECT_EQ(info->palette().color(QPalette::WindowText), QColor(255, 0, 0));
@@ -130,7 +131,7 @@ TEST_F(InfoLine, RedRefusesWithTheBadSound) {
 }
 
 TEST_F(InfoLine, GreenCongratulatesWithTheGoodSound) {
-    Window().ShowInfoLine("Found it", kGreen);
+    Congratulate(Window().Game().Ctx(), "Found it");
     EXPECT_EQ(Find<QLabel>("lblInfo")->palette().color(QPalette::WindowText), QColor(0, 128, 0));
     EXPECT_EQ(sound.effects, std::vector<std::string>{"good.wav"});
 }

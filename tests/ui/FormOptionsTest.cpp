@@ -60,7 +60,7 @@ class FormOptionsPass : public ::testing::Test {
     fs::path Games() const { return fs::path(User()) / "Games"; }
 
     // Runs the dialog; `inside` acts from within its loop, then the close box closes it.
-    int RunDialog(const std::function<void(FormOptions&)>& inside) {
+    TOptionsResult RunDialog(const std::function<void(FormOptions&)>& inside) {
         TOptionsServices s;
         s.UserFolder = User();
         s.ProgramFolder = Program();
@@ -80,7 +80,7 @@ class FormOptionsPass : public ::testing::Test {
                 name = names.front(), names.pop_front();
             return name;
         };
-        FormOptions dialog(game.Ctx(), game.Options(), s);
+        FormOptions dialog(game.Game(), s);
         QTimer::singleShot(0, &dialog, [&] {
             inside(dialog);
             if (dialog.isVisible())
@@ -95,15 +95,15 @@ class FormOptionsPass : public ::testing::Test {
                 page->lvwGameList()->setCurrentItem(page->lvwGameList()->topLevelItem(r));
     }
 
-    THeadlessGame game{7, nullptr};
     QTemporaryDir user, program;
+    THeadlessGame game{7, nullptr, TGameSetup{Program(), User(), {}, {}, {}, {}, {}, {}}};
     std::vector<std::string> pictures, proposals;
     std::deque<std::string> names;
 };
 
 TEST_F(FormOptionsPass, CloseBoxKeepsTheCaptainStopsTheClockAndRewritesTheSettingsUnchanged) {
     const TGameOptions before = game.Options();
-    const int mark = RunDialog([&](FormOptions& d) {
+    const TOptionsResult mark = RunDialog([&](FormOptions& d) {
         EXPECT_FALSE(game.Clock.TimerRunning(TTimer::Main));
         EXPECT_EQ(d.lbxLanguage()->currentItem()->text(), "English.lng");
         EXPECT_TRUE(d.memPresident()->toPlainText().startsWith("Welcome aboard"));
@@ -123,7 +123,7 @@ TEST_F(FormOptionsPass, CloseBoxKeepsTheCaptainStopsTheClockAndRewritesTheSettin
                 d.grab().save(QString("%1/options%2.png").arg(dir).arg(page));
             }
     });
-    EXPECT_EQ(mark, 0);
+    EXPECT_EQ(mark, TOptionsResult::Nothing);
     EXPECT_TRUE(game.Clock.TimerRunning(TTimer::Main));
     EXPECT_EQ(game.World().Captain.Name, "Zora Kell");
     EXPECT_EQ(game.World().Captain.ImageIndex, 2);
@@ -172,7 +172,7 @@ TEST_F(FormOptionsPass, SavedGamesListSortsOverwritesAndDeletesOnlyOnYesAndShows
 }
 
 TEST_F(FormOptionsPass, RefusedAndMissingFilesLeaveTheGameAndNewGameWinsOverALoad) {
-    const int mark = RunDialog([&](FormOptions& d) {
+    const TOptionsResult mark = RunDialog([&](FormOptions& d) {
         SavedGamesPage* page = d.tabGameList();
         names = {"Keep", "Gone"};
         QTest::mouseClick(page->btnSaveGame(), Qt::LeftButton);
@@ -200,12 +200,12 @@ TEST_F(FormOptionsPass, RefusedAndMissingFilesLeaveTheGameAndNewGameWinsOverALoa
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row);
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, row);
         EXPECT_EQ(game.World().Captain.Budget, original.Captain.Budget);
-        EXPECT_EQ(d.ResultMark(), 1);
+        EXPECT_EQ(d.ResultMark(), TOptionsResult::Loaded);
         EXPECT_TRUE(Contains(game.Messages.Shown, "loaded successfully"));
         QTest::mouseClick(page->btnNewGame(), Qt::LeftButton);
         EXPECT_FALSE(d.isVisible());
     });
-    EXPECT_EQ(mark, 2);
+    EXPECT_EQ(mark, TOptionsResult::NewGame);
 }
 
 TEST_F(FormOptionsPass, ChoosingGermanRetranslatesTheDialogAtOnce) {

@@ -57,7 +57,7 @@ TEST_F(JourneyPass, AHyperdriveJumpRunsThroughTheTunnelToTheNextSector) {
 
 TEST_F(JourneyPass, ThePoliceWaitAtTheGateOfAHarshCity) {
     TGameState& world = window->World();
-    window->Options().RandomEvents = 0;
+    window->Game().Options().RandomEvents = 0;
     const int p = ScanAndMakeACapital(4);
     TPlanet& planet = world.Here().Planets[static_cast<std::size_t>(p)];
     planet.Cities[0].PoliceLevel = 0;
@@ -118,7 +118,8 @@ TEST_F(JourneyPass, ALoadedGameShowsItsOwnCargoJobsModulesAndMarkers) {
 
 TEST_F(JourneyPass, AnIncomingMessageAsThePlayerSeesIt) {
     QtMessagePort port(
-        window.get(), window->Tables().DlgCaptions, window->Script(), window->World(),
+        window.get(), [this]() -> TDlgCaptions& { return window->Tables().DlgCaptions; },
+        [this]() -> const ITextSource& { return window->Script(); },
         [](const QString& relative) {
             auto picture = LoadPicture(relative.toStdString());
             return picture ? *picture : QImage();

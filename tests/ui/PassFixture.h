@@ -40,7 +40,8 @@ class ShippedPass : public ::testing::Test {
         };
         services.Time = &clock;
         services.CosmeticSeed = 1;
-        window = std::make_unique<FormMain>(options, rng, sound, std::move(services));
+        services.Seed = 4711;
+        window = std::make_unique<FormMain>(options, sound, std::move(services));
         window->show();
         window->timMainTimer();
         // The start-up step opens the real options dialog; the captain starts right away.
@@ -82,7 +83,6 @@ class ShippedPass : public ::testing::Test {
 
     QTemporaryDir home;
     TGameOptions options;
-    TRandom rng{4711};
     RecordingSound sound;
     RecordingMessages* messages = nullptr;
     TManualClock clock;

@@ -1,3 +1,4 @@
+#include "game/Direction.h"
 #include "ui/QtMessagePort.h"
 
 #include "ModalDriver.h"
@@ -35,7 +36,8 @@ class QtMessagePortTest : public ::testing::Test {
 
     QtMessagePort Port() {
         return QtMessagePort(
-            nullptr, captions, script, world,
+            nullptr, [this]() -> TDlgCaptions& { return captions; },
+            [this]() -> const ITextSource& { return script; },
             [this](const QString& relative) {
                 requested << relative;
                 QImage image(4, 4, QImage::Format_RGB32);
@@ -59,19 +61,19 @@ class QtMessagePortTest : public ::testing::Test {
 
 TEST_F(QtMessagePortTest, ShipLowerRightOfTheArtefactPointsUpLeft) {
     Place(20, 100, 50);
-    EXPECT_EQ(Port().Arrow('A'), 8);
+    EXPECT_EQ(DirectionArrow(world, 'A'), 8);
 }
 
 TEST_F(QtMessagePortTest, ModuleDirectlyBelowPointsDown) {
     Place(30, 300, 400);
-    EXPECT_EQ(Port().Arrow('M'), 5);
+    EXPECT_EQ(DirectionArrow(world, 'M'), 5);
 }
 
 TEST_F(QtMessagePortTest, TakenModuleOrNoSystemGivesNoArrow) {
     world.AlienModules[2].System = 0;
-    EXPECT_EQ(Port().Arrow('M'), std::nullopt);
+    EXPECT_EQ(DirectionArrow(world, 'M'), std::nullopt);
     world.CurrentSystem = 0;
-    EXPECT_EQ(Port().Arrow('A'), std::nullopt);
+    EXPECT_EQ(DirectionArrow(world, 'A'), std::nullopt);
 }
 
 TEST_F(QtMessagePortTest, DirectionMessageLoadsTheArrowTowardsTheTarget) {
@@ -82,7 +84,7 @@ TEST_F(QtMessagePortTest, DirectionMessageLoadsTheArrowTowardsTheTarget) {
         QTest::mouseClick(w->findChild<QPushButton*>("btnOK"), Qt::LeftButton);
     });
     QtMessagePort port = Port();
-    port.ShowDirectionMessage("Hint from a passenger.", 'A');
+    port.ShowDirectionMessage("Hint from a passenger.", DirectionArrow(world, 'A'));
     EXPECT_TRUE(arrowShown);
     EXPECT_EQ(requested.last(), "Pics/arrow3.jpg");
     EXPECT_EQ(clicks, 1);
@@ -111,7 +113,7 @@ TEST_F(QtMessagePortTest, MessDlgUsesAndFillsTheHeldCaptions) {
             }
     });
     QtMessagePort port = Port();
-    EXPECT_FALSE(port.ShowMessDlg("Are you sure?", "", "c"));
+    EXPECT_FALSE(port.ShowMessDlg("Are you sure?", "", TMessageKind::Confirm));
     EXPECT_TRUE(found);
     EXPECT_EQ(captions.Yes, "Yes");
     EXPECT_EQ(captions.No, "Nein");

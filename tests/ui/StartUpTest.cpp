@@ -1,6 +1,7 @@
 // What start-up does ahead of the window: pictures decoded on another core and
 // a heap laid on huge pages. Both must leave the game exactly as it was.
 
+#include "game/Views.h"
 #include "FormMainFixture.h"
 
 #include "ui/PicturePrefetch.h"
@@ -71,7 +72,7 @@ TEST_F(StartUp, TheFirstFrameTakesEveryPrefetchedPictureAndNothingChanges) {
         return Filled(relative, size);
     };
     prefetch.Serve(services);
-    FormMain window(options, rng, sound, std::move(services));
+    FormMain window(options, sound, std::move(services));
     window.show();
     window.grab();
     EXPECT_EQ(prefetch.Untaken(), 0u);
@@ -81,7 +82,7 @@ TEST_F(StartUp, TheFirstFrameTakesEveryPrefetchedPictureAndNothingChanges) {
     EXPECT_EQ(RequestsFor("Pics/BottomCenter.jpg"), 0);
     EXPECT_TRUE(problems.empty());
     // A later new game loads its pictures as usual.
-    window.NewGame();
+    window.Post(MakeCommand(TCommandKind::NewGame, {}, "yes"));
     EXPECT_GT(thumbnails, 0);
 }
 

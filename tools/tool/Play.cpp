@@ -1,25 +1,23 @@
-// The rules engine driven by a command script, without a window: for tests,
-// bug reports and balancing.
+// The game without a window, driven by a command script or replayed from a
+// journal: for tests, bug reports and balancing.
 
 #include "Play.h"
 
-#include "core/Galaxy.h"
 #include "core/MediaPaths.h"
-#include "game/CityProfile.h"
 #include "game/CommandScript.h"
-#include "game/Headquarter.h"
+#include "game/Headless.h"
 #include "game/Lifecycle.h"
-#include "game/UpgradeShop.h"
-#include "game/Views.h"
 #include "lang/ContentLoader.h"
 #include "lang/ScriptLookup.h"
 #include "persist/GameList.h"
 #include "persist/SavedGame.h"
 
+#include <algorithm>
 #include <charconv>
 #include <fstream>
 #include <iostream>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <string_view>
 
@@ -32,95 +30,163 @@ constexpr int kRefused = 1;
 constexpr int kUsage = 2;
 
 int Fail(const std::string& message) {
-    std::cout << "error: " << message << "\n";
+    std::cerr << "error: " << message << "\n";
     return kRefused;
 }
 
 int PlayUsage(const char* problem) {
     std::cerr << "veltrane-tool: " << problem << "\n"
-              << "usage: veltrane-tool play --seed N [--in GAME] [--home DIR] --out GAME [SCRIPT]\n"
-              << "  commands, one a line (# starts a comment): " << TCommandScript::Help() << "\n";
+              << "usage: veltrane-tool play --seed N [--in GAME] [--home DIR] [--journal FILE] --out GAME "
+                 "[SCRIPT]\n"
+              << "       veltrane-tool play --replay JOURNAL [--in GAME] [--home DIR] [--journal FILE] --out "
+                 "GAME\n"
+              << "  commands, one a line (# starts a comment): " << CommandHelp() << "\n";
     return kUsage;
 }
 
-// Brings a loaded game to where the window has it after the options dialog.
-Status StartFrom(THeadlessGame& game, const std::string& path) {
-    const CityProfiler profiler = [&](int lifeform, TCity& city) {
-        return GenerateCityProfile(lifeform, city, game.Tables(), game.Rng());
-    };
-    auto loaded = LoadGame(path, game.World(), profiler, game.Rng());
-    if (!loaded)
-        return loaded.error();
-    game.Session().World = std::move(*loaded);
-    TGameState& world = game.World();
-    RestoreArtefactPlaces(world, game.Rng());
-    if (world.AlienModules[1].Sector < 0)
-        if (Status placed = PlaceAlienModules(world, game.Rng()); !placed)
-            return placed;
-    if (world.Headquarter.Sector == 0)
-        RelocateHeadquarter(world, game.Rng());
-    ShowSectorMap(game.Ctx(), false);
-    return Status::Ok();
+struct TPlayArgs {
+    std::optional<std::uint64_t> Seed;
+    std::string In, Out, Script, Home, Journal, Replay;
+};
+
+std::optional<std::uint64_t> WholeNumber(std::string_view text) {
+    std::uint64_t n = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), n);
+    if (ec != std::errc{} || end != text.data() + text.size())
+        return std::nullopt;
+    return n;
+}
+
+// How a journal's game began: "start seed N" or "start load FILE sha256 H seed N".
+Result<TJournalStart> ParseStart(std::string_view line) {
+    TJournalStart start;
+    std::string_view rest = line.substr(std::string_view("start ").size());
+    if (rest.starts_with("load ")) {
+        const auto sha = rest.rfind(" sha256 ");
+        if (sha == std::string_view::npos)
+            return Error{"the journal's start line gives no SHA-256 of its saved game"};
+        // The file name may be quoted like any name of a command.
+        auto named = ParseCommand(std::string("load ") + std::string(rest.substr(5, sha - 5)));
+        if (!named)
+            return Error{"the journal's start line names no saved game"};
+        start.LoadedFile = named->Name;
+        std::istringstream tail{std::string(rest.substr(sha + 8))};
+        tail >> start.Sha256;
+        rest = rest.substr(std::min(rest.size(), sha + 8 + start.Sha256.size() + 1));
+    }
+    if (!rest.starts_with("seed "))
+        return Error{"the journal's start line has no seed"};
+    const auto seed = WholeNumber(rest.substr(5));
+    if (!seed)
+        return Error{"the journal's seed is not a whole number"};
+    start.Seed = *seed;
+    return start;
 }
 
 } // namespace
 
 int RunPlay(int argc, char** argv) {
-    std::optional<std::uint64_t> seed;
-    std::string in, out, scriptPath, home;
+    TPlayArgs args;
     for (int i = 2; i < argc; ++i) {
         const std::string_view arg = argv[i];
-        if (arg == "--seed" || arg == "--in" || arg == "--out" || arg == "--home") {
+        if (arg == "--seed" || arg == "--in" || arg == "--out" || arg == "--home" || arg == "--journal" ||
+            arg == "--replay") {
             if (i + 1 >= argc)
                 return PlayUsage("an option needs a value");
-            const std::string_view value = argv[++i];
-            if (arg == "--in") {
-                in = value;
-            } else if (arg == "--home") {
-                home = value;
-            } else if (arg == "--out") {
-                out = value;
-            } else {
-                std::uint64_t n = 0;
-                const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), n);
-                if (ec != std::errc{} || end != value.data() + value.size())
-                    return PlayUsage("--seed takes a whole number");
-                seed = n;
-            }
-        } else if (scriptPath.empty() && !arg.starts_with("--")) {
-            scriptPath = arg;
+            const std::string value = argv[++i];
+            if (arg == "--in")
+                args.In = value;
+            else if (arg == "--home")
+                args.Home = value;
+            else if (arg == "--out")
+                args.Out = value;
+            else if (arg == "--journal")
+                args.Journal = value;
+            else if (arg == "--replay")
+                args.Replay = value;
+            else if (!(args.Seed = WholeNumber(value)))
+                return PlayUsage("--seed takes a whole number");
+        } else if (args.Script.empty() && !arg.starts_with("--")) {
+            args.Script = arg;
         } else {
             return PlayUsage("unknown argument");
         }
     }
-    if (!seed || out.empty())
-        return PlayUsage("play needs --seed N and --out GAME");
+    const bool replay = !args.Replay.empty();
+    if (args.Out.empty() || (replay ? (args.Seed.has_value() || !args.Script.empty()) : !args.Seed))
+        return PlayUsage("play needs --seed N or --replay JOURNAL, and --out GAME");
 
-    auto language = std::make_shared<TScriptFile>(ProgramFolder() + "LScripts/English.lng");
-    THeadlessGame game(*seed, language);
-    if (Status made = game.NewGame(); !made)
-        return Fail(made.error().message);
-    if (Status content = LoadContentTables(*language, game.World(), game.Tables(), game.Rng()); !content)
-        return Fail(content.error().message);
-    SetUpgradeTexts(game.Session(), game.Tables().UpgradeTreeCaptions);
-    std::string gameName = "Played game";
-    if (!in.empty()) {
-        if (Status started = StartFrom(game, in); !started)
-            return Fail(started.error().message);
-        if (auto header = ReadSavedGameHeader(in))
-            gameName = header->GameName;
-    }
+    TGameSetup setup;
+    setup.ProgramFolder = ProgramFolder();
+    setup.UserFolder = args.Home.empty() ? std::string() : UserFolderFromDocuments(args.Home);
+    setup.JournalFile = args.Journal;
+    setup.OpenScript = [](const std::string& path) -> std::shared_ptr<const ITextSource> {
+        return std::make_shared<TScriptFile>(path);
+    };
+    setup.LoadContent = [](const ITextSource& script, TGameState& world, TContentTables& tables, TRandom& rng) {
+        return LoadContentTables(script, world, tables, rng);
+    };
+    setup.ReportProblem = [](const std::string& problem) { std::cerr << "problem: " << problem << "\n"; };
+    THeadlessGame headless(args.Seed.value_or(0), nullptr, std::move(setup));
+    TGame& game = headless.Game();
 
     std::ifstream file;
-    if (!scriptPath.empty()) {
-        file.open(scriptPath);
+    const std::string commandsPath = replay ? args.Replay : args.Script;
+    if (!commandsPath.empty()) {
+        file.open(commandsPath, std::ios::binary);
         if (!file)
-            return Fail("cannot read the command script " + scriptPath);
+            return Fail("cannot read " + commandsPath);
     }
-    std::istream& commands = scriptPath.empty() ? std::cin : file;
-    TCommandScript player(game, home.empty() ? std::string() : UserFolderFromDocuments(home));
+    std::istream& commands = commandsPath.empty() ? std::cin : file;
     std::string line;
     int number = 0;
+
+    std::string gameName = "Played game";
+    if (replay) {
+        // The journal's header: its settings, then how its game began.
+        std::optional<TJournalStart> start;
+        while (!start && std::getline(commands, line)) {
+            ++number;
+            if (line.starts_with("start ")) {
+                auto parsed = ParseStart(line);
+                if (!parsed)
+                    return Fail("line " + std::to_string(number) + ": " + parsed.error().message);
+                start = *parsed;
+                continue;
+            }
+            auto command = ParseCommandLine(line);
+            if (!command)
+                return Fail("line " + std::to_string(number) + ": " + command.error().message);
+            if (!*command)
+                continue;
+            if ((*command)->Kind == TCommandKind::Language)
+                game.Options().Language = (*command)->Name;
+            else if ((*command)->Kind == TCommandKind::Events)
+                game.Options().RandomEvents = static_cast<std::uint8_t>((*command)->Numbers.front());
+            else
+                return Fail("line " + std::to_string(number) + ": the journal has no start line before it");
+        }
+        if (!start)
+            return Fail(args.Replay + " holds no start line: it is not a journal");
+        if (!start->LoadedFile.empty() && args.In.empty())
+            return Fail("the journal starts from the saved game " + start->LoadedFile + ": give it with --in");
+        if (Status started = game.StartFrom(*start, args.In); !started)
+            return Fail(started.error().message);
+        if (!args.In.empty())
+            if (auto header = ReadSavedGameHeader(args.In))
+                gameName = header->GameName;
+    } else {
+        if (Status made = game.Start(); !made)
+            return Fail(made.error().message);
+        if (!args.In.empty()) {
+            if (Status started = game.StartFromFile(args.In); !started)
+                return Fail(started.error().message);
+            if (auto header = ReadSavedGameHeader(args.In))
+                gameName = header->GameName;
+        }
+    }
+
+    TCommandScript player(game, replay ? TCommandScript::TMode::Journal : TCommandScript::TMode::Script);
     while (std::getline(commands, line)) {
         ++number;
         auto lines = player.Execute(line);
@@ -129,7 +195,7 @@ int RunPlay(int argc, char** argv) {
         for (const std::string& text : *lines)
             std::cout << text << "\n";
     }
-    if (Status saved = SaveGame(game.World(), gameName, out); !saved)
+    if (Status saved = SaveGame(game.WorldForSaving(), gameName, args.Out); !saved)
         return Fail(saved.error().message);
     return kOk;
 }

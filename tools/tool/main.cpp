@@ -39,7 +39,8 @@ constexpr const char* kUsageText =
     "  resave IN OUT                             load a saved game and save it again\n"
     "  text SCRIPT SECTION KEY [DEFAULT]         look up a text in a language script\n"
     "  lint ...                                  check language scripts\n"
-    "  play --seed N [--in GAME] [--home DIR] --out GAME [SCRIPT]\n"
+    "  play --seed N [--in GAME] [--home DIR] [--journal FILE] --out GAME [SCRIPT]\n"
+    "  play --replay JOURNAL [--in GAME] [--home DIR] [--journal FILE] --out GAME\n"
     "                                            play commands without a window\n";
 
 int Usage(const char* problem = nullptr) {
