@@ -10,7 +10,6 @@
 #include "ui/GuardedApplication.h"
 #include "ui/PicturePrefetch.h"
 #include "ui/Pictures.h"
-#include "ui/ProcessHeap.h"
 
 #include <QApplication>
 #include <QStandardPaths>
@@ -19,7 +18,6 @@
 
 int main(int argc, char** argv) {
     using namespace veltrane;
-    TStartUpHeap heap;
     // The first frame's pictures are decoded on the second core while Qt starts
     // and the window builds its widgets.
     PicturePrefetch firstFrame(FormMain::FirstFramePictures(), [](const TPictureRequest& wanted) {

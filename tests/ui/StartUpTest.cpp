@@ -1,16 +1,11 @@
-// What start-up does ahead of the window: pictures decoded on another core and
-// a heap laid on huge pages. Both must leave the game exactly as it was.
+// What start-up does ahead of the window: pictures decoded on another core.
+// They must leave the game exactly as it was.
 
 #include "FormMainFixture.h"
 
 #include "ui/PicturePrefetch.h"
-#include "ui/ProcessHeap.h"
 
 #include <atomic>
-#include <cstdint>
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <thread>
 
 namespace veltrane::test {
@@ -83,41 +78,6 @@ TEST_F(StartUp, TheFirstFrameTakesEveryPrefetchedPictureAndNothingChanges) {
     // A later new game loads its pictures as usual.
     window.NewGame();
     EXPECT_GT(thumbnails, 0);
-}
-
-// 0 when a picture the size of the play area, allocated just after the heap
-// was prepared, lies in memory the kernel may back with huge pages.
-int PictureOnHugePages() {
-    TStartUpHeap heap;
-    if (!heap.Prepared())
-        return 2;
-    std::vector<char> picture(900 * 700 * 4);
-    // Its first bytes may share a page with older blocks.
-    const auto at = reinterpret_cast<std::uintptr_t>(picture.data() + picture.size() / 2);
-    std::ifstream maps("/proc/self/smaps");
-    bool inside = false;
-    for (std::string line; std::getline(maps, line);) {
-        std::uintptr_t from = 0, to = 0;
-        char dash = 0;
-        if (std::istringstream(line) >> std::hex >> from >> dash >> to && dash == '-')
-            inside = from <= at && at < to;
-        else if (inside && line.rfind("THPeligible:", 0) == 0)
-            return line.find('1') != std::string::npos ? 0 : 3;
-    }
-    return 4;
-}
-
-TEST(StartUpHeap, PicturesComeFromHugePageMemory) {
-#if defined(__SANITIZE_ADDRESS__)
-    GTEST_SKIP() << "the sanitizer owns the heap";
-#endif
-    std::ifstream enabled("/sys/kernel/mm/transparent_hugepage/enabled");
-    const std::string modes((std::istreambuf_iterator<char>(enabled)), {});
-    if (modes.empty() || modes.find("[never]") != std::string::npos)
-        GTEST_SKIP() << "no transparent huge pages here";
-    // In a fresh process, as at the start of the game: this one's heap is worn.
-    GTEST_FLAG_SET(death_test_style, "threadsafe");
-    EXPECT_EXIT(std::exit(PictureOnHugePages()), ::testing::ExitedWithCode(0), "");
 }
 
 } // namespace
