@@ -8,8 +8,6 @@
 #include "ui/FormMain.h"
 #include "ui/GameServices.h"
 #include "ui/GuardedApplication.h"
-#include "ui/PicturePrefetch.h"
-#include "ui/Pictures.h"
 
 #include <QApplication>
 #include <QStandardPaths>
@@ -18,14 +16,6 @@
 
 int main(int argc, char** argv) {
     using namespace veltrane;
-    // The first frame's pictures are decoded on the second core while Qt starts
-    // and the window builds its widgets.
-    PicturePrefetch firstFrame(FormMain::FirstFramePictures(), [](const TPictureRequest& wanted) {
-        if (wanted.Thumbnail.isValid())
-            return LoadThumbnail(wanted.Relative, wanted.Thumbnail);
-        return LoadPicture(wanted.Relative,
-                           wanted.Transparent ? TTransparency::Fuchsia : TTransparency::Opaque);
-    });
     TGuardedApplication app(argc, argv, ShowPlainMessage);
     QApplication::setApplicationName("Veltrane");
 
@@ -45,7 +35,6 @@ int main(int argc, char** argv) {
 
     TFormMainServices services = DefaultFormMainServices([&sound] { sound.PlatformClick(); });
     services.UserFolder = userFolder;
-    firstFrame.Serve(services);
     services.InitAudio = [&sound] { sound.InitAudio(); };
     services.ShutdownAudio = [&sound] { sound.Shutdown(); };
     FormMain window(options, rng, sound, std::move(services));
