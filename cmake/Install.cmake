@@ -2,14 +2,11 @@
 #
 #   <prefix>/bin/veltrane, veltrane-tool       the programs (/usr/games in the .deb)
 #   <prefix>/share/veltrane/                   the program folder: scripts, pictures, sounds
-#   <prefix>/lib/veltrane/libveltrane-net.so   the version check's network module (src/net)
 #   <prefix>/share/applications/veltrane.desktop, share/metainfo/, share/icons/hicolor/
 #   <prefix>/share/man/man6/, share/doc/veltrane/
 #
 # The game looks for its folder beside the executable first and in ../share/veltrane next, so the
-# installed tree works under any prefix and the build tree keeps working as it is. The network
-# module is looked for the same way, beside the program and then in ../lib/veltrane: that path is
-# literal, not CMAKE_INSTALL_LIBDIR, which is lib/<triplet> under Debian and would not be found.
+# installed tree works under any prefix and the build tree keeps working as it is.
 include(GNUInstallDirs)
 
 set(VELTRANE_APP_ID invalid.veltrane.veltrane)
@@ -58,12 +55,7 @@ install(DIRECTORY ${VELTRANE_PROGRAM_DIR}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/
   FILE_PERMISSIONS ${_data_permissions}
   PATTERN "veltrane" EXCLUDE
   PATTERN "veltrane-tool" EXCLUDE
-  PATTERN "${VELTRANE_NET_MODULE_FILE}" EXCLUDE
   PATTERN ".*" EXCLUDE)
-
-# Compiled code has no place under share/; 0644 as Debian wants for shared objects.
-install(TARGETS veltrane-net LIBRARY DESTINATION lib/veltrane
-  PERMISSIONS ${_data_permissions})
 
 install(FILES ${_packaging}/veltrane.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications
   PERMISSIONS ${_data_permissions})
