@@ -88,10 +88,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The sound library is opened at run time, so shlibdeps cannot see it; the found ones are added to this.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libsdl2-mixer-2.0-0")
-# Qt draws no text without any font; Liberation is the one the build paints with.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation")
+# Qt draws no text without any font; Liberation is the one the build paints with. The sound
+# library (libSDL2_mixer-2.0.so.0) is opened at run time, so shlibdeps cannot see it, and the game
+# plays silently without it: recommended, not required.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation, libsdl2-mixer-2.0-0")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_PRE_BUILD_SCRIPTS ${_packaging}/DebianLayout.cmake)
 include(CPack)
