@@ -6,8 +6,8 @@
 set -euo pipefail
 build=$1 app_id=$2 cmake=${3:-cmake}
 if [ ! -d "$build/bin/Pics" ]; then
-  echo "SKIPPED: no pictures in $build/bin (configured with VELTRANE_ASSETS=OFF)"
-  exit 77
+  echo "FAIL: no pictures in $build/bin"
+  exit 1
 fi
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
