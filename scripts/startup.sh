@@ -13,13 +13,23 @@ game=$build/bin/veltrane
 empty=$build/bench/veltrane-empty-window
 
 if [ -z "${VELTRANE_STARTUP_PLATFORM:-}" ]; then
-  if ! command -v xvfb-run >/dev/null; then
-    echo "startup.sh: needs xvfb-run (apt-get install xvfb xauth)" >&2
+  if ! command -v Xvfb >/dev/null; then
+    echo "startup.sh: needs Xvfb (apt-get install xvfb)" >&2
     exit 1
   fi
   "$root/scripts/perf-build.sh" veltrane veltrane-empty-window veltrane_assets veltrane_scripts >&2
   VELTRANE_STARTUP_PLATFORM=offscreen "$0" "$runs"
-  VELTRANE_STARTUP_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$runs"
+  # Xvfb picks a free display itself (-displayfd): guessing one races with other X servers.
+  display=$(mktemp)
+  Xvfb -displayfd 1 -screen 0 1280x1024x24 -nolisten tcp >"$display" 2>/dev/null &
+  xvfb=$!
+  trap 'kill "$xvfb" 2>/dev/null; rm -f "$display"' EXIT
+  for ((i = 0; i < 100; ++i)); do
+    [ -s "$display" ] && break
+    sleep 0.1
+  done
+  [ -s "$display" ] || { echo "startup.sh: Xvfb did not start" >&2; exit 1; }
+  DISPLAY=:$(head -n 1 "$display") VELTRANE_STARTUP_PLATFORM=xcb "$0" "$runs"
   exit 0
 fi
 
