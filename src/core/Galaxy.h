@@ -6,6 +6,7 @@
 #include "Result.h"
 #include "World.h"
 
+#include <cstdint>
 #include <string>
 
 namespace veltrane {
@@ -17,6 +18,21 @@ struct TMapGeometry {
     int OffsetLeft = 0;
     int OffsetTop = 0;
 };
+
+// The rectangle positions may take, edges included.
+struct TMapArea {
+    int MinX = 0;
+    int MinY = 0;
+    int MaxX = 0;
+    int MaxY = 0;
+
+    bool Holds(std::int64_t x, std::int64_t y) const {
+        return x >= MinX && x <= MaxX && y >= MinY && y <= MaxY;
+    }
+};
+
+// The first and the last grid point GenerateGalaxy can give a system on `map`.
+TMapArea SystemGridArea(const TMapGeometry& map = {});
 
 // A new random name: 3 or 4 consonant-vowel syllables, capitalised.
 std::string RandomName(TRandom& rng);

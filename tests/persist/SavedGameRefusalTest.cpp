@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+
 namespace veltrane {
 namespace {
 
@@ -29,6 +31,22 @@ struct Damage {
     const char* key;
     const char* value;
 };
+
+// "Sector1System1_PosX_Minus1": the case as a test name.
+std::string CaseName(const ::testing::TestParamInfo<Damage>& info) {
+    std::string name;
+    for (const char* part : {info.param.section, info.param.key, info.param.value}) {
+        name += name.empty() ? "" : "_";
+        for (const char* c = part; *c != '\0'; ++c)
+            if (std::isalnum(static_cast<unsigned char>(*c)))
+                name += *c;
+            else if (*c == '-')
+                name += "Minus";
+        if (*part == '\0')
+            name += "Empty";
+    }
+    return name;
+}
 
 class RefusedValue : public ::testing::TestWithParam<Damage> {};
 
@@ -78,7 +96,16 @@ INSTANTIATE_TEST_SUITE_P(
         Damage{"Sector3|System150", "Planets", "2000000000"},
         Damage{"Sector1|System1|Planet0", "Cities", "5"}, Damage{"Sector1|System1|Planet0", "Cities", "-1"},
         Damage{"General", "Cargo items", "101"}, Damage{"General", "Cargo items", "-1"},
-        Damage{"General", "Transport items", "101"},
+        Damage{"General", "Transport items", "101"}, Damage{"General", "Transport items", "4"},
+        Damage{"General", "Cargo items", "5"},
+        // Values no game reaches, which the rules would add to or measure from.
+        Damage{"Captain", "Budget", "-1"}, Damage{"Captain", "Budget", "0x80000000"},
+        Damage{"Transport2", "Price", "-1"}, Damage{"General", "Game seconds", "-1"},
+        Damage{"Sector1|System1", "PosX", "4"}, Damage{"Sector1|System1", "PosX", "811"},
+        Damage{"Sector4|System150", "PosY", "-2147483648"}, Damage{"Sector2|System7", "PosY", "446"},
+        Damage{"Sector1|System1|Planet0", "PosX", "818"}, Damage{"Sector1|System1|Planet0", "PosY", "-1"},
+        Damage{"Sector1|System1|Planet0|City0", "PosX", "-1"},
+        Damage{"Sector1|System1|Planet0|City0", "PosY", "451"},
         // Words where the game needs numbers or truth values.
         Damage{"Sector1|System1|Planet0", "Scanned", "maybe"},
         Damage{"Sector1|System1|Planet0", "Scanned", ""},
@@ -88,7 +115,8 @@ INSTANTIATE_TEST_SUITE_P(
         Damage{"Sector1|System1|Planet0", "Size", "257"}, Damage{"Sector1|System1|Planet0", "Size", "300"},
         Damage{"Captain", "Energy", "356"}, Damage{"Captain", "Energy", "-1"},
         Damage{"General", "QSupport", "300"}, Damage{"Sector1|System1|Planet0", "CityImage", "0x102"},
-        Damage{"Module2", "Sector", "257"}, Damage{"Module4", "Planet", "128"}));
+        Damage{"Module2", "Sector", "257"}, Damage{"Module4", "Planet", "128"}),
+    CaseName);
 
 // The refusal quotes the value as the file has it, not as a one-byte field would wrap it.
 TEST(RefusedFile, AnOversizedByteIsQuotedAsWritten) {
@@ -130,8 +158,14 @@ INSTANTIATE_TEST_SUITE_P(
                       Damage{"Sector1|System1|Planet0", "ImageIndex", "23"},
                       Damage{"Sector1|System1|Planet0", "AlienRace", "255"},
                       Damage{"General", "Cargo items", "0"}, Damage{"Captain", "Navigator", "0"},
-                      Damage{"Captain", "Hyperdrive", "0"}, Damage{"Captain", "Budget", "-5"},
-                      Damage{"General", "Game seconds", "0x7FFFFFFF"}));
+                      Damage{"Captain", "Hyperdrive", "0"}, Damage{"Captain", "Budget", "2147483647"},
+                      Damage{"Captain", "Budget", "0"}, Damage{"Transport2", "Price", "2147483647"},
+                      Damage{"General", "Game seconds", "0x7FFFFFFF"}, Damage{"Sector1|System1", "PosX", "5"},
+                      Damage{"Sector1|System1", "PosX", "810"}, Damage{"Sector1|System1", "PosY", "5"},
+                      Damage{"Sector1|System1", "PosY", "445"},
+                      Damage{"Sector1|System1|Planet0", "PosX", "817"},
+                      Damage{"Sector1|System1|Planet0|City0", "PosY", "0"}),
+    CaseName);
 
 TEST(RefusedFile, EmptyIsRefused) {
     TRandom rng(1);
