@@ -6,7 +6,9 @@
 #include "core/Galaxy.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
+#include <utility>
 
 namespace veltrane {
 namespace {
@@ -27,6 +29,20 @@ const TMapArea& SystemArea() {
     return area;
 }
 constexpr TMapArea kPageArea{0, 0, TMapGeometry{}.Width, TMapGeometry{}.Height};
+
+// An artefact is in one place at a time. A file that has one in two places is
+// mended rather than refused: the carried one stays, else the first in the
+// order the galaxy is read, and every other copy is taken off its planet.
+void KeepEachArtefactOnce(TGameState& world) {
+    std::array<bool, kArtefactCount + 1> placed{};
+    for (const TCargoItem& item : world.Cargo)
+        placed[static_cast<std::size_t>(item.StateIndex)] = true; // 1 to 100, checked on reading
+    for (TSector& sector : world.Galaxy)
+        for (TSystem& system : sector.Systems)
+            for (TPlanet& planet : system.Planets)
+                if (planet.Artefact != 0 && std::exchange(placed[planet.Artefact], true))
+                    planet.Artefact = 0;
+}
 
 } // namespace
 
@@ -122,8 +138,10 @@ Result<TGameState> TGameFileReader::Read(const TGameState& current, const CityPr
     // Everything the file does not hold comes from the running game.
     TGameState world = current;
     if (ReadGalaxy(world, profiler) && ReadCaptain(world.Captain) && ReadGeneral(world) && ReadLists(world) &&
-        ReadOrderAndModules(world, rng) && ReadHeadquarter(world) && !error_)
+        ReadOrderAndModules(world, rng) && ReadHeadquarter(world) && !error_) {
+        KeepEachArtefactOnce(world);
         return world;
+    }
     return error_.value_or(Error{"Cannot load \"" + file_ + "\"."});
 }
 

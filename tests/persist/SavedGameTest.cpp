@@ -346,6 +346,36 @@ TEST(LoadGame, KeepsWhatTheFileDoesNotHoldFromTheRunningGame) {
     EXPECT_EQ(loaded->System(1, 1), ScannedWorld().System(1, 1));
 }
 
+TEST(LoadGame, AnArtefactInTwoPlacesKeepsTheCarriedOneElseTheFirstInGalaxyOrder) {
+    TGameState world = ScannedWorld();
+    std::vector<TPlanet*> bare; // in the order the file is read: sectors, systems, planets
+    for (TSector& sector : world.Galaxy)
+        for (TSystem& system : sector.Systems)
+            for (TPlanet& planet : system.Planets)
+                if (planet.Artefact == 0)
+                    bare.push_back(&planet);
+    const auto lyingIn = [&](int s) {
+        for (int n = 1; n <= kArtefactCount; ++n)
+            if (const TArtefact& at = world.Artefacts[n]; at.Sector == s) {
+                TPlanet& planet = world.System(s, at.System).Planets[static_cast<std::size_t>(at.Planet)];
+                if (planet.Artefact == n)
+                    return &planet;
+            }
+        return static_cast<TPlanet*>(nullptr);
+    };
+    TPlanet* const inSector4 = lyingIn(4);
+    TPlanet* const inSector1 = lyingIn(1);
+    ASSERT_TRUE(inSector4 && inSector1 && bare.size() > 3);
+    bare.front()->Artefact = inSector4->Artefact;
+    bare.back()->Artefact = inSector1->Artefact;
+    bare[1]->Artefact = static_cast<std::uint8_t>(world.Cargo[0].StateIndex);
+    const auto loaded = LoadText(TextOf(world));
+    ASSERT_TRUE(loaded) << loaded.error().message;
+
+    inSector4->Artefact = bare.back()->Artefact = bare[1]->Artefact = 0;
+    EXPECT_EQ(*loaded, Expected(world, TGameState{}));
+}
+
 TEST(LoadGame, SectionAndKeyNamesIgnoreCaseAndTheFirstCounts) {
     std::string text = TextOf(MakeNewWorld(4));
     const std::size_t at = text.find("Game seconds=0\n");
