@@ -1,5 +1,6 @@
 #include "persist/SavedGame.h"
 #include "persist/GameList.h"
+#include "persist/TextEncoding.h"
 
 #include "core/Galaxy.h"
 
@@ -89,6 +90,21 @@ TEST(SaveLoadRoundTrip, ThroughTheDiskToo) {
     ASSERT_TRUE(loaded) << loaded.error().message;
     EXPECT_EQ(*loaded, Expected(ScannedWorld(), TGameState{}));
     EXPECT_EQ(ReadBytes(path), TextOf(ScannedWorld(), "Disk"));
+}
+
+// One raw byte once made the reader take the whole file as Windows-1252.
+TEST(SavedGameLayout, RawBytesAndNulsAreWrittenAsUtf8TheReaderKeeps) {
+    TGameState world = ScannedWorld();
+    world.Captain.Name = "Zo\xC3\xAB \xFF";
+    world.Cargo[0].Name = std::string("a\0b", 3); // a NUL would make the file binary to the reader
+    const std::string text = TextOf(world, "Caf\xE9");
+    EXPECT_TRUE(IsValidUtf8(text));
+    EXPECT_NE(text.find("\nGame name=Caf\xC3\xA9\n"), std::string::npos);
+    const auto loaded = LoadText(text);
+    ASSERT_TRUE(loaded) << loaded.error().message;
+    EXPECT_EQ(loaded->Captain.Name, "Zo\xC3\xAB \xC3\xBF");
+    EXPECT_EQ(loaded->Cargo[0].Name, "a b");
+    EXPECT_EQ(loaded->Cargo[2].Name, ScannedWorld().Cargo[2].Name);
 }
 
 TEST(SavedGameLayout, SectionsComeInTheirOrder) {
