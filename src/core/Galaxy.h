@@ -6,7 +6,6 @@
 #include "Result.h"
 #include "World.h"
 
-#include <cstdint>
 #include <string>
 
 namespace veltrane {
@@ -25,10 +24,6 @@ struct TMapArea {
     int MinY = 0;
     int MaxX = 0;
     int MaxY = 0;
-
-    bool Holds(std::int64_t x, std::int64_t y) const {
-        return x >= MinX && x <= MaxX && y >= MinY && y <= MaxY;
-    }
 };
 
 // The first and the last grid point GenerateGalaxy can give a system on `map`.

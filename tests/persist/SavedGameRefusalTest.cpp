@@ -34,17 +34,13 @@ struct Damage {
 
 // "Sector1System1_PosX_Minus1": the case as a test name.
 std::string CaseName(const ::testing::TestParamInfo<Damage>& info) {
+    const Damage& d = info.param;
     std::string name;
-    for (const char* part : {info.param.section, info.param.key, info.param.value}) {
-        name += name.empty() ? "" : "_";
-        for (const char* c = part; *c != '\0'; ++c)
-            if (std::isalnum(static_cast<unsigned char>(*c)))
-                name += *c;
-            else if (*c == '-')
-                name += "Minus";
-        if (*part == '\0')
-            name += "Empty";
-    }
+    for (const char c : std::string(d.section) + "_" + d.key + "_" + (*d.value ? d.value : "Empty"))
+        if (std::isalnum(static_cast<unsigned char>(c)) || c == '_')
+            name += c;
+        else if (c == '-')
+            name += "Minus";
     return name;
 }
 
@@ -97,14 +93,12 @@ INSTANTIATE_TEST_SUITE_P(
         Damage{"Sector1|System1|Planet0", "Cities", "5"}, Damage{"Sector1|System1|Planet0", "Cities", "-1"},
         Damage{"General", "Cargo items", "101"}, Damage{"General", "Cargo items", "-1"},
         Damage{"General", "Transport items", "101"}, Damage{"General", "Transport items", "4"},
-        Damage{"General", "Cargo items", "5"},
         // Values no game reaches, which the rules would add to or measure from.
         Damage{"Captain", "Budget", "-1"}, Damage{"Captain", "Budget", "0x80000000"},
         Damage{"Transport2", "Price", "-1"}, Damage{"General", "Game seconds", "-1"},
         Damage{"Sector1|System1", "PosX", "4"}, Damage{"Sector1|System1", "PosX", "811"},
         Damage{"Sector4|System150", "PosY", "-2147483648"}, Damage{"Sector2|System7", "PosY", "446"},
-        Damage{"Sector1|System1|Planet0", "PosX", "818"}, Damage{"Sector1|System1|Planet0", "PosY", "-1"},
-        Damage{"Sector1|System1|Planet0|City0", "PosX", "-1"},
+        Damage{"Sector1|System1|Planet0", "PosX", "818"},
         Damage{"Sector1|System1|Planet0|City0", "PosY", "451"},
         // Words where the game needs numbers or truth values.
         Damage{"Sector1|System1|Planet0", "Scanned", "maybe"},
@@ -159,10 +153,9 @@ INSTANTIATE_TEST_SUITE_P(
                       Damage{"Sector1|System1|Planet0", "AlienRace", "255"},
                       Damage{"General", "Cargo items", "0"}, Damage{"Captain", "Navigator", "0"},
                       Damage{"Captain", "Hyperdrive", "0"}, Damage{"Captain", "Budget", "2147483647"},
-                      Damage{"Captain", "Budget", "0"}, Damage{"Transport2", "Price", "2147483647"},
+
                       Damage{"General", "Game seconds", "0x7FFFFFFF"}, Damage{"Sector1|System1", "PosX", "5"},
-                      Damage{"Sector1|System1", "PosX", "810"}, Damage{"Sector1|System1", "PosY", "5"},
-                      Damage{"Sector1|System1", "PosY", "445"},
+                      Damage{"Sector1|System1", "PosX", "810"}, Damage{"Sector1|System1", "PosY", "445"},
                       Damage{"Sector1|System1|Planet0", "PosX", "817"},
                       Damage{"Sector1|System1|Planet0|City0", "PosY", "0"}),
     CaseName);
