@@ -158,8 +158,10 @@ bool TGameFileReader::ReadGalaxy(TGameState& world, const CityProfiler& profiler
 
 bool TGameFileReader::ReadSystem(TSystem& system, std::string_view section, const CityProfiler& profiler) {
     system.Name = Text(section, "Name", "???");
-    system.PosX = Integer(section, "PosX", 0);
-    system.PosY = Integer(section, "PosY", 0);
+    // A file without the galaxy (a damaged one) gets its systems on the map, so
+    // that the refusal names what is wrong further on.
+    system.PosX = Integer(section, "PosX", SystemArea().MinX);
+    system.PosY = Integer(section, "PosY", SystemArea().MinY);
     if (!InRange(system.PosX, SystemArea().MinX, SystemArea().MaxX, section, "PosX",
                  "a position on the sector map") ||
         !InRange(system.PosY, SystemArea().MinY, SystemArea().MaxY, section, "PosY",
