@@ -198,6 +198,17 @@ TEST(Sectors, TheSecondPictureIsBrighterAndFramed) {
     }
 }
 
+TEST(SystemBackdrop, DarkSpaceThatMeetsTheSunsBlackCorner) {
+    const QImage backdrop = SpacePainter::systemBackdrop();
+    ASSERT_EQ(backdrop.size(), QSize(SpacePainter::kMapWidth, SpacePainter::kMapHeight));
+    // The sun's picture is opaque on black: the backdrop under its corner must be black too.
+    const QImage sun = SpacePainter::sun();
+    EXPECT_LT(std::abs(meanLuma(backdrop, QRect(0, 0, 12, 12)) - meanLuma(sun, QRect(0, 0, 12, 12))), 0.01);
+    const double whole = meanLuma(backdrop, backdrop.rect());
+    EXPECT_GT(whole, 0.005) << "pure black";
+    EXPECT_LT(whole, 0.06) << "too bright for planets to stand out";
+}
+
 TEST(Arrows, PointClockwiseFromUp) {
     // Across the arrow head the bright band is wide; across the shaft it is narrow.
     for (int n = 1; n <= 8; ++n) {
