@@ -248,6 +248,34 @@ TEST(Portraits, ThirtyRacesAllDifferentOnDarkBackdrops) {
     EXPECT_GT(difference(PortraitPainter::captain(1), PortraitPainter::captain(2)), 5.0);
 }
 
+TEST(Portraits, EveryRaceHasItsOwnSilhouette) {
+    // Head and ornaments against the dark backdrop, compared as shapes: colour alone is not enough.
+    const auto silhouette = [](const QImage& portrait) {
+        const QImage small = portrait.scaled(75, 90, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        std::vector<bool> mask;
+        for (int y = 0; y < 60; ++y) {
+            for (int x = 0; x < 75; ++x) {
+                mask.push_back(luma(small.pixel(x, y)) > 0.22);
+            }
+        }
+        return mask;
+    };
+    std::vector<std::vector<bool>> shapes;
+    for (int n = 1; n <= 30; ++n) {
+        shapes.push_back(silhouette(PortraitPainter::alien(n)));
+    }
+    for (std::size_t a = 0; a < 30; ++a) {
+        for (std::size_t b = a + 1; b < 30; ++b) {
+            int either = 0, one = 0;
+            for (std::size_t i = 0; i < shapes[a].size(); ++i) {
+                either += shapes[a][i] || shapes[b][i];
+                one += shapes[a][i] != shapes[b][i];
+            }
+            EXPECT_GT(static_cast<double>(one) / either, 0.15) << "alien" << a + 1 << " and alien" << b + 1;
+        }
+    }
+}
+
 TEST(Craft, TwelveShipsAndFourModulesAllDifferent) {
     std::vector<QImage> ships;
     for (int n = 1; n <= 12; ++n) {
