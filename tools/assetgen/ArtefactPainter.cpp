@@ -68,7 +68,7 @@ QImage ArtefactPainter::paint(int n, const ArtefactLore::Entry& lore) {
     const auto free = static_cast<std::size_t>(n * 7) % kFreeMaterials;
     const std::size_t main = namedMaterial(lore.name).value_or(namedMaterial(lore.info).value_or(free));
     const std::size_t accent = (main + 3 + static_cast<std::size_t>(n) % 5) % kFreeMaterials;
-    return RelicPainting(n, motif, kMaterials[main].material,
+    return RelicPainting(n, lore.name, motif, kMaterials[main].material,
                          kMaterials[accent == main ? (accent + 1) % kFreeMaterials : accent].material)
         .paint();
 }

@@ -254,13 +254,9 @@ void RelicPainting::ring() {
     QPainterPath motif;
     if (brooch) {
         // A howling wolf's head, raised to the left.
-        motif.moveTo(10, 27);
-        motif.lineTo(14, 16);
-        motif.lineTo(11, 9);
-        motif.lineTo(17, 13);
-        motif.lineTo(21, 11);
-        motif.lineTo(28, 17);
-        motif.lineTo(25, 27);
+        motif.addPolygon(
+            QPolygonF{{13, 30}, {12, 22}, {7, 13}, {8, 10}, {15, 13}, {19, 7}, {21, 14}, {26, 18}, {28, 30}});
+        motif.closeSubpath();
         p_.setBrush(lit(motif.boundingRect(), accent_));
         p_.drawPath(motif);
     } else if (is("coin")) {

@@ -10,9 +10,9 @@
 
 namespace veltrane::assetgen {
 
-RelicPainting::RelicPainting(int n, const ArtefactLore::Motif& motif, const RelicMaterial& material,
-                             const RelicMaterial& accent)
-    : n_(n), subject_(motif.subject), word_(motif.word),
+RelicPainting::RelicPainting(int n, const QString& name, const ArtefactLore::Motif& motif,
+                             const RelicMaterial& material, const RelicMaterial& accent)
+    : n_(n), name_(name), subject_(motif.subject), word_(motif.word),
       rnd_(AssetRandom::seedFor("artefact" + std::to_string(n))),
       canvas_(ArtefactPainter::kWidth, ArtefactPainter::kHeight), p_(canvas_.painter()), mat_(material),
       accent_(accent) {
@@ -633,7 +633,7 @@ void RelicPainting::crown() {
         glow(QPointF(20, 14), 4.5, is("tiara") ? Rgb{0.9, 0.95, 1.0} : accent_.base, 255);
         return;
     }
-    const int points = is("gear") ? 8 : 3 + variant_ % 4;
+    const int points = named("gear") ? 8 : 3 + variant_ % 4;
     const double left = 5, right = 35, base = 32, bandTop = 22;
     const double peak = 6 + variant_ % 3 * 2;
     QPainterPath path;
@@ -642,7 +642,7 @@ void RelicPainting::crown() {
     for (int i = 0; i < points; ++i) {
         const double x1 = left + (right - left) * (i + 0.5) / points;
         const double x2 = left + (right - left) * (i + 1) / points;
-        if (is("gear")) {
+        if (named("gear")) {
             path.lineTo(x1 - 1.2, bandTop - 5);
             path.lineTo(x1 + 1.2, bandTop - 5);
             path.lineTo(x2, bandTop);
@@ -664,7 +664,7 @@ void RelicPainting::crown() {
         p_.setBrush(PaintKit::litBrush(QRectF(x - 2.2, 24, 4.4, 4.4), accent_.base, 0.7, 0.5));
         p_.drawEllipse(QRectF(x - 2.2, 24, 4.4, 4.4));
     }
-    if (is("gear")) {
+    if (named("gear")) {
         for (int i = 0; i < 3; ++i) {
             const QPointF c(11 + i * 9, 12 + (i % 2) * 2);
             p_.setBrush(lit(QRectF(c.x() - 4, c.y() - 4, 8, 8), accent_));

@@ -18,7 +18,7 @@ struct RelicMaterial {
 // The classic subjects live in RelicPainting.cpp, the everyday objects in RelicObjects.cpp.
 class RelicPainting {
   public:
-    RelicPainting(int n, const ArtefactLore::Motif& motif, const RelicMaterial& material,
+    RelicPainting(int n, const QString& name, const ArtefactLore::Motif& motif, const RelicMaterial& material,
                   const RelicMaterial& accent);
     QImage paint();
 
@@ -32,6 +32,8 @@ class RelicPainting {
     void stroke(const QPainterPath& path, const QBrush& brush, double width);
     void glow(QPointF at, double r, const Rgb& colour, int alpha = 200);
     bool is(const char* word) const { return word_ == QLatin1String(word); }
+    // A word anywhere in the name, for details ("Platinum Gear Crown" is a crown of gears).
+    bool named(const char* word) const { return !ArtefactLore::firstWordOf(name_, {word}).isEmpty(); }
 
     // RelicPainting.cpp
     void gem();
@@ -62,6 +64,7 @@ class RelicPainting {
     void plant();
 
     int n_;
+    QString name_;
     ArtefactLore::Subject subject_;
     QString word_;
     int variant_;
