@@ -11,9 +11,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-#ifdef VELTRANE_HAVE_INIH
 #include <ini.h>
-#endif
 
 namespace veltrane {
 namespace {
@@ -89,7 +87,6 @@ void BM_ParseScannedGame(benchmark::State& state) {
 }
 BENCHMARK(BM_ParseScannedGame)->Unit(benchmark::kMillisecond);
 
-#ifdef VELTRANE_HAVE_INIH
 int CountEntry(void* user, const char*, const char*, const char*) {
     ++*static_cast<long*>(user);
     return 1;
@@ -105,7 +102,6 @@ void BM_InihParseScannedGame(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_InihParseScannedGame)->Unit(benchmark::kMillisecond);
-#endif
 
 } // namespace
 } // namespace veltrane

@@ -14,11 +14,10 @@ build=${VELTRANE_FUZZ_BUILD_DIR:-$root/build-fuzz}
 launcher=()
 export CCACHE_BASEDIR="$root"
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
-if [ ! -f "$build/CMakeCache.txt" ]; then
-  cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ "${launcher[@]}" \
-    -DVELTRANE_FUZZ=ON -DVELTRANE_TESTS=OFF -DVELTRANE_BENCH=OFF -DVELTRANE_ASSETS=OFF -DVELTRANE_WERROR=OFF
-fi
+# Configured on every run, so its options always hold.
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ "${launcher[@]}" \
+  -DVELTRANE_FUZZ=ON -DVELTRANE_TESTS=OFF -DVELTRANE_BENCH=OFF -DVELTRANE_ASSETS=OFF -DVELTRANE_WERROR=OFF
 cmake --build "$build" --parallel 2 --target veltrane-tool "${targets[@]/%/_fuzzer}"
 
 # Seeds from our own files: the scripts, a fresh saved game, the scripts' format texts.

@@ -4,6 +4,11 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${VELTRANE_BUILD_DIR:-$root/build}
+# The pages go into the README as JPEG, made by ImageMagick; without it nothing is written.
+if ! convert -version 2>/dev/null | grep -q ImageMagick; then
+  echo "screenshots.sh: needs ImageMagick's convert (apt-get install imagemagick); no pictures written" >&2
+  exit 1
+fi
 "$root/scripts/build.sh"
 shots=$(mktemp -d)
 trap 'rm -rf "$shots"' EXIT
@@ -11,10 +16,6 @@ export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy VELTRANE_SHOTS="$shots"
 "$build/tests/test_ui" --gtest_filter='ExplorationPass.*:CityPass.*:JourneyPass.*' >/dev/null
 mkdir -p "$root/docs"
 for page in map system surface city options0 tunnel; do
-  if command -v convert >/dev/null && convert -version >/dev/null 2>&1; then
-    convert "$shots/$page.png" -quality 85 "$root/docs/$page.jpg"
-  else
-    cp "$shots/$page.png" "$root/docs/$page.png"
-  fi
+  convert "$shots/$page.png" -quality 85 "$root/docs/$page.jpg"
 done
 echo "pictures written to $root/docs"

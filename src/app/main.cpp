@@ -8,9 +8,6 @@
 #include "ui/FormMain.h"
 #include "ui/GameServices.h"
 #include "ui/GuardedApplication.h"
-#include "ui/PicturePrefetch.h"
-#include "ui/Pictures.h"
-#include "ui/ProcessHeap.h"
 
 #include <QApplication>
 #include <QStandardPaths>
@@ -19,15 +16,6 @@
 
 int main(int argc, char** argv) {
     using namespace veltrane;
-    TStartUpHeap heap;
-    // The first frame's pictures are decoded on the second core while Qt starts
-    // and the window builds its widgets.
-    PicturePrefetch firstFrame(FormMain::FirstFramePictures(), [](const TPictureRequest& wanted) {
-        if (wanted.Thumbnail.isValid())
-            return LoadThumbnail(wanted.Relative, wanted.Thumbnail);
-        return LoadPicture(wanted.Relative,
-                           wanted.Transparent ? TTransparency::Fuchsia : TTransparency::Opaque);
-    });
     TGuardedApplication app(argc, argv, ShowPlainMessage);
     QApplication::setApplicationName("Veltrane");
 
@@ -48,7 +36,6 @@ int main(int argc, char** argv) {
     services.UserFolder = userFolder;
     // Beside the autosave: a bug report carries it, and it replays the game.
     services.JournalFile = userFolder + "Games/journal.txt";
-    firstFrame.Serve(services);
     services.InitAudio = [&sound] { sound.InitAudio(); };
     services.ShutdownAudio = [&sound] { sound.Shutdown(); };
     FormMain window(options, sound, std::move(services));

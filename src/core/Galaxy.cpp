@@ -99,7 +99,20 @@ void GenerateSector(TGameState& world, TRandom& rng, int s, int cols, int rows, 
     }
 }
 
+int GridColumns(const TMapGeometry& map) {
+    return (map.Width - kGridStep) / kGridStep;
+}
+
+int GridRows(const TMapGeometry& map) {
+    return (map.Height - kGridStep) / kGridStep;
+}
+
 } // namespace
+
+TMapArea SystemGridArea(const TMapGeometry& map) {
+    return {kGridStep + map.OffsetLeft, kGridStep + map.OffsetTop,
+            kGridStep * GridColumns(map) + map.OffsetLeft, kGridStep * GridRows(map) + map.OffsetTop};
+}
 
 std::string RandomName(TRandom& rng) {
     const int syllables = rng.Random(2) + 3;
@@ -144,8 +157,8 @@ void ResetForNewGame(TGameState& world, TRandom& rng) {
 }
 
 Status GenerateGalaxy(TGameState& world, TRandom& rng, const TMapGeometry& map) {
-    const int cols = (map.Width - kGridStep) / kGridStep;
-    const int rows = (map.Height - kGridStep) / kGridStep;
+    const int cols = GridColumns(map);
+    const int rows = GridRows(map);
     if (cols <= 0 || rows <= 0 || cols * rows < kSystemsPerSector)
         return Error{"The sector map of " + std::to_string(map.Width) + " x " + std::to_string(map.Height) +
                      " pixels has room for fewer than " + std::to_string(kSystemsPerSector) +

@@ -18,6 +18,17 @@ struct TMapGeometry {
     int OffsetTop = 0;
 };
 
+// The rectangle positions may take, edges included.
+struct TMapArea {
+    int MinX = 0;
+    int MinY = 0;
+    int MaxX = 0;
+    int MaxY = 0;
+};
+
+// The first and the last grid point GenerateGalaxy can give a system on `map`.
+TMapArea SystemGridArea(const TMapGeometry& map = {});
+
 // A new random name: 3 or 4 consonant-vowel syllables, capitalised.
 std::string RandomName(TRandom& rng);
 

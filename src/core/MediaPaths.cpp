@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <map>
-#include <mutex>
 #include <system_error>
 #include <vector>
 
@@ -20,7 +19,6 @@ struct FolderListing {
 };
 
 struct MediaState {
-    std::mutex lock;
     std::string overrideFolder;
     std::map<std::string, FolderListing> listings;
 };
@@ -97,7 +95,7 @@ std::optional<std::vector<std::string>> SplitRelative(std::string_view relative)
 }
 
 // The folder's names, listed again when the folder changed or when `refresh`
-// asks for it. Empty when the folder cannot be read. Caller holds the lock.
+// asks for it. Empty when the folder cannot be read.
 const std::vector<std::string>& Listing(MediaState& state, const fs::path& folder, bool refresh) {
     static const std::vector<std::string> none;
     std::error_code error;
@@ -136,12 +134,9 @@ std::optional<std::string> FindComponent(const std::vector<std::string>& names, 
 } // namespace
 
 std::string ProgramFolder() {
-    MediaState& state = State();
-    {
-        std::lock_guard guard(state.lock);
-        if (!state.overrideFolder.empty()) {
-            return state.overrideFolder;
-        }
+    const MediaState& state = State();
+    if (!state.overrideFolder.empty()) {
+        return state.overrideFolder;
     }
     static const std::string ownFolder = ProgramFolderFor(ExecutableFolder());
     return ownFolder;
@@ -161,7 +156,6 @@ std::string ProgramFolderFor(const fs::path& executableFolder) {
 
 void SetProgramFolder(const std::string& folder) {
     MediaState& state = State();
-    std::lock_guard guard(state.lock);
     state.overrideFolder = folder.empty() ? std::string() : WithTrailingSlash(folder);
 }
 
@@ -175,7 +169,6 @@ std::optional<fs::path> ResolveMediaIn(const fs::path& root, std::string_view re
         return std::nullopt;
     }
     MediaState& state = State();
-    std::lock_guard guard(state.lock);
     fs::path current = root;
     for (const std::string& wanted : *parts) {
         auto spelling = FindComponent(Listing(state, current, false), wanted);
@@ -192,9 +185,7 @@ std::optional<fs::path> ResolveMediaIn(const fs::path& root, std::string_view re
 }
 
 void ClearMediaCache() {
-    MediaState& state = State();
-    std::lock_guard guard(state.lock);
-    state.listings.clear();
+    State().listings.clear();
 }
 
 } // namespace veltrane

@@ -6,6 +6,9 @@
 // them ("Pics\ship3.bmp", "Sounds\button.wav", "artefacts\artefact7.bmp"): with
 // either separator and in whatever letter case the caller happened to use. The
 // resolver maps such a name onto the files beside the program.
+//
+// The folder listings are cached without a lock: the game resolves media on
+// its user-interface thread only.
 
 #include <filesystem>
 #include <optional>

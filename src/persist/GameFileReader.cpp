@@ -6,6 +6,9 @@
 #include "core/Galaxy.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
+#include <utility>
 
 namespace veltrane {
 namespace {
@@ -16,6 +19,29 @@ constexpr int kMaxListItems = 100;
 
 std::string Number(std::int64_t n) {
     return std::to_string(n);
+}
+
+// Systems lie on the grid of the sector map the game generates; planets and
+// cities are drawn on pages of the map's size. A position elsewhere was never
+// written by a game, and the course and distance rules subtract positions.
+const TMapArea& SystemArea() {
+    static const TMapArea area = SystemGridArea(TMapGeometry{});
+    return area;
+}
+constexpr TMapArea kPageArea{0, 0, TMapGeometry{}.Width, TMapGeometry{}.Height};
+
+// An artefact is in one place at a time. A file that has one in two places is
+// mended rather than refused: the carried one stays, else the first in the
+// order the galaxy is read, and every other copy is taken off its planet.
+void KeepEachArtefactOnce(TGameState& world) {
+    std::array<bool, kArtefactCount + 1> placed{};
+    for (const TCargoItem& item : world.Cargo)
+        placed[static_cast<std::size_t>(item.StateIndex)] = true; // 1 to 100, checked on reading
+    for (TSector& sector : world.Galaxy)
+        for (TSystem& system : sector.Systems)
+            for (TPlanet& planet : system.Planets)
+                if (planet.Artefact != 0 && std::exchange(placed[planet.Artefact], true))
+                    planet.Artefact = 0;
 }
 
 } // namespace
@@ -112,8 +138,10 @@ Result<TGameState> TGameFileReader::Read(const TGameState& current, const CityPr
     // Everything the file does not hold comes from the running game.
     TGameState world = current;
     if (ReadGalaxy(world, profiler) && ReadCaptain(world.Captain) && ReadGeneral(world) && ReadLists(world) &&
-        ReadOrderAndModules(world, rng) && ReadHeadquarter(world) && !error_)
+        ReadOrderAndModules(world, rng) && ReadHeadquarter(world) && !error_) {
+        KeepEachArtefactOnce(world);
         return world;
+    }
     return error_.value_or(Error{"Cannot load \"" + file_ + "\"."});
 }
 
@@ -130,8 +158,15 @@ bool TGameFileReader::ReadGalaxy(TGameState& world, const CityProfiler& profiler
 
 bool TGameFileReader::ReadSystem(TSystem& system, std::string_view section, const CityProfiler& profiler) {
     system.Name = Text(section, "Name", "???");
-    system.PosX = Integer(section, "PosX", 0);
-    system.PosY = Integer(section, "PosY", 0);
+    // A file without the galaxy (a damaged one) gets its systems on the map, so
+    // that the refusal names what is wrong further on.
+    system.PosX = Integer(section, "PosX", SystemArea().MinX);
+    system.PosY = Integer(section, "PosY", SystemArea().MinY);
+    if (!InRange(system.PosX, SystemArea().MinX, SystemArea().MaxX, section, "PosX",
+                 "a position on the sector map") ||
+        !InRange(system.PosY, SystemArea().MinY, SystemArea().MaxY, section, "PosY",
+                 "a position on the sector map"))
+        return false;
     system.Size = Byte(section, "Size", 0);
     system.ShapeColor =
         static_cast<TColor>(Integer(section, "ShapeColor", static_cast<std::int32_t>(kWhite)));
@@ -165,7 +200,11 @@ bool TGameFileReader::ReadPlanet(TPlanet& planet, std::string_view section, cons
     const std::int32_t cities = Integer(section, "Cities", 0);
 
     // The picture is 66 div Size pixels wide: a size of 0 would divide by zero.
-    if (!InRange(planet.Size, 1, 3, section, "Size", "a planet size") ||
+    if (!InRange(planet.PosX, kPageArea.MinX, kPageArea.MaxX, section, "PosX",
+                 "a position in the system view") ||
+        !InRange(planet.PosY, kPageArea.MinY, kPageArea.MaxY, section, "PosY",
+                 "a position in the system view") ||
+        !InRange(planet.Size, 1, 3, section, "Size", "a planet size") ||
         !InRange(planet.Surface, 1, kSurfaceTypes, section, "Surface", "a surface type") ||
         !InRange(planet.Lifeform, 0, 5, section, "Lifeform", "a life form") ||
         !InRange(planet.ImageIndex, -1, kPlanetPictures - 1, section, "ImageIndex", "a planet picture") ||
@@ -194,7 +233,11 @@ bool TGameFileReader::ReadCity(TCity& city, std::string_view section, const TPla
     // Cities of an unscanned planet are still empty; a scanned planet's cities
     // are drawn (100 div Size pixels wide) and need their picture.
     const int least = planet.Scanned ? 1 : 0;
-    if (!InRange(city.CityImage, least, kCityPictures, section, "CityImage", "a city picture") ||
+    if (!InRange(city.PosX, kPageArea.MinX, kPageArea.MaxX, section, "PosX",
+                 "a position on the planet's surface") ||
+        !InRange(city.PosY, kPageArea.MinY, kPageArea.MaxY, section, "PosY",
+                 "a position on the planet's surface") ||
+        !InRange(city.CityImage, least, kCityPictures, section, "CityImage", "a city picture") ||
         !InRange(city.Size, least, 3, section, "Size", "a city size"))
         return false;
 
@@ -229,7 +272,9 @@ bool TGameFileReader::ReadCaptain(TCaptain& captain) {
     for (int n = 1; n <= kModuleCount; ++n)
         captain.SetModule(n, Flag(s, "Module" + std::to_string(n)));
 
-    return InRange(captain.Scanner, 1, 3, s, "Scanner", "a scanner level") &&
+    // Money only ever drops to zero; a budget below it was never played.
+    return InRange(captain.Budget, 0, INT32_MAX, s, "Budget", "a budget") &&
+           InRange(captain.Scanner, 1, 3, s, "Scanner", "a scanner level") &&
            InRange(captain.Energy, 0, 100, s, "Energy", "an energy level in percent") &&
            InRange(captain.EnergyCell, 1, 3, s, "EnergyCell", "an energy cell level") &&
            InRange(captain.Storage, 1, 3, s, "Storage", "a storage level") &&
@@ -244,7 +289,8 @@ bool TGameFileReader::ReadGeneral(TGameState& world) {
     world.CurrentSystem = Integer(s, "Current system", 1);
     world.GameSeconds = Integer(s, "Game seconds", 0);
     world.QSupport = Byte(s, "QSupport", 0);
-    return InRange(world.CurrentSector, 1, kSectorCount, s, "Current sector", "a sector number") &&
+    return InRange(world.GameSeconds, 0, INT32_MAX, s, "Game seconds", "a game time in seconds") &&
+           InRange(world.CurrentSector, 1, kSectorCount, s, "Current sector", "a sector number") &&
            InRange(world.CurrentSystem, 1, kSystemsPerSector, s, "Current system", "a system number");
 }
 
@@ -255,6 +301,8 @@ bool TGameFileReader::ReadLists(TGameState& world) {
     world.Cargo.clear();
     for (int i = 1; i <= cargo; ++i) {
         const std::string section = "Cargo" + std::to_string(i);
+        if (!ListSectionPresent("Cargo items", cargo, section))
+            return false;
         TCargoItem item;
         item.Name = Text(section, "Name", "???");
         item.StateIndex = Integer(section, "StateIndex", 0);
@@ -269,17 +317,27 @@ bool TGameFileReader::ReadLists(TGameState& world) {
     world.Transport.clear();
     for (int i = 1; i <= transport; ++i) {
         const std::string section = "Transport" + std::to_string(i);
+        if (!ListSectionPresent("Transport items", transport, section))
+            return false;
         TTransportItem item;
         item.Destination = Text(section, "Destination", "???");
         item.Price = Text(section, "Price", "0");
         item.ImageIndex = Integer(section, "ImageIndex", 0);
         // The price is paid out on delivery and must be a sum of money.
-        if (!Require(ParseIniInt(item.Price).has_value(), section, "Price",
-                     QuotedText(item.Price) + " is not a sum of money"))
+        const auto price = ParseIniInt(item.Price);
+        if (!Require(price.has_value(), section, "Price",
+                     QuotedText(item.Price) + " is not a sum of money") ||
+            !InRange(*price, 0, INT32_MAX, section, "Price", "a price"))
             return false;
         world.Transport.push_back(std::move(item));
     }
     return true;
+}
+
+bool TGameFileReader::ListSectionPresent(std::string_view countKey, std::int32_t count,
+                                         const std::string& section) {
+    return Require(ini_.HasSection(section), "General", countKey,
+                   Number(count) + " items, but the file has no section \"" + section + "\"");
 }
 
 bool TGameFileReader::ReadOrderAndModules(TGameState& world, TRandom& rng) {

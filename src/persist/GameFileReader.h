@@ -44,6 +44,8 @@ class TGameFileReader {
     bool ReadCaptain(TCaptain& captain);
     bool ReadGeneral(TGameState& world);
     bool ReadLists(TGameState& world);
+    // Every item of a list counted in "General" has a section of its own.
+    bool ListSectionPresent(std::string_view countKey, std::int32_t count, const std::string& section);
     bool ReadOrderAndModules(TGameState& world, TRandom& rng);
     bool ReadHeadquarter(TGameState& world);
 

@@ -125,6 +125,16 @@ Status DeleteGame(const std::string& userFolder, const std::string& fileName) {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec))
         return Error{"File \"" + path.string() + "\" not found."};
+    // The list never shows a backup, so one left behind could never be deleted:
+    // it goes first, and when it cannot, the game stays listed for another try.
+    const std::filesystem::path backup = BackupPath(path);
+    if (std::filesystem::symlink_status(backup, ec).type() != std::filesystem::file_type::not_found &&
+        (!std::filesystem::remove(backup, ec) || ec))
+        return Error{"Cannot delete the backup \"" + backup.string() +
+                     "\" of the saved game: " + ec.message() + "."};
+    std::filesystem::path link = backup;
+    link += ".link";
+    std::filesystem::remove(link, ec); // left by a save that was killed while keeping the backup
     if (!std::filesystem::remove(path, ec) || ec)
         return Error{"Cannot delete \"" + path.string() + "\": " + ec.message() + "."};
     return {};

@@ -36,7 +36,8 @@ std::string GameTimeText(std::int32_t seconds);
 // its row ("Unknown"), so the player can delete it.
 std::vector<TGameListRow> GameList(const std::string& userFolder);
 
-// Deletes UserFolder + "Games/" + fileName. Only a plain file name is accepted.
+// Deletes UserFolder + "Games/" + fileName and its backup (BackupPath). Only a
+// plain file name is accepted.
 Status DeleteGame(const std::string& userFolder, const std::string& fileName);
 
 } // namespace veltrane

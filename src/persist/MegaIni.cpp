@@ -16,11 +16,21 @@ constexpr std::size_t kBlockBytes = 64 * 1024;
 // the key marks) beats any index, beyond it only a damaged or hostile file would go.
 constexpr std::size_t kIndexedEntries = 32;
 
-bool HasLineBreak(std::string_view text) {
-    for (char c : text)
-        if (c == '\n' || c == '\r')
+// A line break would start a line of its own, a NUL makes the file binary to
+// the reader, and one byte that is not UTF-8 makes it read the whole file as
+// Windows-1252, mangling every other name.
+bool IsBreaking(char c) {
+    return c == '\n' || c == '\r' || c == '\0';
+}
+
+bool NeedsCleaning(std::string_view text) {
+    bool high = false;
+    for (char c : text) {
+        if (IsBreaking(c))
             return true;
-    return false;
+        high |= (static_cast<unsigned char>(c) & 0x80) != 0;
+    }
+    return high && !IsValidUtf8(text);
 }
 
 // A key's bit among a section's keyMarks (0 to 63): names that compare equal share it.
@@ -36,10 +46,9 @@ std::uint64_t KeyMark(std::string_view key) {
     return std::uint64_t{1} << KeyBit(key);
 }
 
-std::string OneLine(std::string_view text) {
-    std::string line(text);
-    std::replace_if(
-        line.begin(), line.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
+std::string CleanLine(std::string_view text) {
+    std::string line = ToValidUtf8(text);
+    std::replace_if(line.begin(), line.end(), IsBreaking, ' ');
     return line;
 }
 
@@ -260,8 +269,8 @@ void TMegaIni::WriteString(std::string_view section, std::string_view key, std::
     // Writers fill one section after the other: a name equal to the last
     // section's as stored is known to be trimmed and on one line.
     const bool sameSection = lastWritten_ < sections_.size() && sections_[lastWritten_].name == section;
-    if ((!sameSection && HasLineBreak(section)) || HasLineBreak(key) || HasLineBreak(value)) {
-        WriteString(OneLine(section), OneLine(key), OneLine(value));
+    if ((!sameSection && NeedsCleaning(section)) || NeedsCleaning(key) || NeedsCleaning(value)) {
+        WriteString(CleanLine(section), CleanLine(key), CleanLine(value));
         return;
     }
     Section& s = sameSection ? sections_[lastWritten_] : SectionFor(TrimIni(section));

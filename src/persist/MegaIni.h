@@ -48,7 +48,9 @@ class TMegaIni {
     // A missing key or one that is not an integer gives the default.
     std::int32_t ReadInteger(std::string_view section, std::string_view key, std::int32_t def) const;
 
-    // Line breaks in a value become blanks, so no value can open a section of its own.
+    // Line breaks and NULs in a name or value become blanks, so no value can open
+    // a section of its own; bytes that are not UTF-8 become characters as
+    // ToValidUtf8 says, so the file is always read as the UTF-8 it is.
     void WriteString(std::string_view section, std::string_view key, std::string_view value);
     void WriteInteger(std::string_view section, std::string_view key, std::int64_t value);
 

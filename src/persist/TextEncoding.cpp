@@ -28,6 +28,48 @@ void AppendUtf8(std::string& out, char32_t cp) {
 
 constexpr std::string_view kBom = kUtf8Bom;
 
+void AppendCp1252(std::string& out, unsigned char c) {
+    if (c < 0x80)
+        out += static_cast<char>(c);
+    else if (c < 0xA0)
+        AppendUtf8(out, kHighControls[c - 0x80]);
+    else
+        AppendUtf8(out, c); // 0xA0..0xFF are Latin-1
+}
+
+// The length of the well-formed UTF-8 character at p (p < end), or 0.
+int Utf8Length(const unsigned char* p, const unsigned char* end) {
+    const unsigned char c = *p;
+    if (c < 0x80)
+        return 1;
+    int extra = 0;
+    char32_t cp = 0;
+    if (c >= 0xC2 && c <= 0xDF) {
+        extra = 1;
+        cp = c & 0x1F;
+    } else if (c >= 0xE0 && c <= 0xEF) {
+        extra = 2;
+        cp = c & 0x0F;
+    } else if (c >= 0xF0 && c <= 0xF4) {
+        extra = 3;
+        cp = c & 0x07;
+    } else {
+        return 0; // a stray continuation byte, an overlong lead or beyond Unicode
+    }
+    if (end - p <= extra)
+        return 0;
+    for (int i = 1; i <= extra; ++i) {
+        if ((p[i] & 0xC0) != 0x80)
+            return 0;
+        cp = (cp << 6) | (p[i] & 0x3F);
+    }
+    // Overlong three- and four-byte forms, surrogates and code points past U+10FFFF.
+    if ((extra == 2 && (cp < 0x800 || (cp >= 0xD800 && cp <= 0xDFFF))) ||
+        (extra == 3 && (cp < 0x10000 || cp > 0x10FFFF)))
+        return 0;
+    return extra + 1;
+}
+
 } // namespace
 
 bool IsValidUtf8(std::string_view bytes) {
@@ -44,37 +86,10 @@ bool IsValidUtf8(std::string_view bytes) {
         }
         if (p == end)
             break;
-        const unsigned char c = *p;
-        if (c < 0x80) {
-            ++p;
-            continue;
-        }
-        int extra = 0;
-        char32_t cp = 0;
-        if (c >= 0xC2 && c <= 0xDF) {
-            extra = 1;
-            cp = c & 0x1F;
-        } else if (c >= 0xE0 && c <= 0xEF) {
-            extra = 2;
-            cp = c & 0x0F;
-        } else if (c >= 0xF0 && c <= 0xF4) {
-            extra = 3;
-            cp = c & 0x07;
-        } else {
-            return false; // a stray continuation byte, an overlong lead or beyond Unicode
-        }
-        if (end - p <= extra)
+        const int length = Utf8Length(p, end);
+        if (length == 0)
             return false;
-        for (int i = 1; i <= extra; ++i) {
-            if ((p[i] & 0xC0) != 0x80)
-                return false;
-            cp = (cp << 6) | (p[i] & 0x3F);
-        }
-        // Overlong three- and four-byte forms, surrogates and code points past U+10FFFF.
-        if ((extra == 2 && (cp < 0x800 || (cp >= 0xD800 && cp <= 0xDFFF))) ||
-            (extra == 3 && (cp < 0x10000 || cp > 0x10FFFF)))
-            return false;
-        p += extra + 1;
+        p += length;
     }
     return true;
 }
@@ -82,14 +97,25 @@ bool IsValidUtf8(std::string_view bytes) {
 std::string Cp1252ToUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 8);
-    for (char ch : bytes) {
-        const auto c = static_cast<unsigned char>(ch);
-        if (c < 0x80)
-            out += ch;
-        else if (c < 0xA0)
-            AppendUtf8(out, kHighControls[c - 0x80]);
-        else
-            AppendUtf8(out, c); // 0xA0..0xFF are Latin-1
+    for (char ch : bytes)
+        AppendCp1252(out, static_cast<unsigned char>(ch));
+    return out;
+}
+
+std::string ToValidUtf8(std::string_view bytes) {
+    if (IsValidUtf8(bytes))
+        return std::string(bytes);
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 2);
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    const auto* const end = p + bytes.size();
+    while (p < end) {
+        if (const int length = Utf8Length(p, end); length > 0) {
+            out.append(reinterpret_cast<const char*>(p), static_cast<std::size_t>(length));
+            p += length;
+        } else {
+            AppendCp1252(out, *p++); // the next byte may start a character again
+        }
     }
     return out;
 }

@@ -226,25 +226,6 @@ const QSize kThumbnailSize(34, 34);
 
 } // namespace
 
-std::vector<TPictureRequest> FormMain::FirstFramePictures() {
-    std::vector<TPictureRequest> wanted;
-    // The frame as LoadDesignPictures sets it, the logo and the glyphs see-through.
-    const std::pair<const char*, bool> frame[] = {
-        {"Pics/TopLeft.jpg", false},   {"Pics/TitleBg.jpg", false},      {"Pics/Logo.bmp", true},
-        {"Pics/TopRight.jpg", false},  {"Pics/PanelLeft.jpg", false},    {"Pics/PanelRight.jpg", false},
-        {"Pics/BottomTop.jpg", false}, {"Pics/BottomCenter.jpg", false}, {"Pics/BottomBottom.jpg", false},
-        {"Pics/Sun.jpg", false},       {"Pics/btnMap.bmp", true},        {"Pics/btnSystem.bmp", true},
-        {"Pics/btnOrder.bmp", true},   {"Pics/btnNavigator.bmp", true}};
-    for (const auto& [file, transparent] : frame)
-        wanted.push_back({file, transparent, QSize()});
-    for (TPictureRequest& icon : PictureLists::IconRequests())
-        wanted.push_back(std::move(icon));
-    // A new game starts in the first sector.
-    for (TPictureRequest& map : PictureLists::SectorMapRequests(1, kThumbnailSize))
-        wanted.push_back(std::move(map));
-    return wanted;
-}
-
 void FormMain::LoadDesignPictures() {
     SetPicture(top_->imgTopLeft(), "Pics/TopLeft.jpg");
     SetPicture(top_->imgTitleBg(), "Pics/TitleBg.jpg");

@@ -44,11 +44,6 @@ class FormMain : public QWidget, public IWindowPort {
     FormMain(TGameOptions& options, ISoundPort& sound, TFormMainServices services, QWidget* parent = nullptr);
     ~FormMain() override;
 
-    // What the window asks for until its first frame of a new game is shown,
-    // in that order (a start-up may decode them ahead). On a screen of a
-    // higher pixel ratio the thumbnails are asked for larger.
-    static std::vector<TPictureRequest> FirstFramePictures();
-
     // IWindowPort
     void ShowInfoLine(const std::string& text, TColor colour) override;
     void RefreshStatus() override;

@@ -8,15 +8,11 @@
 #include "TranslateForm.h"
 #include "VersionCheck.h"
 #include "core/MediaPaths.h"
+#include "lang/ContentLoader.h"
 #include "lang/ScriptLookup.h"
 
 #include <QPushButton>
 #include <QTabWidget>
-
-#if __has_include("lang/ContentLoader.h")
-#include "lang/ContentLoader.h"
-#define VELTRANE_HAVE_CONTENT_LOADER 1
-#endif
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -49,11 +45,9 @@ TFormMainServices DefaultFormMainServices(std::function<void()> platformClick) {
         SetLanguageFile(path);
         return std::make_shared<TScriptFile>(path);
     };
-#ifdef VELTRANE_HAVE_CONTENT_LOADER
     s.LoadContent = [](const ITextSource& script, TGameState& world, TContentTables& tables, TRandom& rng) {
         return LoadContentTables(script, world, tables, rng);
     };
-#endif
     s.Translate = [](QWidget* form, const ITextSource& script) { TranslateForm(form, script); };
     s.PlatformClick = platformClick;
     s.RunOptionsDialog = [](FormMain& window, TOptionsPage page) -> TOptionsResult {

@@ -27,15 +27,6 @@ void PictureLists::LoadIcons() {
         Status.resize(3);
 }
 
-std::vector<TPictureRequest> PictureLists::IconRequests() {
-    std::vector<TPictureRequest> wanted;
-    for (int i = 1; i <= 15; ++i)
-        wanted.push_back({"Pics/equip" + std::to_string(i) + ".bmp", true, QSize()});
-    for (int i = 0; i <= 2; ++i)
-        wanted.push_back({"Pics/status" + std::to_string(i) + ".bmp", true, QSize()});
-    return wanted;
-}
-
 bool PictureLists::LoadGameLists() {
     auto load = [this](std::vector<QImage>& list, const char* stem, const char* ext, int last,
                        bool transparent) {
@@ -82,15 +73,6 @@ bool PictureLists::LoadSectorMaps(int currentSector, QSize thumbnail) {
         CurrentThumbnails[slot] = *current;
     }
     return true;
-}
-
-std::vector<TPictureRequest> PictureLists::SectorMapRequests(int currentSector, QSize thumbnail) {
-    std::vector<TPictureRequest> wanted;
-    for (int s = 1; s <= kSectorCount; ++s) {
-        wanted.push_back({SectorFile(s, 1), false, s == currentSector ? QSize() : thumbnail});
-        wanted.push_back({SectorFile(s, 2), false, thumbnail});
-    }
-    return wanted;
 }
 
 const QImage* PictureLists::SectorMap(int sector) {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "PicturePrefetch.h"
 #include "PictureSource.h"
 #include "core/World.h"
 
@@ -25,16 +24,12 @@ class PictureLists {
     // Equipment (counting from 1, slot 0 empty) and status icons; missing
     // pictures leave empty slots so indices stay valid.
     void LoadIcons();
-    // What LoadIcons asks for, in its order.
-    static std::vector<TPictureRequest> IconRequests();
     // Tunnel, planets, ships and transport, once per run; false when a file is missing.
     bool LoadGameLists();
     // "Pics/Sector<A..D><1|2>.jpg": each sector's thumbnail and current-sector
     // thumbnail at `thumbnail` size, and the whole map of `currentSector`; the
     // other maps wait until they are shown. False when a file is missing.
     bool LoadSectorMaps(int currentSector, QSize thumbnail);
-    // What LoadSectorMaps asks for when no file is missing, in its order.
-    static std::vector<TPictureRequest> SectorMapRequests(int currentSector, QSize thumbnail);
     // The whole map of `sector` (1-4), decoded once per game when first needed;
     // nothing when its file is missing (reported).
     const QImage* SectorMap(int sector);

@@ -1,14 +1,18 @@
 #include "VersionCheck.h"
 
-#include "NetworkModule.h"
 #include "lang/TextCatalogue.h"
 #include "persist/TextEncoding.h"
 
-#include <QCoreApplication>
 #include <QDesktopServices>
+#include <QEventLoop>
+#include <QNetworkAccessManager>
+#include <QNetworkProxy>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QTimer>
 #include <QUrl>
 
-#include <cstdio>
+#include <memory>
 #include <optional>
 
 namespace veltrane {
@@ -22,24 +26,45 @@ std::string Address(std::string host, const char* path) {
 }
 
 // The body of the version file, or nothing on any connection, protocol or
-// HTTP status error, on a time-out or when the body is too big to be one. A
-// missing or broken network module counts as no connection; the reason goes
-// to the error stream for whoever reads it.
-std::optional<std::string> Fetch(const std::string& executableFolder, const std::string& url, int timeoutMs) {
-    std::string error;
-    const NetFetchFunction fetch = LoadNetFetch(
-        executableFolder.empty() ? QCoreApplication::applicationDirPath().toStdString() : executableFolder,
-        error);
-    if (fetch == nullptr) {
-        std::fprintf(stderr, "veltrane: %s\n", error.c_str());
+// HTTP status error, on a time-out or when the body is too big to be one.
+std::optional<std::string> Fetch(const std::string& url, int timeoutMs) {
+    QNetworkAccessManager manager;
+    manager.setProxy(QNetworkProxy::NoProxy);
+    QNetworkRequest request(QUrl(QString::fromStdString(url)));
+    request.setRawHeader("User-Agent", "Mozilla/4.0 (compatible; MSIE 6.0; Windows 98)");
+    request.setRawHeader("Accept", "text/html, */*");
+    // Ends a silent server; the deadline below ends one that trickles.
+    request.setTransferTimeout(timeoutMs);
+
+    // Declared after the manager so it goes first.
+    const std::unique_ptr<QNetworkReply> reply(manager.get(request));
+    // Qt stops reading from the network once this is full.
+    reply->setReadBufferSize(kMaxVersionFileBytes + 1);
+    bool oversized = false;
+    QObject::connect(reply.get(), &QNetworkReply::downloadProgress, [&](qint64 received, qint64 total) {
+        if (received > kMaxVersionFileBytes || total > kMaxVersionFileBytes) {
+            oversized = true;
+            reply->abort();
+        }
+    });
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    QObject::connect(&deadline, &QTimer::timeout, reply.get(), &QNetworkReply::abort);
+    deadline.start(timeoutMs);
+
+    // Windows keep painting meanwhile, but the player cannot click the button
+    // again or close the dialog under us.
+    QEventLoop loop;
+    QObject::connect(reply.get(), &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    if (!reply->isFinished())
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+
+    if (oversized || reply->error() != QNetworkReply::NoError)
         return std::nullopt;
-    }
-    std::string body(kMaxVersionFileBytes, '\0');
-    std::int64_t size = 0;
-    if (fetch(url.c_str(), timeoutMs, body.data(), kMaxVersionFileBytes, &size) != VELTRANE_NET_OK)
+    const QByteArray body = reply->readAll();
+    if (body.size() > kMaxVersionFileBytes)
         return std::nullopt;
-    body.resize(static_cast<std::size_t>(size));
-    return body;
+    return body.toStdString();
 }
 
 bool OpenInBrowser(const std::string& url) {
@@ -54,8 +79,7 @@ TVersionOutcome CheckVersion(const TVersionCheckSetup& setup) {
         return TVersionOutcome::NoConnection;
     };
 
-    const std::optional<std::string> body =
-        Fetch(setup.ExecutableFolder, Address(setup.Host, kVersionFilePath), setup.TimeoutMs);
+    const std::optional<std::string> body = Fetch(Address(setup.Host, kVersionFilePath), setup.TimeoutMs);
     if (!body)
         return noConnection();
     // The whole text must match, byte for byte: a trailing line break or an

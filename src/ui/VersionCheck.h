@@ -3,7 +3,7 @@
 // The "Online check for latest version" button of the options dialog: one GET
 // of the version file from our web server, then "you are up to date" or an
 // offer to open the installer's download address. The only network access of
-// the program, and it goes through a module loaded on the first check.
+// the program.
 
 #include "game/Ports.h"
 #include "lang/TextSource.h"
@@ -37,9 +37,6 @@ struct TVersionCheckSetup {
     // Opens an address in the user's browser and says whether that worked.
     // Empty: QDesktopServices::openUrl.
     std::function<bool(const std::string& url)> OpenUrl{};
-    // Where the network module is looked for (NetworkModuleCandidates).
-    // Empty: the folder of the running executable (not the content folder).
-    std::string ExecutableFolder{};
 };
 
 // Runs the check on the calling (user-interface) thread. Painting goes on

@@ -40,6 +40,7 @@ inline std::vector<ExpectedPicture> expectedPictures() {
     numbered("Pics/Captain%1.jpg", 1, 4, 109, 140);
     numbered("Pics/arrow%1.jpg", 1, 8, 32, 32);
     list.push_back({"Pics/Sun.jpg", 100, 100});
+    list.push_back({"Pics/SystemBg.jpg", 817, 450});
     list.push_back({"Pics/TopLeft.jpg", 119, 41});
     list.push_back({"Pics/TopRight.jpg", 119, 41});
     list.push_back({"Pics/TitleBg.jpg", 662, 41});

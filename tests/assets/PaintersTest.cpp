@@ -198,6 +198,17 @@ TEST(Sectors, TheSecondPictureIsBrighterAndFramed) {
     }
 }
 
+TEST(SystemBackdrop, DarkSpaceThatMeetsTheSunsBlackCorner) {
+    const QImage backdrop = SpacePainter::systemBackdrop();
+    ASSERT_EQ(backdrop.size(), QSize(SpacePainter::kMapWidth, SpacePainter::kMapHeight));
+    // The sun's picture is opaque on black: the backdrop under its corner must be black too.
+    const QImage sun = SpacePainter::sun();
+    EXPECT_LT(std::abs(meanLuma(backdrop, QRect(0, 0, 12, 12)) - meanLuma(sun, QRect(0, 0, 12, 12))), 0.01);
+    const double whole = meanLuma(backdrop, backdrop.rect());
+    EXPECT_GT(whole, 0.005) << "pure black";
+    EXPECT_LT(whole, 0.06) << "too bright for planets to stand out";
+}
+
 TEST(Arrows, PointClockwiseFromUp) {
     // Across the arrow head the bright band is wide; across the shaft it is narrow.
     for (int n = 1; n <= 8; ++n) {
@@ -235,6 +246,34 @@ TEST(Portraits, ThirtyRacesAllDifferentOnDarkBackdrops) {
     EXPECT_EQ(PortraitPainter::captain(1).size(), QSize(109, 140));
     EXPECT_EQ(PortraitPainter::president().size(), QSize(120, 150));
     EXPECT_GT(difference(PortraitPainter::captain(1), PortraitPainter::captain(2)), 5.0);
+}
+
+TEST(Portraits, EveryRaceHasItsOwnSilhouette) {
+    // Head and ornaments against the dark backdrop, compared as shapes: colour alone is not enough.
+    const auto silhouette = [](const QImage& portrait) {
+        const QImage small = portrait.scaled(75, 90, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        std::vector<bool> mask;
+        for (int y = 0; y < 60; ++y) {
+            for (int x = 0; x < 75; ++x) {
+                mask.push_back(luma(small.pixel(x, y)) > 0.22);
+            }
+        }
+        return mask;
+    };
+    std::vector<std::vector<bool>> shapes;
+    for (int n = 1; n <= 30; ++n) {
+        shapes.push_back(silhouette(PortraitPainter::alien(n)));
+    }
+    for (std::size_t a = 0; a < 30; ++a) {
+        for (std::size_t b = a + 1; b < 30; ++b) {
+            int either = 0, one = 0;
+            for (std::size_t i = 0; i < shapes[a].size(); ++i) {
+                either += shapes[a][i] || shapes[b][i];
+                one += shapes[a][i] != shapes[b][i];
+            }
+            EXPECT_GT(static_cast<double>(one) / either, 0.15) << "alien" << a + 1 << " and alien" << b + 1;
+        }
+    }
 }
 
 TEST(Craft, TwelveShipsAndFourModulesAllDifferent) {

@@ -347,11 +347,15 @@ TEST(GenerateGalaxy, FillsAMapWithExactlyOnePositionPerSystem) {
     TRandom rng(21);
     TGameState world;
     ResetForNewGame(world, rng);
-    ASSERT_TRUE(GenerateGalaxy(world, rng, TMapGeometry{80, 55, 0, 0}).ok());
+    const TMapGeometry map{80, 55, 2, 3};
+    ASSERT_TRUE(GenerateGalaxy(world, rng, map).ok());
     std::set<std::pair<int, int>> seen;
     for (int k = 1; k <= kSystemsPerSector; ++k)
         seen.emplace(world.System(3, k).PosX, world.System(3, k).PosY);
     EXPECT_EQ(seen.size(), 150u);
+    // Full, the map reaches both corners of the area a saved game's systems must lie in.
+    const TMapArea area = SystemGridArea(map);
+    EXPECT_TRUE(seen.count({area.MinX, area.MinY}) && seen.count({area.MaxX, area.MaxY}));
 }
 
 TEST(IsFreePlanet, RefusesGasOccupiedAndModulePlanets) {

@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # Installs the built game into a throw-away root, starts the installed program once
 # (offscreen, a fresh home) and checks it found its pictures; validates the menu entry
-# and the metainfo when the validators are installed.
+# and the metainfo (scripts/install-deps.sh installs the validators).
 # Usage: install-check.sh BUILD APP_ID [CMAKE]
 set -euo pipefail
 build=$1 app_id=$2 cmake=${3:-cmake}
 if [ ! -d "$build/bin/Pics" ]; then
-  echo "SKIPPED: no pictures in $build/bin (configured with VELTRANE_ASSETS=OFF)"
-  exit 77
+  echo "FAIL: no pictures in $build/bin"
+  exit 1
 fi
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
@@ -23,8 +23,6 @@ metainfo=$usr/share/metainfo/$app_id.metainfo.xml
 [ -f "$desktop" ] && [ -f "$metainfo" ] || fail "no menu entry or metainfo installed"
 [ ! -e "$usr/share/veltrane/veltrane" ] || fail "the program was copied into its own data folder"
 ! compgen -G "$usr/share/veltrane/*.so" >/dev/null || fail "a shared object was copied into the data folder"
-# The game looks for its network module in ../lib/veltrane from bin/ (and from /usr/games).
-compgen -G "$usr/bin/../lib/veltrane/*.so" >/dev/null || fail "no network module in $usr/lib/veltrane"
 
 icon=$(sed -n 's/^Icon=//p' "$desktop")
 compgen -G "$usr/share/icons/hicolor/*/apps/$icon.png" >/dev/null || fail "no icon named $icon"
@@ -44,14 +42,8 @@ if [ "$status" -ne 0 ] || grep -q '^veltrane: ' "$tmp/stderr"; then
 fi
 echo "installed game started and painted without reporting a problem"
 
-if command -v desktop-file-validate >/dev/null; then
-  desktop-file-validate "$desktop" || fail "desktop-file-validate"
-  echo "desktop-file-validate: ok"
-else
-  echo "SKIPPED desktop-file-validate: not installed"
-fi
-if command -v appstreamcli >/dev/null; then
-  appstreamcli validate --no-net "$metainfo" || fail "appstreamcli validate"
-else
-  echo "SKIPPED appstreamcli validate: not installed"
-fi
+command -v desktop-file-validate >/dev/null || fail "needs desktop-file-validate (desktop-file-utils)"
+desktop-file-validate "$desktop" || fail "desktop-file-validate"
+echo "desktop-file-validate: ok"
+command -v appstreamcli >/dev/null || fail "needs appstreamcli (appstream)"
+appstreamcli validate --no-net "$metainfo" || fail "appstreamcli validate"

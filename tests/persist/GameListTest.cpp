@@ -117,6 +117,16 @@ TEST(DeleteGame, RemovesTheFileFromTheList) {
     EXPECT_EQ(rows[0].FileName, "b.sav");
 }
 
+TEST(DeleteGame, TakesItsBackupAlongAndKeepsTheGameWhenTheBackupCannotGo) {
+    TempFolder user;
+    for (const char* name : {"a.sav", "a.sav.bak", "c.sav", "c.sav.bak/inside"})
+        WriteBytes(user / "Games" / name, "");
+    ASSERT_TRUE(DeleteGame(user.str(), "a.sav"));
+    EXPECT_FALSE(std::filesystem::exists(user / "Games" / "a.sav.bak"));
+    EXPECT_FALSE(DeleteGame(user.str(), "c.sav"));
+    EXPECT_TRUE(std::filesystem::exists(user / "Games" / "c.sav"));
+}
+
 TEST(DeleteGame, RefusesMissingFilesAndPathsOutsideTheGamesFolder) {
     TempFolder user;
     WriteBytes(user / "Veltrane.ini", "[Sounds]\n");

@@ -81,6 +81,27 @@ TEST(TextEncoding, RejectsMalformedUtf8) {
         EXPECT_FALSE(IsValidUtf8(bad)) << bad;
 }
 
+struct Mended {
+    const char* name;
+    const char* bytes;
+    const char* utf8;
+};
+
+class ToValidUtf8Case : public ::testing::TestWithParam<Mended> {};
+
+TEST_P(ToValidUtf8Case, KeepsWellFormedCharactersAndReadsEveryOtherByteAs1252) {
+    EXPECT_EQ(ToValidUtf8(GetParam().bytes), GetParam().utf8);
+}
+
+INSTANTIATE_TEST_SUITE_P(TextEncoding, ToValidUtf8Case,
+                         ::testing::Values(Mended{"ValidAroundInvalid", "\xC3\xAB\xE9\xE2\x82\xAC",
+                                                  "\xC3\xAB\xC3\xA9\xE2\x82\xAC"},
+                                           Mended{"CutAtTheEnd", "Caf\xC3", "Caf\xC3\x83"},
+                                           Mended{"LeadBeforeAscii", "\xE2\x82(", "\xC3\xA2\xE2\x80\x9A("},
+                                           Mended{"Surrogate", "\xED\xA0\x80",
+                                                  "\xC3\xAD\xC2\xA0\xE2\x82\xAC"}),
+                         [](const auto& testInfo) { return std::string(testInfo.param.name); });
+
 TEST(TextEncoding, PrefixCountsCharactersNotBytes) {
     const std::string text = "a\xC3\xAB\xE2\x82\xAC"
                              "b";

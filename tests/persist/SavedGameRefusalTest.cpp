@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+
 namespace veltrane {
 namespace {
 
@@ -29,6 +31,18 @@ struct Damage {
     const char* key;
     const char* value;
 };
+
+// "Sector1System1_PosX_Minus1": the case as a test name.
+std::string CaseName(const ::testing::TestParamInfo<Damage>& info) {
+    const Damage& d = info.param;
+    std::string name;
+    for (const char c : std::string(d.section) + "_" + d.key + "_" + (*d.value ? d.value : "Empty"))
+        if (std::isalnum(static_cast<unsigned char>(c)) || c == '_')
+            name += c;
+        else if (c == '-')
+            name += "Minus";
+    return name;
+}
 
 class RefusedValue : public ::testing::TestWithParam<Damage> {};
 
@@ -78,7 +92,14 @@ INSTANTIATE_TEST_SUITE_P(
         Damage{"Sector3|System150", "Planets", "2000000000"},
         Damage{"Sector1|System1|Planet0", "Cities", "5"}, Damage{"Sector1|System1|Planet0", "Cities", "-1"},
         Damage{"General", "Cargo items", "101"}, Damage{"General", "Cargo items", "-1"},
-        Damage{"General", "Transport items", "101"},
+        Damage{"General", "Transport items", "101"}, Damage{"General", "Transport items", "4"},
+        // Values no game reaches, which the rules would add to or measure from.
+        Damage{"Captain", "Budget", "-1"}, Damage{"Captain", "Budget", "0x80000000"},
+        Damage{"Transport2", "Price", "-1"}, Damage{"General", "Game seconds", "-1"},
+        Damage{"Sector1|System1", "PosX", "4"}, Damage{"Sector1|System1", "PosX", "811"},
+        Damage{"Sector4|System150", "PosY", "-2147483648"}, Damage{"Sector2|System7", "PosY", "446"},
+        Damage{"Sector1|System1|Planet0", "PosX", "818"},
+        Damage{"Sector1|System1|Planet0|City0", "PosY", "451"},
         // Words where the game needs numbers or truth values.
         Damage{"Sector1|System1|Planet0", "Scanned", "maybe"},
         Damage{"Sector1|System1|Planet0", "Scanned", ""},
@@ -88,7 +109,8 @@ INSTANTIATE_TEST_SUITE_P(
         Damage{"Sector1|System1|Planet0", "Size", "257"}, Damage{"Sector1|System1|Planet0", "Size", "300"},
         Damage{"Captain", "Energy", "356"}, Damage{"Captain", "Energy", "-1"},
         Damage{"General", "QSupport", "300"}, Damage{"Sector1|System1|Planet0", "CityImage", "0x102"},
-        Damage{"Module2", "Sector", "257"}, Damage{"Module4", "Planet", "128"}));
+        Damage{"Module2", "Sector", "257"}, Damage{"Module4", "Planet", "128"}),
+    CaseName);
 
 // The refusal quotes the value as the file has it, not as a one-byte field would wrap it.
 TEST(RefusedFile, AnOversizedByteIsQuotedAsWritten) {
@@ -130,8 +152,13 @@ INSTANTIATE_TEST_SUITE_P(
                       Damage{"Sector1|System1|Planet0", "ImageIndex", "23"},
                       Damage{"Sector1|System1|Planet0", "AlienRace", "255"},
                       Damage{"General", "Cargo items", "0"}, Damage{"Captain", "Navigator", "0"},
-                      Damage{"Captain", "Hyperdrive", "0"}, Damage{"Captain", "Budget", "-5"},
-                      Damage{"General", "Game seconds", "0x7FFFFFFF"}));
+                      Damage{"Captain", "Hyperdrive", "0"}, Damage{"Captain", "Budget", "2147483647"},
+
+                      Damage{"General", "Game seconds", "0x7FFFFFFF"}, Damage{"Sector1|System1", "PosX", "5"},
+                      Damage{"Sector1|System1", "PosX", "810"}, Damage{"Sector1|System1", "PosY", "445"},
+                      Damage{"Sector1|System1|Planet0", "PosX", "817"},
+                      Damage{"Sector1|System1|Planet0|City0", "PosY", "0"}),
+    CaseName);
 
 TEST(RefusedFile, EmptyIsRefused) {
     TRandom rng(1);

@@ -91,6 +91,19 @@ TEST(SaveLoadRoundTrip, ThroughTheDiskToo) {
     EXPECT_EQ(ReadBytes(path), TextOf(ScannedWorld(), "Disk"));
 }
 
+// One raw byte once made the reader take the whole file as Windows-1252.
+TEST(SavedGameLayout, RawBytesAndNulsAreWrittenAsUtf8TheReaderKeeps) {
+    TGameState world = ScannedWorld();
+    world.Captain.Name = "Zo\xC3\xAB \xFF";
+    world.Cargo[0].Name = std::string("a\0b", 3); // a NUL would make the file binary to the reader
+    const std::string text = TextOf(world, "Caf\xE9");
+    EXPECT_NE(text.find("\nGame name=Caf\xC3\xA9\n"), std::string::npos);
+    const auto loaded = LoadText(text);
+    ASSERT_TRUE(loaded) << loaded.error().message;
+    EXPECT_EQ(loaded->Captain.Name, "Zo\xC3\xAB \xC3\xBF");
+    EXPECT_EQ(loaded->Cargo[0].Name, "a b");
+}
+
 TEST(SavedGameLayout, SectionsComeInTheirOrder) {
     const TGameState& world = ScannedWorld();
     const auto headers = SectionHeaders(TextOf(world));
@@ -344,6 +357,25 @@ TEST(LoadGame, KeepsWhatTheFileDoesNotHoldFromTheRunningGame) {
     EXPECT_EQ(loaded->Artefacts[5].Name, "Glass key");
     EXPECT_EQ(loaded->Artefacts[5].Info, "It hums.");
     EXPECT_EQ(loaded->System(1, 1), ScannedWorld().System(1, 1));
+}
+
+TEST(LoadGame, AnArtefactInTwoPlacesKeepsTheCarriedOneElseTheFirstInGalaxyOrder) {
+    TGameState world = ScannedWorld();
+    std::vector<TPlanet*> planets; // in the order the file is read
+    for (TSector& sector : world.Galaxy)
+        for (TSystem& system : sector.Systems)
+            for (TPlanet& planet : system.Planets)
+                planets.push_back(&planet);
+    const auto bare = [](const TPlanet* planet) { return planet->Artefact == 0; };
+    TPlanet* const firstBare = *std::find_if(planets.begin(), planets.end(), bare);
+    TPlanet* const lastBare = *std::find_if(planets.rbegin(), planets.rend(), bare);
+    TPlanet* const lastHolding = *std::find_if_not(planets.rbegin(), planets.rend(), bare);
+    firstBare->Artefact = lastHolding->Artefact;
+    lastBare->Artefact = static_cast<std::uint8_t>(world.Cargo[0].StateIndex);
+    const auto loaded = LoadText(TextOf(world));
+    ASSERT_TRUE(loaded) << loaded.error().message;
+    lastHolding->Artefact = lastBare->Artefact = 0;
+    EXPECT_EQ(*loaded, Expected(world, TGameState{}));
 }
 
 TEST(LoadGame, SectionAndKeyNamesIgnoreCaseAndTheFirstCounts) {

@@ -85,7 +85,11 @@ inline TGameState MakeScannedWorld(std::uint64_t seed) {
     world.AlienModules[3].System = 0;
 
     world.Cargo = {{"Glass key", 12}, {"Idol of Varn", 77}, {"Ørb = of \"light\"", 100}, {"Mask", 1}};
-    world.Transport = {{"Kelomira", "42", 3}, {world.System(1, 5).Name, "9", 0}, {"Tusa", "-3", 1}};
+    for (const TCargoItem& item : world.Cargo) { // picked up from where they lay
+        const TArtefact& place = world.Artefacts[item.StateIndex];
+        world.System(place.Sector, place.System).Planets[static_cast<std::size_t>(place.Planet)].Artefact = 0;
+    }
+    world.Transport = {{"Kelomira", "42", 3}, {world.System(1, 5).Name, "9", 0}, {"Tusa", "0", 1}};
     world.HQArtefacts[1] = TArtefact{"Crown of Ashes", "", 0, 0, 0, world.FindIdx[1]};
     world.HQArtefacts[2] = TArtefact{"Idol", "", 0, 0, 0, world.FindIdx[2]};
     world.CurrentSector = 3;

@@ -19,7 +19,7 @@ class BotGame : public ::testing::TestWithParam<std::uint64_t> {};
 
 TEST_P(BotGame, WinsThroughTheWindow) {
     if (!BotWindow::ShippedContentPresent())
-        GTEST_SKIP() << "the pictures and scripts are not built into " VELTRANE_PROGRAM_DIR;
+        GTEST_FAIL() << "the pictures and scripts are not built into " VELTRANE_PROGRAM_DIR;
     QTemporaryDir home;
     BotWindow game(GetParam(), home.path().toStdString() + "/");
     PlayerBot bot(*game.window, game.clock, game.dialogs);

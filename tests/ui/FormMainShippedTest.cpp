@@ -19,7 +19,7 @@ class ShippedWindow : public ::testing::Test {
   protected:
     void SetUp() override {
         if (!UseShippedProgramFolder())
-            GTEST_SKIP() << "the pictures and scripts are not built into " VELTRANE_PROGRAM_DIR;
+            GTEST_FAIL() << "the pictures and scripts are not built into " VELTRANE_PROGRAM_DIR;
         options.WindowType = 1;
     }
     void TearDown() override { SetProgramFolder(""); }

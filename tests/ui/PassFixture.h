@@ -26,7 +26,7 @@ class ShippedPass : public ::testing::Test {
   protected:
     void SetUp() override {
         if (!UseShippedProgramFolder())
-            GTEST_SKIP() << "the pictures and scripts are not built into " VELTRANE_PROGRAM_DIR;
+            GTEST_FAIL() << "the pictures and scripts are not built into " VELTRANE_PROGRAM_DIR;
         options.WindowType = 1;
         options.RandomEvents = 100; // no chance events in this pass
         TFormMainServices services = DefaultFormMainServices([] {});

@@ -3,12 +3,8 @@
 #include "FormMainFixture.h"
 #include "lang/MapSource.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <QTemporaryDir>
 
 namespace veltrane {
 namespace {
@@ -33,11 +29,6 @@ struct TinyHttpServer : QTcpServer {
     QByteArray request;
 };
 
-// The folder of the built network module.
-std::string ModuleFolder() {
-    return QFileInfo(VELTRANE_NET_MODULE).absolutePath().toStdString();
-}
-
 struct VersionCase {
     const char* name;
     QByteArray response;
@@ -60,8 +51,7 @@ TEST_P(VersionCheckTest, ShowsTheOutcomeAndOpensTheInstallerOnlyOnYes) {
     std::vector<std::string> opened;
     const auto open = [&](const std::string& url) { return opened.push_back(url), true; };
 
-    const TVersionOutcome outcome =
-        CheckVersion({script, messages, server.Host() + "/", "1.41a", 300, open, ModuleFolder()});
+    const TVersionOutcome outcome = CheckVersion({script, messages, server.Host() + "/", "1.41a", 300, open});
     EXPECT_EQ(outcome, GetParam().outcome);
     EXPECT_EQ(messages.asked, std::vector<std::string>{GetParam().message});
     using Urls = std::vector<std::string>;
@@ -90,59 +80,6 @@ INSTANTIATE_TEST_SUITE_P(
         VersionCase{"Silent", "", true, TVersionOutcome::NoConnection, kNoConnection},
         VersionCase{"Oversized", kOk + QByteArray(kMaxVersionFileBytes + 1, '1'), true,
                     TVersionOutcome::NoConnection, kNoConnection}),
-    [](const auto& testInfo) { return std::string(testInfo.param.name); });
-
-enum class TPlaced { Nothing, Module, NotALibrary };
-struct ModuleCase {
-    const char* name;
-    TPlaced besideProgram; // <prefix>/games/
-    TPlaced inLib;         // <prefix>/lib/veltrane/
-    TVersionOutcome outcome;
-};
-void PrintTo(const ModuleCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
-class NetworkModuleLookupTest : public ::testing::TestWithParam<ModuleCase> {};
-
-TEST_P(NetworkModuleLookupTest, UsesTheFirstModuleFoundAndTreatsAMissingOneAsNoConnection) {
-    const QTemporaryDir prefix;
-    const QString name = QFileInfo(VELTRANE_NET_MODULE).fileName();
-    const auto place = [&](TPlaced what, const QString& folder) {
-        ASSERT_TRUE(QDir().mkpath(folder));
-        QFile file(folder + "/" + name);
-        if (what == TPlaced::Module) {
-            ASSERT_TRUE(QFile::copy(VELTRANE_NET_MODULE, file.fileName()));
-        } else if (what == TPlaced::NotALibrary) {
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("1.41a") == 5);
-        }
-    };
-    place(GetParam().besideProgram, prefix.path() + "/games");
-    place(GetParam().inLib, prefix.path() + "/lib/veltrane");
-    TinyHttpServer server(kOk + "1.41a");
-    testing::TMapSource script;
-    test::RecordingMessages messages;
-
-    ::testing::internal::CaptureStderr();
-    const TVersionOutcome outcome = CheckVersion(
-        {script, messages, server.Host(), "1.41a", 300, {}, (prefix.path() + "/games").toStdString()});
-    const std::string errors = ::testing::internal::GetCapturedStderr();
-    EXPECT_EQ(outcome, GetParam().outcome);
-    EXPECT_EQ(messages.asked.size(), 1u);
-    // The player only sees "Could not connect"; the reason is for whoever reads the error stream.
-    EXPECT_EQ(errors.find("veltrane: ") != std::string::npos, outcome == TVersionOutcome::NoConnection)
-        << errors;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Places, NetworkModuleLookupTest,
-    ::testing::Values(
-        ModuleCase{"BesideProgram", TPlaced::Module, TPlaced::Nothing, TVersionOutcome::Latest},
-        ModuleCase{"InstalledLib", TPlaced::Nothing, TPlaced::Module, TVersionOutcome::Latest},
-        ModuleCase{"Missing", TPlaced::Nothing, TPlaced::Nothing, TVersionOutcome::NoConnection},
-        ModuleCase{"NotALibrary", TPlaced::NotALibrary, TPlaced::Nothing, TVersionOutcome::NoConnection},
-        ModuleCase{"BesideProgramComesFirst", TPlaced::NotALibrary, TPlaced::Module,
-                   TVersionOutcome::NoConnection}),
     [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 } // namespace

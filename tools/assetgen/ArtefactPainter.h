@@ -1,19 +1,20 @@
 #pragma once
 
+#include "ArtefactLore.h"
+
 #include <QImage>
 
 namespace veltrane::assetgen {
 
-// The hundred relics, 40 × 41 on the fuchsia key. Ten kinds (gem, idol, mask, tablet, orb,
-// device, skull, crown, key, shard) take turns, so neighbouring numbers look different, and
-// each kind is drawn in ten materials and shapes.
+// The hundred relics, 40 × 41 on the fuchsia key. Each shows what its English name says (an
+// eye, a crown, a chalice) in the material its name or description gives, else one of its own.
 class ArtefactPainter {
   public:
     static constexpr int kWidth = 40;
     static constexpr int kHeight = 41;
-    static constexpr int kKinds = 10;
-    static int kindOf(int n) { return (n - 1) % kKinds; }
+    // Relic n as the built-in English script names it.
     static QImage paint(int n);
+    static QImage paint(int n, const ArtefactLore::Entry& lore);
 };
 
 } // namespace veltrane::assetgen

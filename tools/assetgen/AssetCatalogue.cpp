@@ -64,6 +64,7 @@ std::vector<AssetJob> AssetCatalogue::jobs() {
         jobs.push_back(picture(QString("Pics/bg%1.jpg").arg(n), true, [n] { return SpacePainter::tile(n); }));
     }
     jobs.push_back(picture("Pics/Sun.jpg", true, [] { return SpacePainter::sun(); }));
+    jobs.push_back(picture("Pics/SystemBg.jpg", true, [] { return SpacePainter::systemBackdrop(); }));
     for (int n = 1; n <= 100; ++n) {
         jobs.push_back(picture(QString("Artefacts/artefact%1.bmp").arg(n), false,
                                [n] { return ArtefactPainter::paint(n); }));

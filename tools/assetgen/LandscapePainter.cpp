@@ -6,6 +6,7 @@
 
 #include <QPainterPath>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <string>
@@ -94,6 +95,13 @@ void applyDaytime(Palette& p, Daytime t, Rgb& light) {
         break;
     }
 }
+
+// How a patch of rock takes the light: its Lambert shade relative to a flat face, and how much
+// it faces up (where dust, moss and snow settle).
+struct Relief {
+    double shade = 1.0;
+    double up = 0.0;
+};
 
 struct Layer {
     std::vector<double> top; // y of the ground's upper edge per column
@@ -304,21 +312,60 @@ class Scene {
         }
     }
 
-    Rgb groundTexture(int layer, int x, int y, double depthBelowTop, double slope) const {
+    // The height of the rock face below a crest, in pixels: gullies and spurs running down from
+    // the ridge line, ledges of strata, and fine grit. Its slopes, lit from the upper left, give
+    // the mountains their facets.
+    double rockHeight(int layer, int x, int y) const {
+        const Layer& l = layerAt(layer);
+        const double depth = y - l.topAt(x);
+        const double z = layer * 17.0 + n_ * 3.1;
+        // Broken crags on the ranges; rolling, rounded forms on dunes and low hills.
+        const bool soft = type_ == 3 || type_ == 7 || type_ == 8 || (type_ == 4 && layer == 1);
+        const double wide = (type_ == 6 ? 40.0 : 56.0) * (layer == 0 ? 1.0 : 1.4);
+        const double warp = noise_.fbm(x / 120.0, z, 2) * 2.0;
+        const double grit = noise_.fbm(x / 9.0, y / 9.0 + z, 2);
+        double h = 2.0 * grit;
+        if (soft) {
+            h += 24.0 * noise_.fbm(x / 90.0 + warp, y / 40.0 + z, 3);
+        } else {
+            // Spurs and gullies running down from the crest, a little longer than wide.
+            h += 30.0 * noise_.ridged(x / wide + warp, depth / (wide * 1.2) + z, 3);
+        }
+        if (type_ == 1 || type_ == 2) {
+            // Ledges: the strata step back, each lip catching the light.
+            const bool folded = type_ == 2;
+            const double bed = (y - 0.5 * l.topAt(x)) / (folded ? 8.0 : 18.0) + 0.3 * grit;
+            h += (folded ? 4.0 : 2.0) * smoothstep(0.0, 0.85, bed - std::floor(bed));
+        }
+        return h;
+    }
+
+    Relief reliefAt(const std::vector<double>& height, int x, int row, int rows) const {
+        const auto at = [&](int cx, int cr) {
+            return height[static_cast<std::size_t>(std::clamp(cr, 0, rows - 1) * kW +
+                                                   std::clamp(cx, 0, kW - 1))];
+        };
+        const double dx = (at(x + 1, row) - at(x - 1, row)) * 0.5;
+        const double dy = (at(x, row + 1) - at(x, row - 1)) * 0.5;
+        const double len = std::sqrt(dx * dx + dy * dy + 1.0);
+        const double nx = -dx / len, ny = -dy / len, nz = 1.0 / len;
+        const double lambert =
+            std::max(0.0, nx * PaintKit::kLightX + ny * PaintKit::kLightY + nz * PaintKit::kLightZ);
+        return {std::clamp(0.35 + 0.65 * lambert / PaintKit::kLightZ, 0.45, 1.4), std::max(0.0, -ny)};
+    }
+
+    Rgb groundTexture(int layer, int x, int y, double depthBelowTop, double slope, Relief relief) const {
         const Layer& l = layerAt(layer);
         const double persp = layer == 2 ? 1.0 + (y - l.topAt(x)) / 40.0 : 1.0;
         const double tex = noise_.fbm(x / (22.0 * persp), y / (layer == 2 ? 7.0 : 14.0), 4);
-        Rgb c = l.colour * (0.82 + 0.36 * tex);
-        if (layer < 2 && type_ != 5) {
-            // Rock facets: a second sample towards the lower right turns the noise into relief
-            // lit from the upper left.
-            const double facet = noise_.fbm(x / 34.0 + 40, y / 26.0, 3);
-            const double behind = noise_.fbm((x + 4) / 34.0 + 40, (y + 4) / 26.0, 3);
-            c = c * (1.0 + std::clamp((facet - behind) * 6.0, -0.25, 0.25));
-        }
+        const bool rock = layer < 2 && type_ != 5;
+        // On rock the form comes from the relief; the mottling only roughens it.
+        Rgb c = l.colour * (rock ? 0.92 + 0.16 * tex : 0.82 + 0.36 * tex);
         switch (type_) {
-        case 1: // pale dust on top of dark rock
-            c = mix(c, pal_.accent, smoothstep(0.6, 0.8, noise_.fbm(x / 30.0, y / 10.0 + 5, 3)) * 0.4);
+        case 1: // pale dust settles on the ledges of the dark rock
+            c = mix(c, pal_.accent,
+                    rock ? smoothstep(0.25, 0.7, relief.up) * 0.45
+                         : smoothstep(0.6, 0.8, noise_.fbm(x / 30.0, y / 10.0 + 5, 3)) * 0.4);
             break;
         case 2: { // strata follow the fold
             const double strata = 0.5 + 0.5 * std::sin((y - 0.6 * l.topAt(x)) / 3.2 + tex * 3);
@@ -355,13 +402,19 @@ class Scene {
         }
         case 7:
             c = mix(c, pal_.accent,
-                    smoothstep(0.55, 0.75, noise_.fbm(x / (50.0 * persp), y / 8.0 + 3, 4)) * 0.7);
+                    smoothstep(0.55, 0.75, noise_.fbm(x / (50.0 * persp), y / 8.0 + 3, 4)) *
+                        (rock ? 0.3 : 0.7));
             break;
-        default: { // snow patches on moss
+        default: { // snow patches on moss, on the hills lying on the flats that face the sky
             const double snow = noise_.fbm(x / (30.0 * persp), y / (layer == 2 ? 5.0 : 9.0) + 7, 4);
-            c = mix(c, pal_.accent, smoothstep(0.6, 0.66, snow) * 0.85);
+            c = mix(c, pal_.accent,
+                    rock ? smoothstep(0.5, 0.8, snow * 0.6 + relief.up * 0.6) * 0.8
+                         : smoothstep(0.6, 0.66, snow) * 0.85);
             break;
         }
+        }
+        if (rock) {
+            c = c * relief.shade;
         }
         // Faces turned to the upper-left light are brighter; the lower slopes fall into shade.
         const double lit =
@@ -371,8 +424,21 @@ class Scene {
     }
 
     void ground() {
+        std::vector<double> height;
         for (int layer = 0; layer < 3; ++layer) {
             const Layer& l = layerAt(layer);
+            // The rock's height over the rows this layer can cover, for its facets' light.
+            const bool rock = layer < 2 && type_ != 5;
+            const double highest = *std::min_element(l.top.begin(), l.top.end());
+            const int firstRow = std::max(0, static_cast<int>(std::floor(highest)) - 1);
+            const int rows = rock ? kH - firstRow : 0;
+            height.assign(static_cast<std::size_t>(rows * kW), 0.0);
+            for (int x = 0; x < kW && rock; ++x) {
+                const int last = std::min(kH, static_cast<int>(layerAt(layer + 1).topAt(x)) + 4);
+                for (int y = std::max(firstRow, static_cast<int>(l.topAt(x)) - 2); y < last; ++y) {
+                    height[static_cast<std::size_t>((y - firstRow) * kW + x)] = rockHeight(layer, x, y);
+                }
+            }
             for (int x = 0; x < kW; ++x) {
                 const double top = l.topAt(x);
                 // A wide window: the slope of the whole ridge, not of every little bump.
@@ -383,7 +449,8 @@ class Scene {
                 const int y1 =
                     layer < 2 ? std::min(kH, static_cast<int>(layerAt(layer + 1).topAt(x)) + 2) : kH;
                 for (int y = y0; y < y1; ++y) {
-                    Rgb c = groundTexture(layer, x, y, y - top, slope);
+                    const Relief relief = rock ? reliefAt(height, x, y - firstRow, rows) : Relief{};
+                    Rgb c = groundTexture(layer, x, y, y - top, slope, relief);
                     const Rgb haze = pal_.skyHorizon;
                     c = mix(c, haze, l.haze + (layer == 2 ? 0.12 * (1.0 - smoothstep(0, 40, y - top)) : 0.0));
                     const double cover = clamp01(y + 1.0 - top);

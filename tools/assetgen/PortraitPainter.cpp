@@ -7,6 +7,7 @@
 #include <QPainterPath>
 #include <QPolygonF>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -14,7 +15,9 @@ namespace veltrane::assetgen {
 
 namespace {
 
-enum class HeadShape { Oval, Dome, Wide, Pointed, Bulb, Flat };
+enum class HeadShape { Oval, Dome, Wide, Pointed, Bulb, Flat, Hammer, Long };
+
+enum class Shoulders { Sloped, Broad, Hunched, Plated, Narrow, Collared };
 
 struct Face {
     Rgb skin;
@@ -31,6 +34,12 @@ struct Face {
     Rgb hairColour;
     bool smile = false;
     bool grey = false;
+    // The build: the head scaled about its chin, lifted on a longer neck; the shoulders' cut.
+    double headWidth = 1.0, headHeight = 1.0, neckLift = 0.0, neckWidth = 28.0;
+    bool neckRings = false;
+    Shoulders shoulders = Shoulders::Sloped;
+    double eyeRaise = 0.0, eyeSpread = 1.0;
+    bool frills = false, mandibles = false, spines = false, stalks = false;
 };
 
 // Paints one portrait in a 150 × 180 design space; smaller portraits are scaled from it.
@@ -48,7 +57,15 @@ class Sitter {
             p.scale(kOver, kOver);
             p.setPen(Qt::NoPen);
             shoulders(p);
+            // Whatever stands on top of the head stays inside the picture.
+            const bool tall = face_.antennae || face_.horns || face_.crest || face_.spines;
+            const double reach = (kChin - headPath().boundingRect().top()) * face_.headHeight;
+            face_.neckLift = std::min(face_.neckLift, kChin - reach - (tall ? 34.0 : 8.0));
             neck(p);
+            p.save();
+            p.translate(75, kChin - face_.neckLift);
+            p.scale(face_.headWidth, face_.headHeight);
+            p.translate(-75, -kChin);
             if (face_.hair >= 0) {
                 hairBack(p);
             }
@@ -59,6 +76,7 @@ class Sitter {
             if (face_.hair >= 0) {
                 hairFront(p);
             }
+            p.restore();
         }
         AssetRandom grainRnd(rnd_.next());
         PaintKit::grain(big, grainRnd, 0.03);
@@ -66,6 +84,9 @@ class Sitter {
     }
 
   private:
+    // Heads are drawn in one design space and scaled about the chin into each race's build.
+    static constexpr double kChin = 116.0;
+
     void backdrop(QImage& image) {
         const double w = image.width(), h = image.height();
         for (int y = 0; y < image.height(); ++y) {
@@ -80,23 +101,62 @@ class Sitter {
     }
 
     void shoulders(QPainter& p) {
+        double half = 65, top = 132, drop = 18;
+        switch (face_.shoulders) {
+        case Shoulders::Sloped:
+            break;
+        case Shoulders::Broad:
+        case Shoulders::Plated:
+            half = 74, top = 128, drop = 8;
+            break;
+        case Shoulders::Hunched:
+            half = 60, top = 118, drop = 4;
+            break;
+        case Shoulders::Narrow:
+            half = 38, top = 140, drop = 24;
+            break;
+        case Shoulders::Collared:
+            half = 56, top = 136, drop = 14;
+            break;
+        }
+        const double neckHalf = face_.neckWidth / 2;
         QPainterPath body;
-        body.moveTo(0, 180);
-        body.cubicTo(2, 150, 30, 136, 58, 132);
-        body.lineTo(92, 132);
-        body.cubicTo(120, 136, 148, 150, 150, 180);
+        body.moveTo(75 - half - 10, 180);
+        body.cubicTo(75 - half - 8, top + drop, 75 - half * 0.55, top + 1, 75 - neckHalf - 6, top);
+        body.lineTo(75 + neckHalf + 6, top);
+        body.cubicTo(75 + half * 0.55, top + 1, 75 + half + 8, top + drop, 75 + half + 10, 180);
         body.closeSubpath();
-        p.setBrush(PaintKit::litBrush(QRectF(0, 128, 150, 60), face_.cloth, 0.3, 0.6));
+        p.setBrush(PaintKit::litBrush(QRectF(0, top - 4, 150, 184 - top), face_.cloth, 0.3, 0.6));
         p.drawPath(body);
-        // Collar or yoke in the trim colour.
-        QPainterPath collar;
-        collar.moveTo(50, 133);
-        collar.quadTo(75, 160, 100, 133);
-        collar.lineTo(94, 131);
-        collar.quadTo(75, 150, 56, 131);
-        collar.closeSubpath();
-        p.setBrush(PaintKit::litBrush(QRectF(50, 128, 50, 30), face_.trim, 0.5, 0.4));
-        p.drawPath(collar);
+        if (face_.shoulders == Shoulders::Plated) {
+            // Armoured plates over both shoulders, lit on their upper left.
+            for (const double side : {-1.0, 1.0}) {
+                const QRectF plate(75 + side * 44 - 24, top - 4, 48, 26);
+                p.setBrush(PaintKit::litBrush(plate, face_.trim * 0.75, 0.45, 0.6));
+                p.drawChord(plate, 0, 180 * 16);
+                p.drawPolygon(QPolygonF{
+                    {75 + side * 40, top - 2}, {75 + side * 52, top - 14}, {75 + side * 50, top + 2}});
+            }
+        }
+        if (face_.shoulders == Shoulders::Collared) {
+            // A high standing collar that frames the jaw.
+            QPainterPath collar;
+            collar.moveTo(75 - neckHalf - 16, top + 8);
+            collar.lineTo(75 - neckHalf - 22, top - 34);
+            collar.quadTo(75, top - 14, 75 + neckHalf + 22, top - 34);
+            collar.lineTo(75 + neckHalf + 16, top + 8);
+            collar.closeSubpath();
+            p.setBrush(PaintKit::litBrush(collar.boundingRect(), face_.trim * 0.8, 0.4, 0.6));
+            p.drawPath(collar);
+        }
+        QPainterPath yoke;
+        yoke.moveTo(75 - neckHalf - 11, top + 1);
+        yoke.quadTo(75, top + 28, 75 + neckHalf + 11, top + 1);
+        yoke.lineTo(75 + neckHalf + 5, top - 1);
+        yoke.quadTo(75, top + 18, 75 - neckHalf - 5, top - 1);
+        yoke.closeSubpath();
+        p.setBrush(PaintKit::litBrush(QRectF(50, top - 4, 50, 30), face_.trim, 0.5, 0.4));
+        p.drawPath(yoke);
         if (face_.human) {
             // SERO insignia on the chest.
             p.setBrush(PaintKit::litBrush(QRectF(104, 150, 12, 12), Rgb::hex(0xe8c050), 0.6, 0.4));
@@ -105,8 +165,16 @@ class Sitter {
     }
 
     void neck(QPainter& p) {
-        p.setBrush(PaintKit::litBrush(QRectF(58, 100, 34, 40), face_.skin * 0.8, 0.2, 0.5));
-        p.drawRect(QRectF(61, 100, 28, 36));
+        const double w = face_.neckWidth, top = 96 - face_.neckLift;
+        const QRectF column(75 - w / 2, top, w, 140 - top);
+        p.setBrush(PaintKit::litBrush(column, face_.skin * 0.8, 0.2, 0.5));
+        p.drawRect(column);
+        if (face_.neckRings) {
+            for (double y = top + 14; y < 132; y += 7) {
+                p.setBrush((face_.skin * 0.45).toColor(150));
+                p.drawRect(QRectF(column.left(), y, w, 2));
+            }
+        }
     }
 
     QPainterPath headPath() const {
@@ -135,6 +203,20 @@ class Sitter {
             path.addEllipse(QRectF(54, 70, 42, 44));
             path.setFillRule(Qt::WindingFill);
             path = path.simplified();
+            break;
+        case HeadShape::Hammer:
+            // Wide brow lobes over a narrow jaw.
+            path.addRoundedRect(QRectF(20, 44, 110, 34), 17, 17);
+            path.addRoundedRect(QRectF(52, 60, 46, 60), 20, 20);
+            path.setFillRule(Qt::WindingFill);
+            path = path.simplified();
+            break;
+        case HeadShape::Long:
+            // A skull swept back and up.
+            path.moveTo(50, 100);
+            path.cubicTo(38, 64, 60, 24, 106, 22);
+            path.cubicTo(110, 50, 104, 80, 98, 104);
+            path.quadTo(75, 124, 50, 100);
             break;
         case HeadShape::Flat:
             path.moveTo(46, 40);
@@ -180,6 +262,19 @@ class Sitter {
     }
 
     void eye(QPainter& p, QPointF at, double r) {
+        if (face_.stalks) {
+            at += QPointF((at.x() - 75) * 0.6, -22);
+        }
+        // Eyes stay round whatever the head's proportions.
+        p.save();
+        p.translate(at);
+        p.scale(1.0 / (face_.headWidth * face_.eyeSpread), 1.0 / face_.headHeight);
+        p.translate(-at);
+        eyeBall(p, at, r);
+        p.restore();
+    }
+
+    void eyeBall(QPainter& p, QPointF at, double r) {
         p.setBrush((face_.skin * 0.5).toColor());
         p.drawEllipse(at, r * 1.25, r * 1.0);
         QRadialGradient iris(at - QPointF(r * 0.2, r * 0.2), r);
@@ -199,8 +294,26 @@ class Sitter {
     }
 
     void features(QPainter& p) {
-        const double eyeY = face_.shape == HeadShape::Bulb ? 70 : (face_.shape == HeadShape::Dome ? 74 : 68);
+        const double eyeY =
+            (face_.shape == HeadShape::Bulb ? 70 : (face_.shape == HeadShape::Dome ? 74 : 68)) -
+            face_.eyeRaise;
         const double r = face_.human ? 4.2 : 6.0;
+        p.save();
+        // Eyes further apart or closer together; the design space keeps x = 75 in the middle.
+        p.translate(75, eyeY);
+        p.scale(face_.eyeSpread, 1.0);
+        p.translate(-75, -eyeY);
+        if (face_.stalks) {
+            for (const double x : {62.0, 88.0}) {
+                QPainterPath stalk;
+                stalk.moveTo(x, eyeY + 6);
+                stalk.quadTo(x, eyeY - 8, x + (x - 75) * 0.6, eyeY - 22);
+                p.setPen(QPen((face_.skin * 0.85).toColor(), 5, Qt::SolidLine, Qt::RoundCap));
+                p.setBrush(Qt::NoBrush);
+                p.drawPath(stalk);
+                p.setPen(Qt::NoPen);
+            }
+        }
         switch (face_.eyeCount) {
         case 1:
             eye(p, QPointF(75, eyeY), r * 1.7);
@@ -227,6 +340,7 @@ class Sitter {
             }
             break;
         }
+        p.restore();
         const double mouthY = face_.shape == HeadShape::Wide ? 98 : 100;
         if (face_.human) {
             // Nose shadow and a mouth, smiling for the friendly ones.
@@ -255,6 +369,33 @@ class Sitter {
 
     void ornamentsBehind(QPainter& p) {
         const QRectF box = headPath().boundingRect();
+        if (face_.frills) {
+            // Ribbed fans behind the cheeks.
+            for (const double side : {-1.0, 1.0}) {
+                const QPointF root(75 + side * box.width() * 0.36, 84);
+                QPainterPath fan;
+                fan.moveTo(root);
+                for (int i = 0; i <= 4; ++i) {
+                    const double a = M_PI * (0.3 + 0.12 * i);
+                    fan.lineTo(root + QPointF(side * 30 * std::sin(a), -30 * std::cos(a)));
+                }
+                fan.closeSubpath();
+                p.setBrush(
+                    PaintKit::litBrush(fan.boundingRect(), mix(face_.skin, face_.trim, 0.5), 0.4, 0.5));
+                p.drawPath(fan);
+            }
+        }
+        if (face_.spines) {
+            // A row of spines over the crown of the head, longest in the middle.
+            for (int i = -3; i <= 3; ++i) {
+                const double x = 75 + i * box.width() * 0.11;
+                const double len = 24 - std::abs(i) * 5;
+                p.setBrush(PaintKit::litBrush(QRectF(x - 5, box.top() - len, 10, len + 12), face_.skin * 0.75,
+                                              0.4, 0.5));
+                p.drawPolygon(QPolygonF{
+                    {x - 5, box.top() + 12}, {x + i * 2.0, box.top() - len}, {x + 5, box.top() + 12}});
+            }
+        }
         if (face_.fins) {
             p.setBrush(
                 PaintKit::litBrush(QRectF(box.left() - 20, 50, box.width() + 40, 40), face_.trim, 0.4, 0.5));
@@ -290,6 +431,17 @@ class Sitter {
 
     void ornamentsFront(QPainter& p) {
         const QRectF box = headPath().boundingRect();
+        if (face_.mandibles) {
+            for (const double side : {-1.0, 1.0}) {
+                QPainterPath jaw;
+                jaw.moveTo(75 + side * 12, 96);
+                jaw.cubicTo(75 + side * 26, 104, 75 + side * 20, 122, 75 + side * 6, 124);
+                jaw.cubicTo(75 + side * 14, 116, 75 + side * 14, 108, 75 + side * 6, 100);
+                jaw.closeSubpath();
+                p.setBrush(PaintKit::litBrush(jaw.boundingRect(), face_.trim * 0.7, 0.5, 0.6));
+                p.drawPath(jaw);
+            }
+        }
         if (face_.antennae) {
             for (int side : {-1, 1}) {
                 const QPointF base(75 + side * 14, box.top() + 6);
@@ -388,7 +540,6 @@ QImage PortraitPainter::alien(int n) {
     f.cloth = hsl(hue + rnd.range(60, 160), rnd.range(0.25, 0.55), rnd.range(0.2, 0.38));
     f.trim = hsl(hue + rnd.range(-120, -40), 0.7, 0.55);
     f.backdrop = hsl(hue + 200, 0.45, 0.16);
-    f.shape = static_cast<HeadShape>((n - 1) % 6);
     static const int eyeCounts[] = {2, 1, 3, 2, 4, 5, 2, 3, 1, 4};
     f.eyeCount = eyeCounts[(n * 3 + (n - 1) / 10) % 10];
     // Two or three ornaments each, picked from the bits of a per-race draw.
@@ -401,6 +552,25 @@ QImage PortraitPainter::alien(int n) {
     f.stripes = bits & 32;
     f.tendrils = bits & 64;
     f.spots = bits & 128;
+    // The build, from counters that run at different rates, so no two races share one.
+    static const double widths[] = {0.74, 0.84, 0.93, 1.0, 1.1, 1.2, 1.28};
+    static const double heights[] = {0.88, 1.0, 1.12};
+    f.shape = static_cast<HeadShape>((n - 1) % 8);
+    f.headWidth = widths[(n * 5) % 7];
+    f.headHeight = heights[n % 3];
+    const int neck = (n * 3) % 5; // stout, short, plain, long, ringed
+    static const double neckWidths[] = {46, 34, 26, 18, 20};
+    static const double neckLifts[] = {-6, 0, 4, 16, 22};
+    f.neckWidth = neckWidths[neck];
+    f.neckLift = neckLifts[neck];
+    f.neckRings = neck == 4;
+    f.shoulders = static_cast<Shoulders>((n * 7 + n / 6) % 6);
+    f.eyeRaise = ((n * 11) % 5 - 2) * 5.0;
+    f.eyeSpread = f.eyeCount == 1 ? 1.0 : heights[(n / 3) % 3];
+    f.frills = bits & 256;
+    f.spines = !f.antennae && !f.horns && !f.crest && (bits & 512);
+    f.mandibles = !f.tendrils && (bits & 1024);
+    f.stalks = f.eyeCount == 2 && (bits & 2048);
     return Sitter(f, rnd.next()).paint(150, 180);
 }
 

@@ -189,4 +189,38 @@ QImage SpacePainter::sun() {
     return image;
 }
 
+QImage SpacePainter::systemBackdrop() {
+    AssetRandom rnd(AssetRandom::seedFor("systemBackdrop"));
+    const Noise noise(rnd.next());
+    QImage image = PaintKit::opaque(kMapWidth, kMapHeight, Rgb{});
+    const double ox = rnd.range(0, 100), oy = rnd.range(0, 100);
+    for (int y = 0; y < kMapHeight; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < kMapWidth; ++x) {
+            const double u = x / 320.0 + ox, v = y / 320.0 + oy;
+            const double wx = noise.fbm(u, v, 3), wy = noise.fbm(u + 3.7, v + 8.1, 3);
+            const double haze = smoothstep(0.45, 0.85, noise.fbm(u + 1.8 * wx, v + 1.8 * wy, 5));
+            // The haze drifts across from the lower right, away from the sun.
+            const double across = smoothstep(
+                0.1, 0.9, (static_cast<double>(x) / kMapWidth + static_cast<double>(y) / kMapHeight) * 0.6);
+            Rgb c = mix(Rgb::hex(0x010206), Rgb::hex(0x030713), static_cast<double>(y) / kMapHeight);
+            c = c + mix(Rgb::hex(0x1a1440), Rgb::hex(0x0c2438), wx) * (haze * (0.14 + 0.22 * across));
+            // The sun's picture sits on black in the top left corner: fade into it without a square.
+            const double sunDistance = std::hypot(x - 50.0, y - 50.0);
+            c = c * smoothstep(70.0, 160.0, sunDistance);
+            line[x] = c.toRgb();
+        }
+    }
+    // Few faint stars, so nothing competes with a scanned planet.
+    const int stars = kMapWidth * kMapHeight / 1400;
+    for (int i = 0; i < stars; ++i) {
+        const double x = rnd.range(0, kMapWidth), y = rnd.range(0, kMapHeight);
+        const double b = 0.06 + 0.22 * std::pow(rnd.real(), 4.0);
+        if (std::hypot(x - 50.0, y - 50.0) > 150.0) {
+            PaintKit::star(image, x, y, b, mix(Rgb{0.85, 0.88, 1.0}, Rgb{1.0, 0.9, 0.75}, rnd.real() * 0.5));
+        }
+    }
+    return image;
+}
+
 } // namespace veltrane::assetgen

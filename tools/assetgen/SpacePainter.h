@@ -26,6 +26,9 @@ class SpacePainter {
 
     static QImage sun();
 
+    // The calm backdrop of the system view (817 × 450): planets and the sun stand on it.
+    static QImage systemBackdrop();
+
     static constexpr int kFrame = 20;
 };
 
