@@ -279,6 +279,8 @@ void FormOptions::updCaptainClick(int position) {
     if (services_.LoadPicture)
         if (auto image = services_.LoadPicture("Pics/Captain" + std::to_string(position) + ".jpg", false))
             captainPicture_->setPixmap(QPixmap::fromImage(*image));
+    if (position != game_.World().Captain.ImageIndex)
+        game_.Execute(MakeCommand(TCommandKind::Portrait, {position}));
 }
 
 void FormOptions::HandOverCaptain() {
