@@ -16,6 +16,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 class QWidget;
 
@@ -48,6 +49,9 @@ struct TFormMainServices {
     std::function<void()> PlatformClick;
     std::function<void()> InitAudio;
     std::function<void()> ShutdownAudio;
+    // A list to choose from (the sector dialog): the item chosen, or "" for none.
+    // Nothing means the game's own choice dialog.
+    std::function<std::string(const std::string& text, const std::vector<std::string>& items)> AskChoice;
     // Shows the options dialog on `page`; the game runs what follows it.
     std::function<TOptionsResult(FormMain& window, TOptionsPage page)> RunOptionsDialog;
     // Time for the rules; nothing means the window's own timers. Tests hand in

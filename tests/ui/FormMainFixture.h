@@ -47,6 +47,11 @@ class RecordingMessages : public IMessagePort {
     void ShowIncomingMessage(const std::string& format, int) override { asked.push_back(format); }
     void ShowInfoMessage(const std::string& text) override { asked.push_back(text); }
     void ShowDirectionMessage(const std::string& text, std::optional<int>) override { asked.push_back(text); }
+    // The sector dialog: the first choice, as a player pressing OK at once.
+    std::string Choose(const std::string& text, const std::vector<std::string>& items) {
+        asked.push_back(text);
+        return items.empty() ? std::string() : items.front();
+    }
     std::vector<std::string> asked;
     bool answer = true;
 };
@@ -113,6 +118,9 @@ class FormMainTest : public ::testing::Test {
         s.InitAudio = [this] { ++audioInits; };
         s.ShutdownAudio = [this] { ++audioShutdowns; };
         s.Seed = seed;
+        s.AskChoice = [this](const std::string& text, const std::vector<std::string>& items) {
+            return messages->Choose(text, items);
+        };
         s.RunOptionsDialog = [this](FormMain& window, TOptionsPage page) {
             ++optionsRuns;
             optionsPages.push_back(page);

@@ -38,6 +38,9 @@ class ShippedPass : public ::testing::Test {
             messages = port.get();
             return port;
         };
+        services.AskChoice = [this](const std::string& text, const std::vector<std::string>& items) {
+            return messages->Choose(text, items);
+        };
         services.Time = &clock;
         services.CosmeticSeed = 1;
         services.Seed = 4711;
