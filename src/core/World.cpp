@@ -41,8 +41,8 @@ void TCaptain::SetModule(int n, bool owned) {
 
 void TCaptain::AddBudget(std::int64_t amount) {
     const std::int64_t sum = std::int64_t{Budget} + amount;
-    Budget = static_cast<std::int32_t>(
-        std::clamp<std::int64_t>(sum, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+    Budget = static_cast<std::int32_t>(std::clamp<std::int64_t>(sum, std::numeric_limits<std::int32_t>::min(),
+                                                                std::numeric_limits<std::int32_t>::max()));
 }
 
 } // namespace veltrane

@@ -10,14 +10,14 @@ namespace veltrane {
 namespace {
 
 enum class TShape {
-    None,      // no arguments
-    Number,    // exactly one number
-    MaybeOne,  // at most one number
-    Rows,      // one or more rows from 1
-    SellRows,  // rows, or "all"
-    Name,      // the rest of the line, or a quoted text
-    Answer,    // yes or no
-    Wish,      // sell, refuel, upgrade or transport
+    None,     // no arguments
+    Number,   // exactly one number
+    MaybeOne, // at most one number
+    Rows,     // one or more rows from 1
+    SellRows, // rows, or "all"
+    Name,     // the rest of the line, or a quoted text
+    Answer,   // yes or no
+    Wish,     // sell, refuel, upgrade or transport
 };
 
 struct TSyntax {
@@ -35,9 +35,11 @@ constexpr int kMaxWaitSeconds = 86400;
 
 // In the order the help lists them.
 constexpr TSyntax kSyntax[] = {
-    {"select", TCommandKind::Select, TShape::Number, 1, kSystemsPerSector, "system numbers run from 1 to 150"},
+    {"select", TCommandKind::Select, TShape::Number, 1, kSystemsPerSector,
+     "system numbers run from 1 to 150"},
     {"fly", TCommandKind::Fly, TShape::Number, 1, kSystemsPerSector, "system numbers run from 1 to 150"},
-    {"course", TCommandKind::Course, TShape::Number, 1, kSystemsPerSector, "system numbers run from 1 to 150"},
+    {"course", TCommandKind::Course, TShape::Number, 1, kSystemsPerSector,
+     "system numbers run from 1 to 150"},
     {"map", TCommandKind::Map, TShape::None},
     {"sun", TCommandKind::Sun, TShape::None},
     {"system", TCommandKind::System, TShape::None},
@@ -344,13 +346,17 @@ bool IsWindowCommand(TCommandKind kind) {
 }
 
 const char* CommandHelp() {
-    return "select K | fly K | course K | map | sun | system | order | sector [S] | filter M | scan | planet P | "
+    return "select K | fly K | course K | map | sun | system | order | sector [S] | filter M | scan | planet "
+           "P | "
            "land P | hq | newgame yes|no | artefact | pickup | pack | module | leave | cityname C | city C | "
-           "panel sell|refuel|upgrade|transport | goback | back | cityinfo | alieninfo | sell R... | sell all | "
-           "slider P | fill | install [N] | accept R... | cargo [R] | tick | options | save NAME | load NAME | "
+           "panel sell|refuel|upgrade|transport | goback | back | cityinfo | alieninfo | sell R... | sell "
+           "all | "
+           "slider P | fill | install [N] | accept R... | cargo [R] | tick | options | save NAME | load NAME "
+           "| "
            "delete NAME | captain NAME | portrait N | events N | language FILE | quit | wait S | refuel P | "
            "buy NODE | status | offers | prices | shop "
-           "(K system 1-150, P planet and C city from 0 as in the saved game, R list rows and N nodes from 1; "
+           "(K system 1-150, P planet and C city from 0 as in the saved game, R list rows and N nodes from "
+           "1; "
            "a NAME may be quoted)";
 }
 

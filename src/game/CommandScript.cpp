@@ -186,8 +186,8 @@ std::vector<std::string> TCommandScript::Look(TCommandKind kind) const {
             else if (captain.Budget < price)
                 state = "price " + std::to_string(price) + ", refused (the budget is too small)";
             else if (c == 5 && v > world.CurrentSector)
-                state = "price " + std::to_string(price) + ", refused (sold from sector " + std::to_string(v) +
-                        " on)";
+                state = "price " + std::to_string(price) + ", refused (sold from sector " +
+                        std::to_string(v) + " on)";
             else
                 state = "price " + std::to_string(price) + ", affordable";
             lines.push_back("node: " + std::to_string(node + 1) + " " +

@@ -43,7 +43,8 @@ void TGame::TWindowRelay::ShowInfoLine(const std::string& text, TColor colour) {
     inner_.ShowInfoLine(text, colour);
 }
 
-bool TGame::TMessageRelay::ShowMessDlg(const std::string& text, const std::string& caption, TMessageKind kind) {
+bool TGame::TMessageRelay::ShowMessDlg(const std::string& text, const std::string& caption,
+                                       TMessageKind kind) {
     Lines.push_back(text);
     return inner_.ShowMessDlg(text, caption, kind);
 }
@@ -66,12 +67,12 @@ void TGame::TMessageRelay::ShowDirectionMessage(const std::string& text, std::op
 
 TGame::TGame(TGameOptions& options, TGamePorts ports, TGameSetup setup)
     : options_(options), ports_(ports), setup_(std::move(setup)), window_(ports.Window),
-      messages_(ports.Messages),
-      ctx_{session_, tables_, current_, rng_, window_, messages_, ports.Sound, ports.Time, options_, setup_.Layout} {
+      messages_(ports.Messages), ctx_{session_,  tables_,     current_,   rng_,     window_,
+                                      messages_, ports.Sound, ports.Time, options_, setup_.Layout} {
     ctx_.AutosaveNow = [this] { Autosave(); };
     journal_.SetFile(setup_.JournalFile);
-    current_.script = setup_.OpenScript ? setup_.OpenScript(ScriptPath())
-                                        : std::make_shared<TScriptFile>(ScriptPath());
+    current_.script =
+        setup_.OpenScript ? setup_.OpenScript(ScriptPath()) : std::make_shared<TScriptFile>(ScriptPath());
 }
 
 std::uint64_t TGame::NextSeed() {
@@ -90,8 +91,8 @@ void TGame::Report(const std::string& problem) {
 Status TGame::LoadContent(TGameState& world, TContentTables& tables, TRandom& rng) {
     if (!setup_.LoadContent)
         return Status::Ok();
-    current_.script = setup_.OpenScript ? setup_.OpenScript(ScriptPath())
-                                        : std::make_shared<TScriptFile>(ScriptPath());
+    current_.script =
+        setup_.OpenScript ? setup_.OpenScript(ScriptPath()) : std::make_shared<TScriptFile>(ScriptPath());
     if (!current_.script)
         return Status::Ok();
     // Hundreds of lookups follow; one version of the script serves them all.
@@ -104,8 +105,8 @@ Status TGame::LoadContent(TGameState& world, TContentTables& tables, TRandom& rn
 void TGame::RestartJournal(const TJournalStart& start) {
     std::string how = "start ";
     if (!start.LoadedFile.empty())
-        how += "load " + PrintCommand({TCommandKind::Load, {}, start.LoadedFile, false}).substr(5) + " sha256 " +
-               start.Sha256 + " ";
+        how += "load " + PrintCommand({TCommandKind::Load, {}, start.LoadedFile, false}).substr(5) +
+               " sha256 " + start.Sha256 + " ";
     how += "seed " + std::to_string(start.Seed);
     journal_.Restart({PrintCommand({TCommandKind::Language, {}, options_.Language, false}),
                       "events " + std::to_string(options_.RandomEvents), how});
@@ -482,7 +483,8 @@ TOutcome TGame::OnPage(const TCommand& command) {
             return ShowPlanetInfo(ctx_, n);
         if (command.Kind == TCommandKind::Land)
             return LandOnPlanet(ctx_, n);
-        if (world.Headquarter.Sector != world.CurrentSector || world.Headquarter.System != world.CurrentSystem)
+        if (world.Headquarter.Sector != world.CurrentSector ||
+            world.Headquarter.System != world.CurrentSystem)
             return TOutcome::Refused("the SERO ship is not in this system");
         if (session_.InFlight())
             return Refuse(ctx_, Lookup(current_, texts::InFlight));
@@ -535,7 +537,8 @@ TOutcome TGame::InCity(const TCommand& command) {
         if (auto refused = onPanel(TCityPanel::Main, "city's main panel"))
             return *refused;
         if (command.Name == "sell")
-            return visit.SellEnabled ? OpenSellPanel(ctx_) : TOutcome::Refused("the hold carries no artefacts");
+            return visit.SellEnabled ? OpenSellPanel(ctx_)
+                                     : TOutcome::Refused("the hold carries no artefacts");
         if (command.Name == "upgrade")
             return visit.UpgradeOffered ? OpenUpgradeShop(ctx_)
                                         : TOutcome::Refused("this city has no upgrade shop");

@@ -140,7 +140,8 @@ int RefuelCost(std::string_view priceText, int percent) {
     const TWide half = TWide{1} << (kScale - 1);
     if (fraction > half || (fraction == half && (whole & 1) != 0))
         ++whole;
-    const int cost = static_cast<int>(std::min<TWide>(whole, static_cast<TWide>(std::numeric_limits<int>::max())));
+    const int cost =
+        static_cast<int>(std::min<TWide>(whole, static_cast<TWide>(std::numeric_limits<int>::max())));
     return cost == 0 ? 1 : cost;
 }
 

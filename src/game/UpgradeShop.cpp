@@ -61,7 +61,8 @@ void SetUpgradeTexts(TSession& session, const std::vector<std::string>& captions
         // Prices rolled for this visit survive a new language; only their texts are translated.
         const int price = session.UpgradePrices[i];
         if (price > 0)
-            session.UpgradeTexts[i] = Trimmed(BeforeBracket(session.UpgradeTexts[i])) + " [" + std::to_string(price) + "]";
+            session.UpgradeTexts[i] =
+                Trimmed(BeforeBracket(session.UpgradeTexts[i])) + " [" + std::to_string(price) + "]";
     }
 }
 

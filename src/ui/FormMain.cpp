@@ -325,8 +325,9 @@ void FormMain::btnSectorClick() {
         return;
     // The sector is chosen in a dialog; its answer is the command's.
     const std::vector<std::string> choices = SectorChoices(game_->Ctx());
-    const std::string answer = services_.AskChoice ? services_.AskChoice(asked.Outcome.Text, choices)
-                                                   : AskChoice(asked.Outcome.Text, choices, Tables().DlgCaptions);
+    const std::string answer = services_.AskChoice
+                                   ? services_.AskChoice(asked.Outcome.Text, choices)
+                                   : AskChoice(asked.Outcome.Text, choices, Tables().DlgCaptions);
     if (!answer.empty())
         Post(MakeCommand(TCommandKind::Sector, {ChosenSector(answer)}));
 }

@@ -35,7 +35,8 @@ TMessageWindowEnv QtMessagePort::env() const {
     return TMessageWindowEnv{parent_, &texts_(), loadPicture_, platformClick_};
 }
 
-std::string AskChoice(const std::string& text, const std::vector<std::string>& items, TDlgCaptions& captions) {
+std::string AskChoice(const std::string& text, const std::vector<std::string>& items,
+                      TDlgCaptions& captions) {
     // Comma text: items with blanks, commas or quotes go in quotes, inner quotes doubled.
     QStringList quoted;
     for (const std::string& item : items) {

@@ -51,9 +51,8 @@ class ProgressRun {
 
 } // namespace
 
-SavedGamesPage::SavedGamesPage(TGame& game, std::string userFolder,
-                               std::function<const ITextSource&()> texts, TAskName askName,
-                               std::function<void()> click, QWidget* parent)
+SavedGamesPage::SavedGamesPage(TGame& game, std::string userFolder, std::function<const ITextSource&()> texts,
+                               TAskName askName, std::function<void()> click, QWidget* parent)
     : QWidget(parent), game_(game), userFolder_(std::move(userFolder)), texts_(std::move(texts)),
       askName_(std::move(askName)), click_(std::move(click)) {
     setObjectName("tabGameList");
@@ -168,8 +167,8 @@ void SavedGamesPage::btnSaveGameClick() {
     const bool known = std::any_of(rows_.begin(), rows_.end(), [&](const TGameListRow& row) {
         return !row.Autosave && row.GameName == *name;
     });
-    if (known && !game_.Ctx().Messages.ShowMessDlg(FormatTextOrDefault(texts, texts::AlreadyExists, {*name}), "",
-                                                   TMessageKind::Confirm))
+    if (known && !game_.Ctx().Messages.ShowMessDlg(FormatTextOrDefault(texts, texts::AlreadyExists, {*name}),
+                                                   "", TMessageKind::Confirm))
         return;
     emit aboutToSave();
     {

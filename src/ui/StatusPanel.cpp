@@ -196,7 +196,8 @@ void StatusPanel::Attach(TGame& game) {
     auto cargoInfo = [this, &game] {
         const QModelIndex row = cargo_->currentIndex();
         const bool selected = row.isValid() && cargo_->selectionModel()->isSelected(row);
-        game.Execute(MakeCommand(TCommandKind::Cargo, selected ? std::vector<int>{row.row() + 1} : std::vector<int>{}));
+        game.Execute(MakeCommand(TCommandKind::Cargo,
+                                 selected ? std::vector<int>{row.row() + 1} : std::vector<int>{}));
     };
     connect(cargo_, &QTreeWidget::itemClicked, this, cargoInfo);
     connect(transport_, &QTreeWidget::itemClicked, this, cargoInfo);

@@ -1,5 +1,5 @@
-#include "game/Views.h"
 #include "FormMainFixture.h"
+#include "game/Views.h"
 
 #include "ui/Gauge.h"
 

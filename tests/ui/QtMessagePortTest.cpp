@@ -1,5 +1,5 @@
-#include "game/Direction.h"
 #include "ui/QtMessagePort.h"
+#include "game/Direction.h"
 
 #include "ModalDriver.h"
 

@@ -123,9 +123,8 @@ int RunPlay(int argc, char** argv) {
     setup.OpenScript = [](const std::string& path) -> std::shared_ptr<const ITextSource> {
         return std::make_shared<TScriptFile>(path);
     };
-    setup.LoadContent = [](const ITextSource& script, TGameState& world, TContentTables& tables, TRandom& rng) {
-        return LoadContentTables(script, world, tables, rng);
-    };
+    setup.LoadContent = [](const ITextSource& script, TGameState& world, TContentTables& tables,
+                           TRandom& rng) { return LoadContentTables(script, world, tables, rng); };
     setup.ReportProblem = [](const std::string& problem) { std::cerr << "problem: " << problem << "\n"; };
     THeadlessGame headless(args.Seed.value_or(0), nullptr, std::move(setup));
     TGame& game = headless.Game();
@@ -169,7 +168,8 @@ int RunPlay(int argc, char** argv) {
         if (!start)
             return Fail(args.Replay + " holds no start line: it is not a journal");
         if (!start->LoadedFile.empty() && args.In.empty())
-            return Fail("the journal starts from the saved game " + start->LoadedFile + ": give it with --in");
+            return Fail("the journal starts from the saved game " + start->LoadedFile +
+                        ": give it with --in");
         if (Status started = game.StartFrom(*start, args.In); !started)
             return Fail(started.error().message);
         if (!args.In.empty())
