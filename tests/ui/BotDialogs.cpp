@@ -62,6 +62,8 @@ void BotDialogs::Answer(QDialog* dialog) {
         const std::string text = box->text().toStdString();
         Said.push_back(text);
         if (QAbstractButton* yes = box->button(QMessageBox::Yes)) {
+            if (text == NewGameQuestion && BeforeNewGame)
+                BeforeNewGame();
             NewGameOffered = NewGameOffered || text == NewGameQuestion;
             Click(yes);
         } else if (!box->buttons().isEmpty()) {

@@ -9,6 +9,7 @@
 
 #include <QObject>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,8 @@ class BotDialogs : public QObject {
     // The headquarter's question after the fourth artefact, as the script words it.
     std::string NewGameQuestion;
     bool NewGameOffered = false;
+    // Called when that question shows, before it is answered.
+    std::function<void()> BeforeNewGame;
     // What the dialogs said, oldest first; unknown dialogs are closed and named here.
     std::vector<std::string> Said;
     int Answered = 0;

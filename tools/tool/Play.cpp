@@ -7,6 +7,7 @@
 #include "game/CommandScript.h"
 #include "game/Headless.h"
 #include "game/Lifecycle.h"
+#include "game/Replay.h"
 #include "lang/ContentLoader.h"
 #include "lang/ScriptLookup.h"
 #include "persist/GameList.h"
@@ -55,32 +56,6 @@ std::optional<std::uint64_t> WholeNumber(std::string_view text) {
     if (ec != std::errc{} || end != text.data() + text.size())
         return std::nullopt;
     return n;
-}
-
-// How a journal's game began: "start seed N" or "start load FILE sha256 H seed N".
-Result<TJournalStart> ParseStart(std::string_view line) {
-    TJournalStart start;
-    std::string_view rest = line.substr(std::string_view("start ").size());
-    if (rest.starts_with("load ")) {
-        const auto sha = rest.rfind(" sha256 ");
-        if (sha == std::string_view::npos)
-            return Error{"the journal's start line gives no SHA-256 of its saved game"};
-        // The file name may be quoted like any name of a command.
-        auto named = ParseCommand(std::string("load ") + std::string(rest.substr(5, sha - 5)));
-        if (!named)
-            return Error{"the journal's start line names no saved game"};
-        start.LoadedFile = named->Name;
-        std::istringstream tail{std::string(rest.substr(sha + 8))};
-        tail >> start.Sha256;
-        rest = rest.substr(std::min(rest.size(), sha + 8 + start.Sha256.size() + 1));
-    }
-    if (!rest.starts_with("seed "))
-        return Error{"the journal's start line has no seed"};
-    const auto seed = WholeNumber(rest.substr(5));
-    if (!seed)
-        return Error{"the journal's seed is not a whole number"};
-    start.Seed = *seed;
-    return start;
 }
 
 } // namespace
@@ -137,63 +112,29 @@ int RunPlay(int argc, char** argv) {
             return Fail("cannot read " + commandsPath);
     }
     std::istream& commands = commandsPath.empty() ? std::cin : file;
-    std::string line;
-    int number = 0;
-
     std::string gameName = "Played game";
+    if (!args.In.empty())
+        if (auto header = ReadSavedGameHeader(args.In))
+            gameName = header->GameName;
+    const auto print = [](const std::string& text) { std::cout << text << "\n"; };
     if (replay) {
-        // The journal's header: its settings, then how its game began.
-        std::optional<TJournalStart> start;
-        while (!start && std::getline(commands, line)) {
-            ++number;
-            if (line.starts_with("start ")) {
-                auto parsed = ParseStart(line);
-                if (!parsed)
-                    return Fail("line " + std::to_string(number) + ": " + parsed.error().message);
-                start = *parsed;
-                continue;
-            }
-            auto command = ParseCommandLine(line);
-            if (!command)
-                return Fail("line " + std::to_string(number) + ": " + command.error().message);
-            if (!*command)
-                continue;
-            if ((*command)->Kind == TCommandKind::Language)
-                game.Options().Language = (*command)->Name;
-            else if ((*command)->Kind == TCommandKind::Events)
-                game.Options().RandomEvents = static_cast<std::uint8_t>((*command)->Numbers.front());
-            else
-                return Fail("line " + std::to_string(number) + ": the journal has no start line before it");
-        }
-        if (!start)
-            return Fail(args.Replay + " holds no start line: it is not a journal");
-        if (!start->LoadedFile.empty() && args.In.empty())
-            return Fail("the journal starts from the saved game " + start->LoadedFile +
-                        ": give it with --in");
-        if (Status started = game.StartFrom(*start, args.In); !started)
-            return Fail(started.error().message);
-        if (!args.In.empty())
-            if (auto header = ReadSavedGameHeader(args.In))
-                gameName = header->GameName;
+        if (Status replayed = ReplayJournal(game, commands, args.In, print); !replayed)
+            return Fail(args.Replay + ": " + replayed.error().message);
     } else {
         if (Status made = game.Start(); !made)
             return Fail(made.error().message);
-        if (!args.In.empty()) {
+        if (!args.In.empty())
             if (Status started = game.StartFromFile(args.In); !started)
                 return Fail(started.error().message);
-            if (auto header = ReadSavedGameHeader(args.In))
-                gameName = header->GameName;
+        TCommandScript player(game);
+        std::string line;
+        for (int number = 1; std::getline(commands, line); ++number) {
+            auto lines = player.Execute(line);
+            if (!lines)
+                return Fail("line " + std::to_string(number) + ": " + lines.error().message);
+            for (const std::string& text : *lines)
+                print(text);
         }
-    }
-
-    TCommandScript player(game, replay ? TCommandScript::TMode::Journal : TCommandScript::TMode::Script);
-    while (std::getline(commands, line)) {
-        ++number;
-        auto lines = player.Execute(line);
-        if (!lines)
-            return Fail("line " + std::to_string(number) + ": " + lines.error().message);
-        for (const std::string& text : *lines)
-            std::cout << text << "\n";
     }
     if (Status saved = SaveGame(game.WorldForSaving(), gameName, args.Out); !saved)
         return Fail(saved.error().message);
