@@ -8,10 +8,8 @@
 #include "BotWindow.h"
 #include "PlayerBot.h"
 
+#include "SavedBytes.h"
 #include "game/Replay.h"
-#include "lang/ContentLoader.h"
-#include "lang/ScriptLookup.h"
-#include "persist/SavedGame.h"
 
 #include <gtest/gtest.h>
 
@@ -25,34 +23,9 @@ namespace {
 
 class BotGame : public ::testing::TestWithParam<std::uint64_t> {};
 
-std::string SavedBytes(const TGame& game) {
-    return WriteGameIni(game.WorldForSaving(), "Won").Serialize();
-}
-
-std::string FirstDifference(const std::string& expected, const std::string& actual) {
-    std::istringstream a(expected), b(actual);
-    std::string left, right;
-    for (int line = 1;; ++line) {
-        const bool moreLeft = static_cast<bool>(std::getline(a, left));
-        const bool moreRight = static_cast<bool>(std::getline(b, right));
-        if (!moreLeft && !moreRight)
-            return "no line differs";
-        if (left != right || moreLeft != moreRight)
-            return "line " + std::to_string(line) + ": window \"" + left + "\", replay \"" + right + "\"";
-    }
-}
-
 // The journal played again on the shipped script, without a window.
 std::string Replayed(const std::string& journal) {
-    TGameSetup setup;
-    setup.ProgramFolder = VELTRANE_PROGRAM_DIR "/";
-    setup.OpenScript = [](const std::string& path) -> std::shared_ptr<const ITextSource> {
-        return std::make_shared<TScriptFile>(path);
-    };
-    setup.LoadContent = [](const ITextSource& script, TGameState& world, TContentTables& tables, TRandom& rng) {
-        return LoadContentTables(script, world, tables, rng);
-    };
-    THeadlessGame headless(0, nullptr, std::move(setup));
+    THeadlessGame headless(0, nullptr, ShippedGameSetup());
     std::istringstream in(journal);
     if (Status replayed = ReplayJournal(headless.Game(), in, {}); !replayed)
         return "replay failed: " + replayed.error().message;
@@ -83,7 +56,6 @@ TEST_P(BotGame, WinsThroughTheWindow) {
 
     ASSERT_FALSE(won.empty());
     EXPECT_NE(journal.find("\nhq\n"), std::string::npos) << "the journal ends with the visit";
-    // Not EXPECT_EQ: gtest's diff of two whole saved games would take gigabytes.
     const std::string replayed = Replayed(journal);
     EXPECT_TRUE(replayed == won) << FirstDifference(won, replayed);
 }
