@@ -28,7 +28,8 @@ constexpr std::uint64_t kFirstSeed = 900;
 // third fit the page shown, so the sequences reach the surface and the city.
 std::string RandomLine(std::mt19937& pick, TView view) {
     auto among = [&pick](std::initializer_list<const char*> words) {
-        return std::string(*(words.begin() + std::uniform_int_distribution<std::size_t>(0, words.size() - 1)(pick)));
+        return std::string(
+            *(words.begin() + std::uniform_int_distribution<std::size_t>(0, words.size() - 1)(pick)));
     };
     auto number = [&pick](int low, int high) {
         return std::to_string(std::uniform_int_distribution<int>(low, high)(pick));
@@ -44,32 +45,58 @@ std::string RandomLine(std::mt19937& pick, TView view) {
     else if (third == 1 && view == TView::City)
         kind = std::uniform_int_distribution<int>(11, 17)(pick);
     switch (kind) {
-    case 0: return "select " + number(0, 151);
-    case 1: return "fly " + number(1, 150);
-    case 2: return "course " + number(1, 150);
-    case 3: return among({"map", "sun", "system", "order", "scan", "hq", "cityinfo", "alieninfo"});
-    case 4: return "sector" + among({"", " 1", " 2", " 3", " 4"});
-    case 5: return "filter " + number(1, 4);
-    case 6: return "planet " + number(0, 6);
-    case 7: return "land " + number(0, 6);
-    case 8: return among({"artefact", "pickup", "pack", "module", "leave"});
-    case 9: return "cityname " + number(0, 4);
-    case 10: return "city " + number(0, 4);
-    case 11: return "panel " + among({"sell", "refuel", "upgrade", "transport"});
-    case 12: return among({"goback", "back", "fill"});
-    case 13: return "sell " + among({"1", "2", "1 2", "all"});
-    case 14: return "slider " + number(0, 100);
-    case 15: return "install" + among({"", " 1", " 3", " 7", " 20"});
-    case 16: return "accept " + among({"1", "2", "1 3"});
-    case 17: return "cargo" + among({"", " 1", " 2"});
-    case 18: return "save " + among({"Alpha", "Beta", "\"Gamma #1\""});
-    case 19: return "load " + among({"Alpha", "Beta", "\"Gamma #1\"", "Nowhere"});
-    case 20: return "delete " + among({"Alpha", "Beta"});
-    case 21: return "captain " + among({"Zora Kell", "\"Ann \\\"Ace\\\" Lee\""});
-    case 22: return "portrait " + number(1, 4);
-    case 23: return "events " + number(1, 100);
-    case 24: return "newgame " + among({"yes", "no"});
-    default: return "options";
+    case 0:
+        return "select " + number(0, 151);
+    case 1:
+        return "fly " + number(1, 150);
+    case 2:
+        return "course " + number(1, 150);
+    case 3:
+        return among({"map", "sun", "system", "order", "scan", "hq", "cityinfo", "alieninfo"});
+    case 4:
+        return "sector" + among({"", " 1", " 2", " 3", " 4"});
+    case 5:
+        return "filter " + number(1, 4);
+    case 6:
+        return "planet " + number(0, 6);
+    case 7:
+        return "land " + number(0, 6);
+    case 8:
+        return among({"artefact", "pickup", "pack", "module", "leave"});
+    case 9:
+        return "cityname " + number(0, 4);
+    case 10:
+        return "city " + number(0, 4);
+    case 11:
+        return "panel " + among({"sell", "refuel", "upgrade", "transport"});
+    case 12:
+        return among({"goback", "back", "fill"});
+    case 13:
+        return "sell " + among({"1", "2", "1 2", "all"});
+    case 14:
+        return "slider " + number(0, 100);
+    case 15:
+        return "install" + among({"", " 1", " 3", " 7", " 20"});
+    case 16:
+        return "accept " + among({"1", "2", "1 3"});
+    case 17:
+        return "cargo" + among({"", " 1", " 2"});
+    case 18:
+        return "save " + among({"Alpha", "Beta", "\"Gamma #1\""});
+    case 19:
+        return "load " + among({"Alpha", "Beta", "\"Gamma #1\"", "Nowhere"});
+    case 20:
+        return "delete " + among({"Alpha", "Beta"});
+    case 21:
+        return "captain " + among({"Zora Kell", "\"Ann \\\"Ace\\\" Lee\""});
+    case 22:
+        return "portrait " + number(1, 4);
+    case 23:
+        return "events " + number(1, 100);
+    case 24:
+        return "newgame " + among({"yes", "no"});
+    default:
+        return "options";
     }
 }
 
@@ -101,8 +128,7 @@ TEST(Differential, RandomSequencesAnswerTheSameInTheWindowAndWithout) {
     FormMain window(options, sound, std::move(services));
     window.show();
 
-    THeadlessGame headless(kFirstSeed, nullptr,
-                           ShippedGameSetup(headlessHome.path().toStdString() + "/"));
+    THeadlessGame headless(kFirstSeed, nullptr, ShippedGameSetup(headlessHome.path().toStdString() + "/"));
     headless.Options().WindowType = 1;
     ASSERT_TRUE(headless.Game().Start());
 

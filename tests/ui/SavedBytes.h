@@ -41,9 +41,8 @@ inline TGameSetup ShippedGameSetup(const std::string& userFolder = {}) {
     setup.OpenScript = [](const std::string& path) -> std::shared_ptr<const ITextSource> {
         return std::make_shared<TScriptFile>(path);
     };
-    setup.LoadContent = [](const ITextSource& script, TGameState& world, TContentTables& tables, TRandom& rng) {
-        return LoadContentTables(script, world, tables, rng);
-    };
+    setup.LoadContent = [](const ITextSource& script, TGameState& world, TContentTables& tables,
+                           TRandom& rng) { return LoadContentTables(script, world, tables, rng); };
     return setup;
 }
 
