@@ -77,7 +77,6 @@ class FormMain : public QWidget, public IWindowPort {
     StatusPanel* StatusArea() const { return status_; }
     CityView* CityPage() const { return city_; }
     LandscapeView* LandscapePage() const { return landscape_; }
-    StarFlightView* StarFlightPage() const { return starFlight_; }
     QFrame* Background() const { return background_; }
     PlayAreaScaler& Scaler() const { return *scaler_; }
     bool StartupStepDone() const { return game_->Session().StartupStepDone; }
@@ -91,7 +90,6 @@ class FormMain : public QWidget, public IWindowPort {
     std::vector<QImage>& imlArtefacts() { return lists_.Artefacts; }
     const std::vector<QImage>& imlEquipment() const { return lists_.Equipment; }
     const std::vector<QImage>& imlStatus() const { return lists_.Status; }
-    int PictureRequests() const { return pictures_.Requests(); }
     int BackgroundTilesDecoded() const;
 
   public slots:
