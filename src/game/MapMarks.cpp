@@ -44,11 +44,10 @@ std::vector<TMapMark> MapMarks(const TGameState& world, int sector) {
 
 std::string MarkerCaption(const ITextSource& script, const TGameState& world, int k) {
     const TSystem& system = world.System(world.CurrentSector, k);
-    std::string text =
-        k == world.CurrentSystem
-            ? FormatTextOrDefault(script, texts::MapHere, {system.Name})
-            : FormatTextOrDefault(script, texts::MapDistance,
-                                  {system.Name, std::int64_t{SystemDistance(world, k)}});
+    std::string text = k == world.CurrentSystem
+                           ? FormatTextOrDefault(script, texts::MapHere, {system.Name})
+                           : FormatTextOrDefault(script, texts::MapDistance,
+                                                 {system.Name, std::int64_t{SystemDistance(world, k)}});
     const auto line = [&text, &script](const TTextEntry& entry) {
         text += '\n';
         text += Lookup(script, entry);

@@ -404,9 +404,9 @@ inline constexpr TTextEntry SeroShipHint =
             "your order.");
 inline constexpr TTextEntry HeadquarterMoved = DefText(
     "Guidance", "HeadquarterMoved", "The SERO headquarters has moved on to system %s in sector %d.", kStrInt);
-inline constexpr TTextEntry VisitHeadquarters =
-    DefText("Guidance", "VisitHeadquarters",
-            "To visit the headquarters, fly to its system, open the system view and double-click the SERO ship.");
+inline constexpr TTextEntry VisitHeadquarters = DefText(
+    "Guidance", "VisitHeadquarters",
+    "To visit the headquarters, fly to its system, open the system view and double-click the SERO ship.");
 
 // Numbered content texts.
 inline constexpr TTextFamily ArtefactName{"Artefact", true, "Name", false, 1, 100, {}, true, kNoArgs};

@@ -21,16 +21,14 @@ TEST_P(Reach, FarthestDistanceTheEnergyCovers) {
     EXPECT_EQ(EnergyReach(GetParam().Energy, GetParam().Cell), GetParam().LightYears);
 }
 
-INSTANTIATE_TEST_SUITE_P(MapMarks, Reach,
-                         ::testing::Values(ReachCase{"Empty", 0, 3, 0}, ReachCase{"BelowOneDrain", 3, 1, 0},
-                                           ReachCase{"ExactlyOneDrain", 4, 1, 9},
-                                           ReachCase{"ExactlyTwoDrains", 8, 1, 19},
-                                           ReachCase{"OneShortOfThree", 11, 1, 19},
-                                           ReachCase{"FullFirstCell", 100, 1, 249},
-                                           ReachCase{"FullSecondCell", 100, 2, 499},
-                                           ReachCase{"FullThirdCell", 100, 3, 999},
-                                           ReachCase{"NegativeIsEmpty", -5, 1, 0}),
-                         [](const auto& row) { return std::string(row.param.Name); });
+INSTANTIATE_TEST_SUITE_P(
+    MapMarks, Reach,
+    ::testing::Values(ReachCase{"Empty", 0, 3, 0}, ReachCase{"BelowOneDrain", 3, 1, 0},
+                      ReachCase{"ExactlyOneDrain", 4, 1, 9}, ReachCase{"ExactlyTwoDrains", 8, 1, 19},
+                      ReachCase{"OneShortOfThree", 11, 1, 19}, ReachCase{"FullFirstCell", 100, 1, 249},
+                      ReachCase{"FullSecondCell", 100, 2, 499}, ReachCase{"FullThirdCell", 100, 3, 999},
+                      ReachCase{"NegativeIsEmpty", -5, 1, 0}),
+    [](const auto& row) { return std::string(row.param.Name); });
 
 TEST(MapMarksReach, EveryEnergyCoversItsReachAndNotOneLightYearMore) {
     for (int cell = 1; cell <= 3; ++cell)
@@ -79,9 +77,10 @@ TEST(MapMarksSeeds, HiddenThingsAreNeverMarked) {
         int headquarterMarks = 0;
         for (int s = 1; s <= kSectorCount; ++s)
             for (const TMapMark& mark : MapMarks(world, s)) {
-                const bool headquarter = world.Headquarter.Sector == s && world.Headquarter.System == mark.System;
-                const bool destination = s == world.CurrentSector &&
-                                         world.System(s, mark.System).Name == world.Transport.front().Destination;
+                const bool headquarter =
+                    world.Headquarter.Sector == s && world.Headquarter.System == mark.System;
+                const bool destination = s == world.CurrentSector && world.System(s, mark.System).Name ==
+                                                                         world.Transport.front().Destination;
                 EXPECT_TRUE(mark.Kind == TMapMarkKind::Headquarter ? headquarter : destination)
                     << "seed " << seed << ": sector " << s << " system " << mark.System
                     << (hidden.count({s, mark.System}) ? " holds something hidden" : "");
@@ -104,7 +103,8 @@ TEST_F(MapMarksRules, CaptionNamesTheSystemItsDistanceAndWhatIsMarkedThere) {
     World().Transport.push_back({name, "5", 0});
     caption = MarkerCaption(Ctx().Script, World(), k);
     EXPECT_EQ(std::count(caption.begin(), caption.end(), '\n'), 2);
-    EXPECT_EQ(MarkerCaption(Ctx().Script, World(), World().CurrentSystem).find("light years"), std::string::npos)
+    EXPECT_EQ(MarkerCaption(Ctx().Script, World(), World().CurrentSystem).find("light years"),
+              std::string::npos)
         << "no distance to where the ship is";
 }
 
@@ -135,7 +135,8 @@ TEST_F(MapMarksRules, AnArrivalThatMovesTheHeadquarterSaysWhere) {
 TEST_F(MapMarksRules, TheOrderSaysHowToGetAboard) {
     const std::string order = OrderText(Ctx());
     EXPECT_NE(order.find(World().Headquarter.Name), std::string::npos);
-    EXPECT_GT(order.find(Lookup(Ctx().Script, texts::VisitHeadquarters)), order.find(World().Headquarter.Name));
+    EXPECT_GT(order.find(Lookup(Ctx().Script, texts::VisitHeadquarters)),
+              order.find(World().Headquarter.Name));
 }
 
 } // namespace
