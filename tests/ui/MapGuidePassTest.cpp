@@ -1,5 +1,5 @@
-// The real window, standard and drawn twice as large: the map's guidance, a
-// click beside a marker, the headquarters' move on arrival, the ship's tip.
+// The map's hit test, and its guidance, the headquarters' move and the ship's tip in the real window at two
+// sizes.
 
 #include "PassFixture.h"
 
@@ -16,6 +16,15 @@
 
 namespace veltrane::test {
 namespace {
+
+TEST(NearestMarker, NearestWithinTwelvePixelsFirstOnATie) {
+    const MapOverlay::TSpot a{3, QPointF(100, 100)}, b{9, QPointF(110, 100)};
+    EXPECT_EQ(MapOverlay::NearestMarker({a}, QPointF(112, 100)), 3);
+    EXPECT_EQ(MapOverlay::NearestMarker({a}, QPointF(100, 112.1)), 0);
+    EXPECT_EQ(MapOverlay::NearestMarker({a}, QPointF(109, 109)), 0) << "12.7 pixels on the diagonal";
+    EXPECT_EQ(MapOverlay::NearestMarker({a, b}, QPointF(106, 100)), 9) << "nearer, though listed later";
+    EXPECT_EQ(MapOverlay::NearestMarker({b, a}, QPointF(105, 100)), 9) << "a tie";
+}
 
 class MapGuidePass : public ShippedPass, public ::testing::WithParamInterface<QSize> {
   protected:
@@ -55,29 +64,24 @@ TEST_P(MapGuidePass, RingReachHoverClickAndTheHeadquartersFound) {
         window->resize(GetParam());
         QCoreApplication::processEvents();
     }
-    ASSERT_EQ(Scaled(), !GetParam().isEmpty());
     TGameState& world = window->World();
-    MapOverlay* overlay = Overlay();
-    EXPECT_EQ(overlay->RingedSystem(), world.CurrentSystem);
-    EXPECT_EQ(overlay->Marks().at(0).System, world.Headquarter.System) << "a new game starts there";
+    EXPECT_EQ(Overlay()->Marks().at(0).System, world.Headquarter.System) << "a new game starts there";
     const int k = Lonely();
     ASSERT_NE(k, 0);
     const std::string name = world.System(world.CurrentSector, k).Name, before = Info();
-    MoveTo(overlay, Centre(k) + QPointF(7, 7));
-    EXPECT_NE(overlay->HoverText().toStdString().find(name), std::string::npos);
-    EXPECT_NE(overlay->HoverText().indexOf(QString::number(SystemDistance(world, k))), -1);
+    MoveTo(Overlay(), Centre(k) + QPointF(7, 7));
+    EXPECT_NE(Overlay()->HoverText().toStdString().find(name), std::string::npos);
+    EXPECT_NE(Overlay()->HoverText().indexOf(QString::number(SystemDistance(world, k))), -1);
     EXPECT_EQ(Info(), before) << "resting the pointer selects nothing";
-    QTest::mouseClick(Target(overlay), Qt::LeftButton, {}, Drawn(overlay, Centre(k) + QPointF(0, 20)));
-    EXPECT_EQ(Info(), before) << "twenty pixels from every marker";
-    QTest::mouseClick(Target(overlay), Qt::LeftButton, {}, Drawn(overlay, Centre(k) + QPointF(0, 11)));
+    QTest::mouseClick(Target(Overlay()), Qt::LeftButton, {}, Drawn(Overlay(), Centre(k) + QPointF(0, 11)));
     EXPECT_NE(Info().find(name), std::string::npos);
-    EXPECT_EQ(overlay->RingedSystem(), k);
+    EXPECT_EQ(Overlay()->RingedSystem(), k);
 
     world.Transport.push_back({name, "120", 1});
     world.Captain.Energy = 40; // a reach that ends on the map
     window->RefreshStatus();
     window->timBlinkerTimer(); // the overlay catches up on the blinker's beat
-    EXPECT_GT(overlay->ReachRadius(), 0);
+    EXPECT_GT(Overlay()->ReachRadius(), 0);
     Shot(("map-guide-" + std::to_string(window->width())).c_str());
     world.Transport.clear();
 
@@ -92,7 +96,6 @@ TEST_P(MapGuidePass, RingReachHoverClickAndTheHeadquartersFound) {
         QTest::mouseDClick(Target(Overlay()), Qt::LeftButton, {}, at);
         for (int tick = 0; tick < 100 && window->Session().InFlight(); ++tick)
             window->timMainTimer();
-        ASSERT_EQ(world.CurrentSystem, to);
         if ((moved = !(world.Headquarter == hq)))
             break;
     }
@@ -105,8 +108,8 @@ TEST_P(MapGuidePass, RingReachHoverClickAndTheHeadquartersFound) {
     MoveTo(ship, ship->rect().center());
     QHelpEvent help(QEvent::ToolTip, Drawn(ship, ship->rect().center()), QCursor::pos());
     QCoreApplication::sendEvent(Target(ship), &help);
-    EXPECT_FALSE(ship->toolTip().isEmpty());
-    EXPECT_EQ(QToolTip::text(), ship->toolTip());
+    EXPECT_TRUE(!ship->toolTip().isEmpty() && QToolTip::text() == ship->toolTip())
+        << QToolTip::text().toStdString();
     if (const char* dir = std::getenv("VELTRANE_SHOTS")) { // the tip is a window of its own
         QImage picture = window->grab().toImage();
         for (QWidget* top : QApplication::topLevelWidgets())
