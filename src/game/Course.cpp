@@ -40,6 +40,7 @@ TOutcome SelectSystem(TContext& ctx, int k) {
                              std::to_string(system.PosY) + "   " +
                              FormatTextOrDefault(ctx.Script, texts::DistanceLY, {std::int64_t{d}});
     ctx.Session.PendingDistance = d;
+    ctx.Session.SelectedSystem = k;
     ctx.Window.ShowInfoLine(text, kWhite);
     return TOutcome::Ok(text);
 }

@@ -52,8 +52,15 @@ void ArriveAtSystem(TContext& ctx) {
             ArrivalEvent(ctx);
     }
     ShowView(ctx, TView::System);
-    if (ctx.Rng.Random(100) > 75)
+    if (ctx.Rng.Random(100) > 75) {
         RelocateHeadquarter(world, ctx.Rng);
+        // The captain would otherwise learn of the move only from the order text.
+        ctx.Window.ShowInfoLine(
+            FormatTextOrDefault(ctx.Script, texts::Arrived, {world.Here().Name}) + "  " +
+                FormatTextOrDefault(ctx.Script, texts::HeadquarterMoved,
+                                    {world.Headquarter.Name, std::int64_t{world.Headquarter.Sector}}),
+            kWhite);
+    }
 }
 
 } // namespace veltrane

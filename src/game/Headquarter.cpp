@@ -25,8 +25,10 @@ std::string OrderText(const TContext& ctx) {
             text += world.Artefacts[n].Name;
         text += "\r\n";
     }
-    return text + FormatTextOrDefault(ctx.Script, texts::BringArtefacts,
-                                      {world.Headquarter.Name, std::int64_t{world.Headquarter.Sector}});
+    text += FormatTextOrDefault(ctx.Script, texts::BringArtefacts,
+                                {world.Headquarter.Name, std::int64_t{world.Headquarter.Sector}});
+    // Where it is says little to a new captain without how one gets aboard.
+    return text + "\r\n\r\n" + Lookup(ctx.Script, texts::VisitHeadquarters);
 }
 
 TOutcome ShowOrder(TContext& ctx) {

@@ -103,6 +103,8 @@ struct TSession {
     TView CurrentView = TView::Sector1;
     // Distance of the system selected last, or of the flight under way.
     int PendingDistance = 0;
+    // The system of the current sector selected last (the map rings it); 0 before any.
+    int SelectedSystem = 0;
     TPassage Passage = TPassage::None;
     // Main-timer ticks since the passage started.
     int FlightTicks = 0;

@@ -219,6 +219,13 @@ const std::vector<TText>& AllTexts() {
         VELTRANE_TEXT(Upgrade);
         VELTRANE_TEXT(WelcomeCity);
         VELTRANE_TEXT(WrongSector);
+        VELTRANE_TEXT(MapDistance);
+        VELTRANE_TEXT(MapHere);
+        VELTRANE_TEXT(MapHeadquarter);
+        VELTRANE_TEXT(MapDestination);
+        VELTRANE_TEXT(SeroShipHint);
+        VELTRANE_TEXT(HeadquarterMoved);
+        VELTRANE_TEXT(VisitHeadquarters);
 #undef VELTRANE_TEXT
         auto family = [&v](std::string_view name, const TTextFamily& f) {
             for (int n = f.First; n <= f.Last; ++n)

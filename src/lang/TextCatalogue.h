@@ -390,6 +390,24 @@ inline constexpr TTextEntry WelcomeCity =
 inline constexpr TTextEntry WrongSector =
     DefText("Messages", "WrongSector", "Sorry sir, but this item can only be bought in sector %d.", kOneInt);
 
+// Guidance on the map and to the headquarters: texts of our own, in a section of their own.
+inline constexpr TArgList kStrInt{TArgKind::Str, TArgKind::Int};
+inline constexpr TTextEntry MapDistance =
+    DefText("Guidance", "MapDistance", "%s: %d light years from here", kStrInt);
+inline constexpr TTextEntry MapHere = DefText("Guidance", "MapHere", "%s: you are here", kOneStr);
+inline constexpr TTextEntry MapHeadquarter = DefText("Guidance", "MapHeadquarter", "SERO headquarters");
+inline constexpr TTextEntry MapDestination =
+    DefText("Guidance", "MapDestination", "Your passengers or freight are bound here");
+inline constexpr TTextEntry SeroShipHint =
+    DefText("Guidance", "SeroShipHint",
+            "The ship of the SERO headquarters. Double-click it to go aboard and hand over the artefacts of "
+            "your order.");
+inline constexpr TTextEntry HeadquarterMoved = DefText(
+    "Guidance", "HeadquarterMoved", "The SERO headquarters has moved on to system %s in sector %d.", kStrInt);
+inline constexpr TTextEntry VisitHeadquarters = DefText(
+    "Guidance", "VisitHeadquarters",
+    "To visit the headquarters, fly to its system, open the system view and double-click the SERO ship.");
+
 // Numbered content texts.
 inline constexpr TTextFamily ArtefactName{"Artefact", true, "Name", false, 1, 100, {}, true, kNoArgs};
 inline constexpr TTextFamily ArtefactInfo{"Artefact", true, "Info", false, 1, 100, {}, true, kNoArgs};

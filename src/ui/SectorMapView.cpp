@@ -1,6 +1,7 @@
 #include "SectorMapView.h"
 
 #include "ColourConvert.h"
+#include "MapOverlay.h"
 #include "NewShape.h"
 
 #include <QLabel>
@@ -22,6 +23,20 @@ SectorMapView::SectorMapView(int sector, QWidget* parent) : QFrame(parent), sect
     background_->setObjectName(QString("imgSectorBg%1").arg(sector));
     background_->setScaledContents(true);
     background_->setGeometry(0, 0, 817, 450);
+
+    overlay_ = new MapOverlay(*this);
+    overlay_->setGeometry(rect());
+    connect(overlay_, &MapOverlay::markerHit, this, &SectorMapView::MarkerHit);
+}
+
+void SectorMapView::Attach(TGame& game) {
+    game_ = &game;
+    overlay_->Attach(game);
+}
+
+void SectorMapView::resizeEvent(QResizeEvent* event) {
+    overlay_->setGeometry(rect());
+    QFrame::resizeEvent(event);
 }
 
 void SectorMapView::setBackground(const QImage& picture) {
@@ -58,6 +73,8 @@ void SectorMapView::EnsureMarkers() const {
         markers_.push_back(shape);
     }
     pending_.clear();
+    // Above the markers, so presses near one reach the overlay.
+    overlay_->raise();
 }
 
 int SectorMapView::markerCount() const {
@@ -82,13 +99,19 @@ void SectorMapView::RestoreMarkers(const TSector& systems) {
 
 void SectorMapView::MarkerPressed(int system) {
     TNewShape* shape = marker(system);
-    if (game_ && shape) {
-        // The double click noted itself before this press arrived.
-        const bool twice = shape->doubleClickPending();
-        shape->setDoubleClickPending(false);
+    if (!shape)
+        return;
+    // The double click noted itself before this press arrived.
+    const bool twice = shape->doubleClickPending();
+    shape->setDoubleClickPending(false);
+    MarkerHit(system, twice);
+}
+
+void SectorMapView::MarkerHit(int system, bool twice) {
+    if (game_ && marker(system))
         game_->Execute(MakeCommand(twice ? TCommandKind::Fly : TCommandKind::Select, {system}));
-    }
     emit markerPressed(sector_, system);
+    overlay_->Refresh();
 }
 
 void SectorMapView::Sync(const TSession& session) {
@@ -101,9 +124,12 @@ void SectorMapView::Sync(const TSession& session) {
         shape->setBrushColor(colour);
         shape->setVisible(!current || !session.MarkerHidden(k));
     }
+    overlay_->Refresh();
 }
 
 void SectorMapView::Blink(int system) {
+    // The blinker's beat also catches what changed without a press: a selection by key, a new job.
+    overlay_->Refresh();
     TNewShape* shape = marker(system);
     if (!shape)
         return;

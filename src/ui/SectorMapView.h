@@ -12,6 +12,7 @@ class QLabel;
 
 namespace veltrane {
 
+class MapOverlay;
 class TNewShape;
 
 // One sector's map page (pnlSector1..4): the stretched nebula picture and one
@@ -35,7 +36,7 @@ class SectorMapView : public QFrame {
     void RestoreMarkers(const TSector& systems);
 
     // The game a press on a marker goes to.
-    void Attach(TGame& game) { game_ = &game; }
+    void Attach(TGame& game);
     // Colours and visibility from the session: true colours, filters applied,
     // the blinker's dark phase undone.
     void Sync(const TSession& session);
@@ -45,12 +46,15 @@ class SectorMapView : public QFrame {
     int markerCount() const;
     // 1-based like the systems; nullptr outside 1..markerCount().
     TNewShape* marker(int system) const;
+    // The guidance drawn over the markers; it also takes the map's clicks.
+    MapOverlay* overlay() const { return overlay_; }
 
   signals:
     void markerPressed(int sector, int system);
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     struct MarkerPlace {
@@ -59,12 +63,15 @@ class SectorMapView : public QFrame {
     };
 
     void MarkerPressed(int system);
+    // A press near marker `system`; `twice`: the second press of a double click.
+    void MarkerHit(int system, bool twice);
     // Makes the markers CreateMarkers asked for, once.
     void EnsureMarkers() const;
 
     TGame* game_ = nullptr;
     int sector_;
     QLabel* background_;
+    MapOverlay* overlay_;
     // Filled on demand by the const accessors too.
     mutable std::vector<TNewShape*> markers_;
     mutable std::vector<MarkerPlace> pending_;

@@ -3,6 +3,8 @@
 #include "ClickLabel.h"
 #include "Gauge.h"
 
+#include "lang/TextCatalogue.h"
+
 #include <QLabel>
 
 #include <QMouseEvent>
@@ -132,6 +134,12 @@ void SystemView::Sync(const TSession& session, const std::vector<QImage>& imlPla
     }
     seroShip_->setVisible(world.Headquarter.Sector == world.CurrentSector &&
                           world.Headquarter.System == world.CurrentSystem);
+    // Nothing else tells a captain that the ship is the way into the headquarter.
+    // As a paragraph, so the tip wraps into a few short lines instead of one long one.
+    if (game_)
+        seroShip_->setToolTip(
+            "<p>" + QString::fromStdString(Lookup(game_->Script(), texts::SeroShipHint)).toHtmlEscaped() +
+            "</p>");
 }
 
 } // namespace veltrane
