@@ -419,7 +419,7 @@ TOutcome TGame::Dispatch(const TCommand& command) {
         return ShowOrder(ctx_);
     case TCommandKind::Sector:
         if (!onMap)
-            return TOutcome::Refused("the sector map is not shown");
+            return Explain(ctx_, Lookup(current_, texts::MapFirst));
         return command.Numbers.empty() ? AskSector(ctx_) : ChangeSector(ctx_, n);
     case TCommandKind::NewGame:
         if (command.Name == "yes") {
@@ -535,7 +535,8 @@ TOutcome TGame::InCity(const TCommand& command) {
         if (auto refused = onPanel(TCityPanel::Main, "city's main panel"))
             return *refused;
         if (command.Name == "sell")
-            return visit.SellEnabled ? OpenSellPanel(ctx_) : TOutcome::Refused("the hold carries no artefacts");
+            return visit.SellEnabled ? OpenSellPanel(ctx_)
+                                     : Explain(ctx_, Lookup(current_, texts::NothingToSell));
         if (command.Name == "upgrade")
             return visit.UpgradeOffered ? OpenUpgradeShop(ctx_)
                                         : TOutcome::Refused("this city has no upgrade shop");

@@ -9,6 +9,7 @@
 #include "game/Headless.h"
 #include "ui/FormOptions.h"
 #include "ui/GameServices.h"
+#include "ui/MetalStyle.h"
 #include "ui/StatusPanel.h"
 
 #include <QApplication>
@@ -27,6 +28,7 @@ class ShippedPass : public ::testing::Test {
     void SetUp() override {
         if (!UseShippedProgramFolder())
             GTEST_FAIL() << "the pictures and scripts are not built into " VELTRANE_PROGRAM_DIR;
+        InstallMetalStyle(*qApp); // as the program does at start
         options.WindowType = 1;
         options.RandomEvents = 100; // no chance events in this pass
         TFormMainServices services = DefaultFormMainServices([] {});
