@@ -142,6 +142,10 @@ void MakeMetal(QWidget* box) {
     palette.setColor(QPalette::WindowText, metal::kText);
     palette.setColor(QPalette::Text, metal::kText);
     box->setPalette(palette);
+    // The main window's face and size, not the desktop's.
+    QFont font("Arial");
+    font.setPixelSize(14);
+    box->setFont(font);
     box->setWindowFlag(Qt::WindowStaysOnTopHint);
     // The message stands clear of the stripe.
     box->setContentsMargins(kStripeWidth, 0, 0, 0);

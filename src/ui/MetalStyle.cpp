@@ -180,6 +180,18 @@ void MetalStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* opt
         return;
     case PE_FrameDefaultButton:
         return;
+    case PE_Frame:
+    case PE_FrameLineEdit: {
+        // Lists and fields sit in the metal like the info screen: a dark seam, a faint cyan rim.
+        const QRect r = option->rect.adjusted(0, 0, -1, -1);
+        painter->save();
+        painter->setPen(WithAlpha(kCyan, enabled ? 80 : 35));
+        painter->drawRect(r);
+        painter->setPen(kEdge);
+        painter->drawRect(r.adjusted(1, 1, -1, -1));
+        painter->restore();
+        return;
+    }
     case PE_FrameFocusRect:
         // Focus shows as the cyan ring of the face; lists show their selection.
         return;

@@ -29,7 +29,8 @@ class ShippedPass : public ::testing::Test {
         if (!UseShippedProgramFolder())
             GTEST_FAIL() << "the pictures and scripts are not built into " VELTRANE_PROGRAM_DIR;
         InstallMetalStyle(*qApp); // as the program does at start
-        options.WindowType = 1;
+        // Screenshots at the screen's own size: VELTRANE_SHOTS_FULL_SCREEN runs the passes full screen.
+        options.WindowType = std::getenv("VELTRANE_SHOTS_FULL_SCREEN") ? 0 : 1;
         options.RandomEvents = 100; // no chance events in this pass
         TFormMainServices services = DefaultFormMainServices([] {});
         services.UserFolder =
