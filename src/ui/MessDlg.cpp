@@ -148,7 +148,7 @@ void MakeMetal(QWidget* box) {
     box->setFont(font);
     box->setWindowFlag(Qt::WindowStaysOnTopHint);
     // The message stands clear of the stripe.
-    box->setContentsMargins(kStripeWidth, 0, 0, 0);
+    box->setContentsMargins(kStripeWidth + 8, 8, 8, 8);
 }
 
 void CentreOnScreen(QWidget* box) {
@@ -172,7 +172,8 @@ void PaintBackground(QWidget* box, QImage& cache, const TDlgCaptions& captions) 
                                       static_cast<std::int32_t>(captions.StartColor),
                                       static_cast<std::int32_t>(captions.EndColor)));
         paint.setPen(metal::kEdge);
-        paint.drawLine(kStripeWidth, 0, kStripeWidth, box->height());
+        // A dark seam round the metal; the stripe keeps its colours to the very edge.
+        paint.drawRect(cache.rect().adjusted(kStripeWidth, 0, -1, -1));
         QColor line = metal::kCyan;
         line.setAlpha(110);
         paint.setPen(line);

@@ -9,22 +9,22 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <map>
-
 namespace veltrane::test {
 namespace {
 
 struct SilentCase {
     const char* Name;
-    std::function<void(THeadlessGame&)> Arrange; // the game as the button finds it, in a city
     TCommand Press;
+    const char* Panel = nullptr; // the wish panel the button sits on
+    int Energy = 50;
+    int Budget = 1000;
+    bool Cargo = false;
     bool Refused = true; // filling nothing still completes, as it always has
 };
 
 class SilentButtons : public ::testing::TestWithParam<SilentCase> {
   protected:
-    // The info line after the press, with the given shipped script.
+    // The info line after the press, in a capital, with the given shipped script.
     static std::string Answer(const std::string& script, const SilentCase& c) {
         THeadlessGame game(99, std::make_shared<TScriptFile>(VELTRANE_SOURCE_DIR "/data/LScripts/" + script));
         EXPECT_TRUE(game.NewGame());
@@ -37,7 +37,14 @@ class SilentButtons : public ::testing::TestWithParam<SilentCase> {
         planet.Cities[0].Size = 1;
         EXPECT_TRUE(LandOnPlanet(game.Ctx(), 0));
         EXPECT_TRUE(game.Execute(MakeCommand(TCommandKind::City, {0})).Outcome);
-        c.Arrange(game);
+        game.World().Captain.Energy = static_cast<std::uint8_t>(c.Energy);
+        game.World().Captain.Budget = c.Budget;
+        if (c.Cargo)
+            game.World().Cargo = {{"Orb", 5}};
+        game.Session().Visit.SellEnabled = c.Cargo;
+        if (c.Panel) {
+            EXPECT_TRUE(game.Execute(MakeCommand(TCommandKind::Panel, {}, c.Panel)).Outcome) << c.Panel;
+        }
         game.Ctx().Window.ShowInfoLine("", kWhite);
         const TCommandReport report = game.Execute(c.Press);
         EXPECT_EQ(report.Outcome.Done, !c.Refused) << script;
@@ -58,48 +65,29 @@ TEST_P(SilentButtons, SayWhyInEveryLanguage) {
     EXPECT_NE(english, german) << "the reason comes from the script, not from the program";
 }
 
-void Panel(THeadlessGame& game, const char* wish) {
-    ASSERT_TRUE(game.Execute(MakeCommand(TCommandKind::Panel, {}, wish)).Outcome);
-}
-
+using K = TCommandKind;
 INSTANTIATE_TEST_SUITE_P(
     Feedback, SilentButtons,
     ::testing::Values(
-        SilentCase{"AcceptWithNothingSelected", [](THeadlessGame& g) { Panel(g, "transport"); },
-                   MakeCommand(TCommandKind::Accept)},
-        SilentCase{"SellWithNothingSelected",
-                   [](THeadlessGame& g) {
-                       g.World().Cargo = {{"Orb", 5}};
-                       g.Session().Visit.SellEnabled = true;
-                       Panel(g, "sell");
-                   },
-                   MakeCommand(TCommandKind::Sell)},
-        SilentCase{"SellWishWithAnEmptyHold", [](THeadlessGame& g) { g.World().Cargo.clear(); },
-                   MakeCommand(TCommandKind::Panel, {}, "sell")},
-        SilentCase{"InstallWithNothingSelected", [](THeadlessGame& g) { Panel(g, "upgrade"); },
-                   MakeCommand(TCommandKind::Install)},
-        SilentCase{"InstallAClassInsteadOfAVariant", [](THeadlessGame& g) { Panel(g, "upgrade"); },
-                   MakeCommand(TCommandKind::Install, {1})},
-        SilentCase{"InstallBeyondTheBudget",
-                   [](THeadlessGame& g) {
-                       g.World().Captain.Budget = 0;
-                       Panel(g, "upgrade");
-                   },
-                   MakeCommand(TCommandKind::Install, {3})},
-        SilentCase{"FillWithTheSliderAtZero",
-                   [](THeadlessGame& g) {
-                       g.World().Captain.Energy = 40;
-                       Panel(g, "refuel");
-                   },
-                   MakeCommand(TCommandKind::Fill), false},
-        SilentCase{"FillWithFullCells",
-                   [](THeadlessGame& g) {
-                       g.World().Captain.Energy = 100;
-                       Panel(g, "refuel");
-                   },
-                   MakeCommand(TCommandKind::Fill), false},
-        SilentCase{"SetCourseWithNoSystemSelected", [](THeadlessGame&) {}, MakeCommand(TCommandKind::Course)},
-        SilentCase{"ChangeSectorAwayFromTheMap", [](THeadlessGame&) {}, MakeCommand(TCommandKind::Sector)}),
+        SilentCase{.Name = "AcceptNothingSelected", .Press = MakeCommand(K::Accept), .Panel = "transport"},
+        SilentCase{
+            .Name = "SellNothingSelected", .Press = MakeCommand(K::Sell), .Panel = "sell", .Cargo = true},
+        SilentCase{.Name = "SellWishWithAnEmptyHold", .Press = MakeCommand(K::Panel, {}, "sell")},
+        SilentCase{.Name = "InstallNothingSelected", .Press = MakeCommand(K::Install), .Panel = "upgrade"},
+        SilentCase{
+            .Name = "InstallAClassNotAVariant", .Press = MakeCommand(K::Install, {1}), .Panel = "upgrade"},
+        SilentCase{.Name = "InstallBeyondTheBudget",
+                   .Press = MakeCommand(K::Install, {3}),
+                   .Panel = "upgrade",
+                   .Budget = 0},
+        SilentCase{.Name = "FillAtZero", .Press = MakeCommand(K::Fill), .Panel = "refuel", .Refused = false},
+        SilentCase{.Name = "FillFullCells",
+                   .Press = MakeCommand(K::Fill),
+                   .Panel = "refuel",
+                   .Energy = 100,
+                   .Refused = false},
+        SilentCase{.Name = "SetCourseNoSystemSelected", .Press = MakeCommand(K::Course)},
+        SilentCase{.Name = "ChangeSectorAwayFromTheMap", .Press = MakeCommand(K::Sector)}),
     [](const auto& testInfo) { return std::string(testInfo.param.Name); });
 
 TEST(SilentButtons, RowlessClicksAreCommandsAJournalReadsBack) {
