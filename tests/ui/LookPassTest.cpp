@@ -1,41 +1,19 @@
 // The real window in the game's own look: a press that changes nothing says
 // why, and the sky around the play area stays as it was across the options.
 
-#include "ModalDriver.h"
 #include "PassFixture.h"
 
 #include "ui/CityView.h"
-#include "ui/FormMessage.h"
 #include "ui/LandscapeView.h"
-#include "ui/MessDlg.h"
 #include "ui/SystemView.h"
 
-#include <QPainter>
 #include <QPushButton>
 #include <QTest>
 
 namespace veltrane::test {
 namespace {
 
-class LookPass : public ShippedPass {
-  protected:
-    // With VELTRANE_SHOTS set: the window with the dialog `open` raises drawn over its middle.
-    void ShotWithDialog(const char* name, const std::function<void()>& open) {
-        const char* dir = std::getenv("VELTRANE_SHOTS");
-        if (!dir)
-            return;
-        QImage dialog;
-        testing::WhenModal([&dialog](QWidget* box) {
-            dialog = box->grab().toImage();
-            box->close();
-        });
-        open();
-        QImage shot = window->grab().toImage();
-        QPainter(&shot).drawImage((shot.width() - dialog.width()) / 2, (shot.height() - dialog.height()) / 2,
-                                  dialog);
-        shot.save(QString("%1/%2.png").arg(dir, name));
-    }
-};
+using LookPass = ShippedPass;
 
 TEST_F(LookPass, AcceptWithNothingSelectedSaysWhyInRed) {
     const int p = ScanAndMakeACapital(4);
@@ -54,18 +32,6 @@ TEST_F(LookPass, AcceptWithNothingSelectedSaysWhyInRed) {
     EXPECT_EQ(window->World().Transport.size(), jobs);
     EXPECT_FALSE(Info().empty());
     EXPECT_NE(Info(), before);
-    ShotWithDialog("look-confirmation",
-                   [&] { ShowMessDlg("Are you sure?", "", "c", window->Tables().DlgCaptions); });
-    ShotWithDialog("look-incoming", [&] {
-        TMessageWindowEnv env{window.get(),
-                              &window->Script(),
-                              [&](const QString& relative) {
-                                  auto picture = window->Pictures().Load(relative.toStdString());
-                                  return picture ? *picture : QImage();
-                              },
-                              {}};
-        ShowIncomingMessage(env, "A grateful colonist tips you %d G$ for the ride.", 25);
-    });
     const QColor shown = window->StatusArea()->lblInfo()->palette().color(QPalette::WindowText);
     EXPECT_GT(shown.red(), 200);
     EXPECT_LT(shown.green(), 60);
@@ -78,7 +44,6 @@ TEST_F(LookPass, AcceptWithNothingSelectedSaysWhyInRed) {
     const std::string accepted = Info();
     QTest::mouseClick(sell, Qt::LeftButton);
     EXPECT_NE(Info(), accepted);
-    EXPECT_FALSE(Info().empty());
 }
 
 TEST_F(LookPass, TheSkyKeepsItsPatternAcrossTheOptionsDialog) {
