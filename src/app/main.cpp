@@ -8,6 +8,7 @@
 #include "ui/FormMain.h"
 #include "ui/GameServices.h"
 #include "ui/GuardedApplication.h"
+#include "ui/MetalStyle.h"
 
 #include <QApplication>
 #include <QStandardPaths>
@@ -18,6 +19,7 @@ int main(int argc, char** argv) {
     using namespace veltrane;
     TGuardedApplication app(argc, argv, ShowPlainMessage);
     QApplication::setApplicationName("Veltrane");
+    InstallMetalStyle(app);
 
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (documents.isEmpty()) {

@@ -38,7 +38,8 @@ constexpr TSyntax kSyntax[] = {
     {"select", TCommandKind::Select, TShape::Number, 1, kSystemsPerSector,
      "system numbers run from 1 to 150"},
     {"fly", TCommandKind::Fly, TShape::Number, 1, kSystemsPerSector, "system numbers run from 1 to 150"},
-    {"course", TCommandKind::Course, TShape::Number, 1, kSystemsPerSector,
+    // Without a number: "Set course" with no system selected.
+    {"course", TCommandKind::Course, TShape::MaybeOne, 1, kSystemsPerSector,
      "system numbers run from 1 to 150"},
     {"map", TCommandKind::Map, TShape::None},
     {"sun", TCommandKind::Sun, TShape::None},
@@ -297,9 +298,7 @@ Result<std::optional<TCommand>> ParseCommandLine(std::string_view line) {
                 return Error{what + ": " + n.error().message};
             command.Numbers.push_back(*n);
         }
-        if (command.Numbers.empty() && !command.All)
-            return Error{what + " takes row numbers from 1" +
-                         (syntax->Shape == TShape::SellRows ? std::string(" or \"all\"") : std::string())};
+        // No rows at all is a click with nothing selected, which the game answers.
         break;
     case TShape::Name:
         break;

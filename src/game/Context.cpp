@@ -15,6 +15,11 @@ TOutcome Refuse(TContext& ctx, std::string text) {
     return TOutcome::Refused(std::move(text));
 }
 
+TOutcome Explain(TContext& ctx, std::string text) {
+    ctx.Window.ShowInfoLine(text, kRed);
+    return TOutcome::Refused(std::move(text));
+}
+
 void Congratulate(TContext& ctx, const std::string& text) {
     ctx.Window.ShowInfoLine(text, kGreen);
     ctx.Sound.PlaySoundEffect("good.wav");

@@ -60,6 +60,10 @@ inline TPlanet* PlanetLandedOn(TContext& ctx) {
 
 // Shows `text` in red with "bad.wav" and answers the refusal.
 TOutcome Refuse(TContext& ctx, std::string text);
+// Shows in the info line, in red and without a sound, why a button changed
+// nothing, and answers the refusal. For answers the city's person gives as
+// well: the person speaks, the info line keeps it in view.
+TOutcome Explain(TContext& ctx, std::string text);
 // Shows `text` in green with "good.wav".
 void Congratulate(TContext& ctx, const std::string& text);
 // The derived values of the captain (the hold's capacity), then the window's status display.

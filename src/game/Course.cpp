@@ -114,7 +114,7 @@ std::vector<TNavigatorRow> NavigatorRows(const TContext& ctx) {
 
 TOutcome SetCourse(TContext& ctx, int k) {
     if (k <= 0 || k > kSystemsPerSector)
-        return TOutcome::Refused("no system chosen");
+        return Explain(ctx, Lookup(ctx.Script, texts::NoSystemSelected));
     ctx.Session.PendingDistance = SystemDistance(ctx.World(), k);
     return FlyToSystem(ctx, k);
 }

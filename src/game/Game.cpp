@@ -420,7 +420,7 @@ TOutcome TGame::Dispatch(const TCommand& command) {
         return ShowOrder(ctx_);
     case TCommandKind::Sector:
         if (!onMap)
-            return TOutcome::Refused("the sector map is not shown");
+            return Explain(ctx_, Lookup(current_, texts::MapFirst));
         return command.Numbers.empty() ? AskSector(ctx_) : ChangeSector(ctx_, n);
     case TCommandKind::NewGame:
         if (command.Name == "yes") {
@@ -538,7 +538,7 @@ TOutcome TGame::InCity(const TCommand& command) {
             return *refused;
         if (command.Name == "sell")
             return visit.SellEnabled ? OpenSellPanel(ctx_)
-                                     : TOutcome::Refused("the hold carries no artefacts");
+                                     : Explain(ctx_, Lookup(current_, texts::NothingToSell));
         if (command.Name == "upgrade")
             return visit.UpgradeOffered ? OpenUpgradeShop(ctx_)
                                         : TOutcome::Refused("this city has no upgrade shop");

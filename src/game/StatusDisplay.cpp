@@ -36,11 +36,15 @@ TStatusValues ComputeStatus(TGameState& world) {
     v.StoragePicture = captain.Storage + 3;
     v.EnergyCellPicture = captain.EnergyCell + 6;
     v.ScannerPicture = captain.Scanner;
-    v.StoragePercentText = std::to_string(v.StorageGauge) + "%";
-    v.EnergyPercentText = std::to_string(v.EnergyGauge) + "%";
+    v.StoragePercentText = GaugePercentText(v.StorageGauge);
+    v.EnergyPercentText = GaugePercentText(v.EnergyGauge);
     for (int n = 1; n <= kModuleCount; ++n)
         v.ModuleVisible[static_cast<std::size_t>(n - 1)] = captain.HasModule(n);
     return v;
+}
+
+std::string GaugePercentText(int gaugeValue) {
+    return std::to_string(ClampGauge(gaugeValue)) + "%";
 }
 
 std::string ClockText(std::int64_t seconds) {

@@ -36,6 +36,10 @@ TColor EnergyGaugeColour(int gaugeValue);
 // The gauges hold 0..100 whatever they are given.
 int ClampGauge(int value);
 
+// The label under a gauge ("96%"): one form for the status display and for
+// the flight, so the number does not jump about as the ship lands.
+std::string GaugePercentText(int gaugeValue);
+
 // Computes the display and writes the derived StorageCapacity back into the captain.
 TStatusValues ComputeStatus(TGameState& world);
 

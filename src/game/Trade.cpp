@@ -208,7 +208,7 @@ TOutcome SellSelection(TContext& ctx, const std::vector<int>& selectedRows) {
     if (soldRows == 0) {
         visit.Person = Lookup(ctx.Script, texts::NoSelection);
         ctx.Window.PageChanged(TView::City);
-        return TOutcome::Refused(visit.Person);
+        return Explain(ctx, visit.Person);
     }
     visit.Person = Lookup(ctx.Script, texts::Treasures);
     RefreshStatus(ctx);
@@ -250,9 +250,13 @@ TOutcome FillEnergy(TContext& ctx) {
     if (captain.Budget < slider.PendingCost) {
         visit.Person = Lookup(ctx.Script, texts::MoreBudget);
         ctx.Window.PageChanged(TView::City);
-        return TOutcome::Refused(visit.Person);
+        return Explain(ctx, visit.Person);
     }
     const int n = slider.Position;
+    // Filling nothing still completes, as it always has; the info line says why nothing flowed.
+    if (n == 0)
+        ctx.Window.ShowInfoLine(
+            Lookup(ctx.Script, captain.Energy >= 100 ? texts::EnergyFull : texts::SliderAtZero), kWhite);
     // The gauge fills percent by percent while the window waits.
     for (int i = 1; i <= n; ++i) {
         ctx.Window.ShowFlightEnergy(captain.Energy + i);

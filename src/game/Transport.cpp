@@ -4,6 +4,7 @@
 #include "game/Course.h"
 #include "game/Direction.h"
 #include "game/Landing.h"
+#include "lang/Plural.h"
 #include "lang/TextCatalogue.h"
 
 #include <algorithm>
@@ -67,6 +68,8 @@ TOutcome OpenTransportPanel(TContext& ctx) {
 
 TOutcome AcceptOffers(TContext& ctx, const std::vector<int>& selectedRows) {
     TCityVisit& visit = ctx.Session.Visit;
+    if (selectedRows.empty())
+        return Explain(ctx, Lookup(ctx.Script, texts::NoSelection));
     std::vector<int> rows = selectedRows;
     std::sort(rows.begin(), rows.end());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
@@ -81,8 +84,7 @@ TOutcome AcceptOffers(TContext& ctx, const std::vector<int>& selectedRows) {
     ctx.Sound.PlayButtonSound();
     RefreshStatus(ctx);
     ctx.Window.PageChanged(TView::City);
-    return taken > 0 || rows.empty() ? TOutcome::Ok()
-                                     : TOutcome::Refused(Lookup(ctx.Script, texts::MoreStorage));
+    return taken > 0 ? TOutcome::Ok() : TOutcome::Refused(Lookup(ctx.Script, texts::MoreStorage));
 }
 
 bool SectorModuleCollected(const TGameState& world) {
@@ -99,6 +101,13 @@ bool OrderArtefactInCargo(const TGameState& world) {
     return std::any_of(world.Cargo.begin(), world.Cargo.end(),
                        [&](const TCargoItem& item) { return item.StateIndex == ordered; });
 }
+
+namespace {
+
+constexpr TPluralText kPassengerCount{texts::PassengersOne, texts::PassengersOther, texts::Passengers};
+constexpr TPluralText kBoxCount{texts::BoxesOne, texts::BoxesOther, texts::Boxes};
+
+} // namespace
 
 bool DeliverTransport(TContext& ctx) {
     TGameState& world = ctx.World();
@@ -121,13 +130,11 @@ bool DeliverTransport(TContext& ctx) {
 
     std::string summary;
     if (passengers > 0)
-        summary = std::to_string(passengers) + " " + Lookup(ctx.Script, texts::Passengers);
+        summary = CountedText(ctx.Script, kPassengerCount, passengers);
     if (boxes > 0) {
         if (!summary.empty())
             summary += ", ";
-        summary += std::to_string(boxes);
-        summary += " ";
-        summary += Lookup(ctx.Script, texts::Boxes);
+        summary += CountedText(ctx.Script, kBoxCount, boxes);
     }
     ctx.Sound.PlaySoundEffect("good.wav");
     std::string text = summary + " " + FormatTextOrDefault(ctx.Script, texts::PickedUp, {sum});

@@ -109,7 +109,7 @@ TOutcome InstallItem(TContext& ctx, std::optional<int> node) {
     auto finish = [&](bool done) {
         RefreshStatus(ctx);
         ctx.Window.PageChanged(TView::City);
-        return done ? TOutcome::Ok(answer) : TOutcome::Refused(answer);
+        return done ? TOutcome::Ok(answer) : Explain(ctx, answer);
     };
     if (!node || *node < 0 || *node >= kUpgradeNodes) {
         answer = Lookup(ctx.Script, texts::NoSelection);

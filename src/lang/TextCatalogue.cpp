@@ -226,6 +226,17 @@ const std::vector<TText>& AllTexts() {
         VELTRANE_TEXT(SeroShipHint);
         VELTRANE_TEXT(HeadquarterMoved);
         VELTRANE_TEXT(VisitHeadquarters);
+        VELTRANE_TEXT(LanguageName);
+        VELTRANE_TEXT(BoxesOne);
+        VELTRANE_TEXT(BoxesOther);
+        VELTRANE_TEXT(PassengersOne);
+        VELTRANE_TEXT(PassengersOther);
+        VELTRANE_TEXT(EnergyFull);
+        VELTRANE_TEXT(SliderAtZero);
+        VELTRANE_TEXT(NothingToSell);
+        VELTRANE_TEXT(MapFirst);
+        VELTRANE_TEXT(NoGameSelected);
+        VELTRANE_TEXT(NoSystemSelected);
 #undef VELTRANE_TEXT
         auto family = [&v](std::string_view name, const TTextFamily& f) {
             for (int n = f.First; n <= f.Last; ++n)

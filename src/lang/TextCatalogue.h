@@ -407,6 +407,28 @@ inline constexpr TTextEntry HeadquarterMoved = DefText(
 inline constexpr TTextEntry VisitHeadquarters = DefText(
     "Guidance", "VisitHeadquarters",
     "To visit the headquarters, fly to its system, open the system view and double-click the SERO ship.");
+// The script's own name for its language, as the options dialog lists it;
+// a script without one is listed by its file name.
+inline constexpr TTextEntry LanguageName = DefText("Language", "Name", "");
+// Counted nouns (see lang/Plural.h).
+inline constexpr TTextEntry BoxesOne = DefText("Plurals", "Boxes.One", "%d freight box", kOneInt);
+inline constexpr TTextEntry BoxesOther = DefText("Plurals", "Boxes.Other", "%d freight boxes", kOneInt);
+inline constexpr TTextEntry PassengersOne = DefText("Plurals", "Passengers.One", "%d passenger", kOneInt);
+inline constexpr TTextEntry PassengersOther =
+    DefText("Plurals", "Passengers.Other", "%d passengers", kOneInt);
+// Why a button changed nothing, for the info line.
+inline constexpr TTextEntry EnergyFull =
+    DefText("Feedback", "EnergyFull", "Your energy cells are full already, Captain.");
+inline constexpr TTextEntry SliderAtZero =
+    DefText("Feedback", "SliderAtZero", "Move the slider first to choose how much energy to buy.");
+inline constexpr TTextEntry NothingToSell =
+    DefText("Feedback", "NothingToSell", "Your hold carries no artefacts to sell.");
+inline constexpr TTextEntry MapFirst =
+    DefText("Feedback", "MapFirst", "Open the sector map first to change to another sector.");
+inline constexpr TTextEntry NoGameSelected =
+    DefText("Feedback", "NoGameSelected", "Please select a saved game in the list first.");
+inline constexpr TTextEntry NoSystemSelected =
+    DefText("Feedback", "NoSystemSelected", "Please select a system in the list to set a course.");
 
 // Numbered content texts.
 inline constexpr TTextFamily ArtefactName{"Artefact", true, "Name", false, 1, 100, {}, true, kNoArgs};

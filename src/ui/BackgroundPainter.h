@@ -3,8 +3,9 @@
 #include "core/Random.h"
 
 #include <QPixmap>
+#include <QSize>
 
-#include <array>
+#include <cstdint>
 #include <optional>
 
 class QPainter;
@@ -13,25 +14,33 @@ namespace veltrane {
 
 class PictureSource;
 
-// The tiled space texture around the play area. The three tiles are decoded
-// once; every repaint picks one of them afresh, as the window always has.
+// The space around the play area. One of the three tile pictures gives the
+// nebula's colours, softened into one sweep across the whole window so no
+// seam or band repeats; stars are scattered over it by the painter's own
+// generator, never the game's. Seeded once, it paints the same sky for a size
+// however often the window repaints, before and after any dialog.
 class BackgroundPainter {
   public:
-    explicit BackgroundPainter(PictureSource& pictures);
+    // The default seed picks the violet nebula, which sets the frame's cyan off best.
+    static constexpr std::uint64_t kDefaultSeed = 5;
 
-    // Tiles the chosen picture over `size` from the top-left corner. Answers
-    // the tile number that was drawn (1..3).
-    int Paint(QPainter& painter, const QSize& size, TRandom& rng);
+    explicit BackgroundPainter(PictureSource& pictures, std::uint64_t seed = kDefaultSeed);
+
+    // Paints the sky over `size` from the top-left corner; answers the tile
+    // number whose colours it has (1..3).
+    int Paint(QPainter& painter, const QSize& size);
 
     // How many tile pictures have been decoded so far.
     int TilesDecoded() const { return decoded_; }
 
   private:
-    const QPixmap* Tile(int n);
+    QPixmap Compose(const QSize& size);
 
     PictureSource& pictures_;
-    std::array<std::optional<QPixmap>, 3> tiles_;
-    std::array<bool, 3> tried_{};
+    std::uint64_t seed_;
+    int tile_ = 0;
+    std::optional<QImage> tilePicture_;
+    QPixmap sky_;
     int decoded_ = 0;
 };
 

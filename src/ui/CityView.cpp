@@ -1,5 +1,6 @@
 #include "CityView.h"
 
+#include "DisabledClick.h"
 #include "WidgetKit.h"
 #include "game/Trade.h"
 #include "game/UpgradeShop.h"
@@ -50,6 +51,12 @@ QTreeWidget* ReportList(QWidget* parent, const char* name, const QStringList& co
     list->setHeaderLabels(columns);
     list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // The name takes what the price leaves: the rows always fit, no sideways scrolling.
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->header()->setStretchLastSection(false);
+    list->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    for (int c = 1; c < list->columnCount(); ++c)
+        list->header()->setSectionResizeMode(c, QHeaderView::ResizeToContents);
     return list;
 }
 
@@ -132,7 +139,6 @@ void CityView::BuildSellPanel() {
     sell_ = DialoguePanel(phrases_, "pnlSellArtefacts", 600, 200);
     QTreeWidget* list = ReportList(sell_, "lvwSellList", {"Name", "Price"});
     list->setGeometry(5, 5, 420, 190);
-    list->setColumnWidth(0, 320);
     MakeLabel(sell_, "lblTotalProfit", "0 G$", QRect(435, 10, 160, 20));
     MakeButton(sell_, "btnSellSelection", "Sell", QRect(435, 120, 150, 30));
     MakeButton(sell_, "btnGoBack1", "Go back", QRect(435, 160, 150, 30));
@@ -185,9 +191,8 @@ void CityView::BuildTransportPanel() {
     transport_ = DialoguePanel(phrases_, "pnlTransport", 520, 200);
     QTreeWidget* offers = ReportList(transport_, "lvwTransObjects", {"Destination", "Price"});
     offers->setGeometry(5, 5, 340, 190);
-    offers->setColumnWidth(0, 220);
-    QPushButton* accept = MakeButton(transport_, "btnAcceptTransport", "Accept", QRect(360, 120, 150, 30));
-    accept->setEnabled(false);
+    // Always pressable: with nothing selected the game says so instead of a greyed-out button.
+    MakeButton(transport_, "btnAcceptTransport", "Accept", QRect(360, 120, 150, 30));
     MakeButton(transport_, "btnGoBack6", "Go back", QRect(360, 160, 150, 30));
 }
 
@@ -283,10 +288,8 @@ void CityView::Wire() {
             findChild<QLabel*>("lblTotalProfit")
                 ->setText(QString::fromStdString(SellTotal(game_->Ctx(), SelectedRows("lvwSellList"))));
     });
-    auto* offers = findChild<QTreeWidget*>("lvwTransObjects");
-    connect(offers, &QTreeWidget::itemSelectionChanged, this, [this] {
-        findChild<QPushButton*>("btnAcceptTransport")->setEnabled(!SelectedRows("lvwTransObjects").empty());
-    });
+    DisabledClick::Attach(findChild<QPushButton*>("btnSellArtefacts"),
+                          [this] { Post(MakeCommand(TCommandKind::Panel, {}, "sell")); });
     auto* slider = findChild<QSlider*>("srbRefuel");
     connect(slider, &QSlider::valueChanged, this, [this](int position) {
         if (game_ && position != game_->Session().Refuel.Position)
@@ -338,7 +341,6 @@ void CityView::Sync(const TSession& session) {
     fill(findChild<QTreeWidget*>("lvwSellList"), sellRows);
     fill(findChild<QTreeWidget*>("lvwTransObjects"), offerRows);
     findChild<QLabel*>("lblTotalProfit")->setText(QString::fromStdString(visit.TotalProfit));
-    findChild<QPushButton*>("btnAcceptTransport")->setEnabled(!SelectedRows("lvwTransObjects").empty());
 
     const TRefuelSlider& refuel = session.Refuel;
     auto* slider = findChild<QSlider*>("srbRefuel");

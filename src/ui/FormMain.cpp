@@ -296,7 +296,7 @@ void FormMain::ShowFlightEnergy(int gaugeValue) {
     const int value = ClampGauge(gaugeValue);
     energyBar_->gauge()->setProgress(value);
     energyBar_->gauge()->setForeColor(ToQColor(EnergyGaugeColour(value)));
-    energyBar_->percent()->setText(QString::number(value) + " %");
+    energyBar_->percent()->setText(QString::fromStdString(GaugePercentText(value)));
 }
 
 void FormMain::ShowScanProgress(int value) {
@@ -314,8 +314,8 @@ void FormMain::btnNavigatorClick() {
                 services_.Translate(form, Script());
         },
         services_.PlatformClick, this);
-    if (const int k = dialog.Choose(); k > 0)
-        Post(MakeCommand(TCommandKind::Course, {k}));
+    if (const std::optional<int> k = dialog.Choose())
+        Post(MakeCommand(TCommandKind::Course, *k > 0 ? std::vector<int>{*k} : std::vector<int>{}));
 }
 
 void FormMain::btnSectorClick() {
@@ -586,7 +586,7 @@ void FormMain::closeEvent(QCloseEvent* event) {
 
 void FormMain::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    backgroundPainter_->Paint(painter, size(), cosmetic_);
+    backgroundPainter_->Paint(painter, size());
     if (!audioStarted_)
         QTimer::singleShot(0, this, &FormMain::StartAudio);
     if (listsDue_)

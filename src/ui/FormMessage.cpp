@@ -1,6 +1,7 @@
 #include "ui/FormMessage.h"
 
 #include "ui/DialogScaler.h"
+#include "ui/MetalStyle.h"
 
 #include "lang/Format.h"
 #include "lang/TextCatalogue.h"
@@ -73,9 +74,12 @@ FormMessage::FormMessage(QWidget* parent, const TPictureLoader& loadPicture,
     QFont headerFont("Arial");
     headerFont.setPixelSize(19);
     lblHeader_->setFont(headerFont);
+    // The header stands on the dark metal of the frame, the text on the pale glass below it.
+    QPalette onMetal = lblHeader_->palette();
+    onMetal.setColor(QPalette::WindowText, metal::kText);
+    lblHeader_->setPalette(onMetal);
     QPalette black = lblHeader_->palette();
     black.setColor(QPalette::WindowText, Qt::black);
-    lblHeader_->setPalette(black);
     lblHeader_->setAlignment(Qt::AlignCenter);
     lblHeader_->setTextFormat(Qt::PlainText);
     lblHeader_->setGeometry(10, 10, kWidth - 20, 26);

@@ -120,7 +120,7 @@ void FormNavigator::reject() {
     ok_->click();
 }
 
-int FormNavigator::Choose() {
+std::optional<int> FormNavigator::Choose() {
     Fill();
     if (QWidget* owner = parentWidget()) {
         const QRect area = owner->geometry();
@@ -128,7 +128,7 @@ int FormNavigator::Choose() {
     }
     // Only "Set course" hands a system back; Escape counts as "Close".
     if (ExecDialog(*this) != QDialog::Accepted)
-        return 0;
+        return std::nullopt;
     const QList<QTreeWidgetItem*> chosen = list_->selectedItems();
     return chosen.isEmpty() ? 0 : chosen.front()->data(0, kStateIndexRole).toInt();
 }

@@ -27,9 +27,9 @@ class FormNavigator : public QDialog {
     FormNavigator(TContext& ctx, TPictures pictures, TTranslate translate, std::function<void()> click,
                   QWidget* parent = nullptr);
 
-    // Shows the dialog modally; the system of the row selected when it
-    // closed, or 0 ("Close" clears the selection first).
-    int Choose();
+    // Shows the dialog modally. "Set course" answers the system of the row
+    // selected, or 0 when none was (the game says why); "Close" answers nothing.
+    std::optional<int> Choose();
     // Escape and the close box do what "Close" does.
     void reject() override;
 

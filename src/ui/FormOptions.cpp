@@ -9,6 +9,7 @@
 #include "SavedGamesPage.h"
 #include "TranslateForm.h"
 #include "WidgetKit.h"
+#include "lang/LanguageName.h"
 #include "lang/ScriptLookup.h"
 #include "lang/TextCatalogue.h"
 #include "persist/FolderList.h"
@@ -294,10 +295,14 @@ void FormOptions::HandOverCaptain() {
 void FormOptions::FillLanguages() {
     languages_->clear();
     int selected = -1;
+    const std::string folder = services_.ProgramFolder + "LScripts/";
     for (const std::string& entry : ListFolderEntries(services_.ProgramFolder + "LScripts")) {
         if (selected < 0 && SameName(entry, options_.Language))
             selected = languages_->count();
-        languages_->addItem(QString::fromStdString(entry));
+        // The player reads the language's own name; the setting keeps the file.
+        auto* item = new QListWidgetItem(
+            QString::fromStdString(LanguageDisplayName(TScriptFile(folder + entry), entry)), languages_);
+        item->setData(Qt::UserRole, QString::fromStdString(entry));
     }
     languages_->setCurrentRow(selected);
 }
@@ -316,7 +321,7 @@ void FormOptions::lbxLanguageClick() {
     if (!item)
         return;
     // The game reads the script anew when the dialog has closed.
-    game_.Execute(MakeCommand(TCommandKind::Language, {}, item->text().toStdString()));
+    game_.Execute(MakeCommand(TCommandKind::Language, {}, item->data(Qt::UserRole).toString().toStdString()));
     ApplyLanguage();
 }
 
@@ -328,9 +333,11 @@ void FormOptions::ShowState() {
     captainName_->setText(QString::fromStdString(captain.Name));
     captainIndex_->setValue(captain.ImageIndex);
     updCaptainClick(captainIndex_->value());
-    const QList<QListWidgetItem*> match =
-        languages_->findItems(QString::fromStdString(options_.Language), Qt::MatchFixedString);
-    languages_->setCurrentItem(match.isEmpty() ? nullptr : match.front());
+    QListWidgetItem* match = nullptr;
+    for (int r = 0; r < languages_->count() && !match; ++r)
+        if (SameName(languages_->item(r)->data(Qt::UserRole).toString().toStdString(), options_.Language))
+            match = languages_->item(r);
+    languages_->setCurrentItem(match);
 }
 
 void FormOptions::GameLoaded() {

@@ -1,6 +1,7 @@
 #include "ui/MessDlg.h"
 
 #include "ui/DialogScaler.h"
+#include "ui/MetalStyle.h"
 
 #include <QAbstractButton>
 #include <QCloseEvent>
@@ -130,13 +131,24 @@ QStringList ParseCommaText(const QString& text) {
 
 namespace {
 
-void MakeWhiteOnGradient(QWidget* box) {
+// The boxes wear the frame's dark metal; the game's warm gradient runs down
+// their left edge as a marker stripe, where it sets the box apart without
+// fighting the metal around it.
+constexpr int kStripeWidth = 6;
+
+void MakeMetal(QWidget* box) {
     QPalette palette = box->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    palette.setColor(QPalette::WindowText, Qt::black);
-    palette.setColor(QPalette::Text, Qt::black);
+    palette.setColor(QPalette::Window, metal::kWindow);
+    palette.setColor(QPalette::WindowText, metal::kText);
+    palette.setColor(QPalette::Text, metal::kText);
     box->setPalette(palette);
+    // The main window's face and size, not the desktop's.
+    QFont font("Arial");
+    font.setPixelSize(14);
+    box->setFont(font);
     box->setWindowFlag(Qt::WindowStaysOnTopHint);
+    // The message stands clear of the stripe.
+    box->setContentsMargins(kStripeWidth + 8, 8, 8, 8);
 }
 
 void CentreOnScreen(QWidget* box) {
@@ -144,12 +156,29 @@ void CentreOnScreen(QWidget* box) {
         box->move(screen->availableGeometry().center() - box->rect().center());
 }
 
-// Paints the gradient behind the controls, sized to the box however the box
-// ends up laid out.
-void PaintGradient(QWidget* box, QImage& cache, const TDlgCaptions& captions) {
-    if (cache.size() != box->size())
-        cache = GradientImage(box->size(), static_cast<std::int32_t>(captions.StartColor),
-                              static_cast<std::int32_t>(captions.EndColor));
+// Paints the metal and the stripe behind the controls, sized to the box
+// however the box ends up laid out.
+void PaintBackground(QWidget* box, QImage& cache, const TDlgCaptions& captions) {
+    if (cache.size() != box->size()) {
+        cache = QImage(box->size(), QImage::Format_RGB32);
+        QPainter paint(&cache);
+        QLinearGradient metalShade(0, 0, 0, box->height());
+        metalShade.setColorAt(0, metal::kFace);
+        metalShade.setColorAt(0.18, metal::kWindow);
+        metalShade.setColorAt(1, metal::kWell);
+        paint.fillRect(cache.rect(), metalShade);
+        paint.drawImage(0, 0,
+                        GradientImage(QSize(kStripeWidth, box->height()),
+                                      static_cast<std::int32_t>(captions.StartColor),
+                                      static_cast<std::int32_t>(captions.EndColor)));
+        paint.setPen(metal::kEdge);
+        // A dark seam round the metal; the stripe keeps its colours to the very edge.
+        paint.drawRect(cache.rect().adjusted(kStripeWidth, 0, -1, -1));
+        QColor line = metal::kCyan;
+        line.setAlpha(110);
+        paint.setPen(line);
+        paint.drawLine(kStripeWidth + 1, 0, box->width(), 0);
+    }
     QPainter(box).drawImage(0, 0, cache);
 }
 
@@ -161,7 +190,7 @@ class TMessBox : public QMessageBox {
     bool closedByBox() const { return closedByBox_; }
 
   protected:
-    void paintEvent(QPaintEvent*) override { PaintGradient(this, background_, captions_); }
+    void paintEvent(QPaintEvent*) override { PaintBackground(this, background_, captions_); }
     void showEvent(QShowEvent* e) override {
         QMessageBox::showEvent(e);
         CentreOnScreen(this);
@@ -184,7 +213,7 @@ class TChoiceBox : public QDialog {
         : captions_(captions) {
         setObjectName("ChoiceDlg");
         setWindowTitle(QString::fromStdString(captions.Input));
-        MakeWhiteOnGradient(this);
+        MakeMetal(this);
 
         auto* label = new QLabel(this);
         label->setObjectName("lblText");
@@ -223,7 +252,7 @@ class TChoiceBox : public QDialog {
     }
 
   protected:
-    void paintEvent(QPaintEvent*) override { PaintGradient(this, background_, captions_); }
+    void paintEvent(QPaintEvent*) override { PaintBackground(this, background_, captions_); }
     void showEvent(QShowEvent* e) override {
         QDialog::showEvent(e);
         CentreOnScreen(this);
@@ -247,7 +276,7 @@ bool ShowMessDlg(const QString& text, const QString& caption, const QString& kin
     box->setTextFormat(Qt::PlainText);
     box->setText(text);
     box->setWindowTitle(MessDlgTitle(caption, type, captions));
-    MakeWhiteOnGradient(box.get());
+    MakeMetal(box.get());
     switch (type) {
     case TMessDlgKind::Confirmation:
         box->setIcon(QMessageBox::Question);

@@ -1,7 +1,8 @@
 #pragma once
 
 // The translated message dialogs: a standard message box whose title and
-// buttons come from the language script, on a yellow-to-red gradient.
+// buttons come from the language script, in the frame's metal with the
+// yellow-to-red gradient as a stripe down its left edge.
 
 #include "core/ContentTables.h"
 #include "core/World.h"

@@ -189,8 +189,10 @@ void SavedGamesPage::btnSaveGameClick() {
 
 void SavedGamesPage::btnLoadGameClick() {
     const TGameListRow* row = Selected();
-    if (!row)
+    if (!row) {
+        Inform(Lookup(texts_(), texts::NoGameSelected));
         return;
+    }
     bool loaded = false;
     {
         BusyCursor busy;
@@ -205,8 +207,10 @@ void SavedGamesPage::btnLoadGameClick() {
 
 void SavedGamesPage::btnDelGameClick() {
     const TGameListRow* row = Selected();
-    if (!row)
+    if (!row) {
+        Inform(Lookup(texts_(), texts::NoGameSelected));
         return;
+    }
     const std::string fileName = row->FileName;
     if (game_.Ctx().Messages.ShowMessDlg(Lookup(texts_(), texts::AYS), "", TMessageKind::Confirm))
         game_.Execute(MakeCommand(TCommandKind::Delete, {}, fileName));

@@ -1,6 +1,7 @@
 #include "StatusPanel.h"
 
 #include "ClickLabel.h"
+#include "DisabledClick.h"
 #include "WidgetKit.h"
 #include "game/Landing.h"
 #include "lang/TextCatalogue.h"
@@ -205,6 +206,8 @@ void StatusPanel::Attach(TGame& game) {
         if (auto* module = qobject_cast<TClickLabel*>(imgModule(n)))
             connect(module, &TClickLabel::clicked, this,
                     [&game, n] { game.Execute(MakeCommand(TCommandKind::Filter, {n})); });
+    // Away from the map the sector button is greyed out; pressed anyway, the game says why.
+    DisabledClick::Attach(sector_, [&game] { game.Execute(MakeCommand(TCommandKind::Sector)); });
 }
 
 void StatusPanel::SetThumbnails(const std::array<QImage, 4>& other, const std::array<QImage, 4>& current) {

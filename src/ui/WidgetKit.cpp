@@ -35,7 +35,7 @@ QPalette MetalPalette(QPalette pal) {
     pal.setColor(QPalette::Window, QColor(20, 24, 32));
     pal.setColor(QPalette::WindowText, QColor(200, 235, 245));
     pal.setColor(QPalette::Disabled, QPalette::WindowText, QColor(140, 170, 180));
-    pal.setColor(QPalette::ButtonText, QColor(16, 24, 32));
+    pal.setColor(QPalette::ButtonText, QColor(208, 232, 240));
     pal.setColor(QPalette::Light, QColor(96, 128, 142));
     pal.setColor(QPalette::Midlight, QColor(70, 92, 104));
     pal.setColor(QPalette::Mid, QColor(36, 46, 56));

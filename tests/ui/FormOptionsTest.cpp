@@ -105,7 +105,7 @@ TEST_F(FormOptionsPass, CloseBoxKeepsTheCaptainStopsTheClockAndRewritesTheSettin
     const TGameOptions before = game.Options();
     const TOptionsResult mark = RunDialog([&](FormOptions& d) {
         EXPECT_FALSE(game.Clock.TimerRunning(TTimer::Main));
-        EXPECT_EQ(d.lbxLanguage()->currentItem()->text(), "English.lng");
+        EXPECT_EQ(d.lbxLanguage()->currentItem()->data(Qt::UserRole).toString(), "English.lng");
         EXPECT_TRUE(d.memPresident()->toPlainText().startsWith("Welcome aboard"));
         d.edtCaptainName()->clear();
         QTest::keyClicks(d.edtCaptainName(), "Zora Kell");
@@ -211,7 +211,7 @@ TEST_F(FormOptionsPass, RefusedAndMissingFilesLeaveTheGameAndNewGameWinsOverALoa
 TEST_F(FormOptionsPass, ChoosingGermanRetranslatesTheDialogAtOnce) {
     RunDialog([&](FormOptions& d) {
         QListWidget* list = d.lbxLanguage();
-        const QList<QListWidgetItem*> german = list->findItems("German.lng", Qt::MatchExactly);
+        const QList<QListWidgetItem*> german = list->findItems("Deutsch", Qt::MatchExactly);
         ASSERT_EQ(german.size(), 1);
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                           list->visualItemRect(german.front()).center());
@@ -220,6 +220,21 @@ TEST_F(FormOptionsPass, ChoosingGermanRetranslatesTheDialogAtOnce) {
         EXPECT_TRUE(d.memPresident()->toPlainText().startsWith("Willkommen"));
     });
     EXPECT_EQ(LoadSettings(User()).Language, "German.lng");
+}
+
+TEST_F(FormOptionsPass, LanguagesShowTheirOwnNamesWhileTheSettingKeepsTheFile) {
+    std::ofstream(Program() + "LScripts/Klingon.lng") << "[Messages]\nWelcome=nuqneH\n";
+    game.Options().Language = "klingon.lng"; // the setting matches without regard to case
+    RunDialog([&](FormOptions& d) {
+        QListWidget* list = d.lbxLanguage();
+        ASSERT_NE(list->currentItem(), nullptr);
+        EXPECT_EQ(list->currentItem()->text(), "Klingon");
+        const QList<QListWidgetItem*> german = list->findItems("Deutsch", Qt::MatchExactly);
+        ASSERT_EQ(german.size(), 1);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(german.front()).center());
+    });
+    EXPECT_EQ(game.Options().Language, "German.lng");
 }
 
 } // namespace

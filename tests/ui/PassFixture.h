@@ -9,6 +9,7 @@
 #include "game/Headless.h"
 #include "ui/FormOptions.h"
 #include "ui/GameServices.h"
+#include "ui/MetalStyle.h"
 #include "ui/StatusPanel.h"
 
 #include <QApplication>
@@ -27,7 +28,9 @@ class ShippedPass : public ::testing::Test {
     void SetUp() override {
         if (!UseShippedProgramFolder())
             GTEST_FAIL() << "the pictures and scripts are not built into " VELTRANE_PROGRAM_DIR;
-        options.WindowType = 1;
+        InstallMetalStyle(*qApp); // as the program does at start
+        // Screenshots at the screen's own size: VELTRANE_SHOTS_FULL_SCREEN runs the passes full screen.
+        options.WindowType = std::getenv("VELTRANE_SHOTS_FULL_SCREEN") ? 0 : 1;
         options.RandomEvents = 100; // no chance events in this pass
         TFormMainServices services = DefaultFormMainServices([] {});
         services.UserFolder =
