@@ -11,19 +11,19 @@ namespace veltrane {
 
 namespace {
 
-std::optional<std::uint64_t> WholeNumber(std::string_view text) {
+Error AtLine(int number, const std::string& message) {
+    return Error{"line " + std::to_string(number) + ": " + message};
+}
+
+} // namespace
+
+std::optional<std::uint64_t> ParseWholeNumber(std::string_view text) {
     std::uint64_t n = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), n);
     if (ec != std::errc{} || end != text.data() + text.size())
         return std::nullopt;
     return n;
 }
-
-Error AtLine(int number, const std::string& message) {
-    return Error{"line " + std::to_string(number) + ": " + message};
-}
-
-} // namespace
 
 Result<TJournalStart> ParseJournalStart(std::string_view line) {
     TJournalStart start;
@@ -43,7 +43,7 @@ Result<TJournalStart> ParseJournalStart(std::string_view line) {
     }
     if (!rest.starts_with("seed "))
         return Error{"the journal's start line has no seed"};
-    const auto seed = WholeNumber(rest.substr(5));
+    const auto seed = ParseWholeNumber(rest.substr(5));
     if (!seed)
         return Error{"the journal's seed is not a whole number"};
     start.Seed = *seed;

@@ -10,10 +10,14 @@
 
 #include <functional>
 #include <istream>
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace veltrane {
+
+// A seed or another whole number as a journal writes it; nothing when it is none.
+std::optional<std::uint64_t> ParseWholeNumber(std::string_view text);
 
 // "start seed N" or "start load FILE sha256 H seed N".
 Result<TJournalStart> ParseJournalStart(std::string_view line);

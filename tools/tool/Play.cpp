@@ -50,14 +50,6 @@ struct TPlayArgs {
     std::string In, Out, Script, Home, Journal, Replay;
 };
 
-std::optional<std::uint64_t> WholeNumber(std::string_view text) {
-    std::uint64_t n = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), n);
-    if (ec != std::errc{} || end != text.data() + text.size())
-        return std::nullopt;
-    return n;
-}
-
 } // namespace
 
 int RunPlay(int argc, char** argv) {
@@ -79,7 +71,7 @@ int RunPlay(int argc, char** argv) {
                 args.Journal = value;
             else if (arg == "--replay")
                 args.Replay = value;
-            else if (!(args.Seed = WholeNumber(value)))
+            else if (!(args.Seed = ParseWholeNumber(value)))
                 return PlayUsage("--seed takes a whole number");
         } else if (args.Script.empty() && !arg.starts_with("--")) {
             args.Script = arg;
