@@ -237,6 +237,8 @@ void FormMain::LoadDesignPictures() {
     SetPicture(status_->imgBottomCenter(), "Pics/BottomCenter.jpg");
     SetPicture(status_->imgBottomBottom(), "Pics/BottomBottom.jpg");
     SetPicture(system_->imgSun(), "Pics/Sun.jpg");
+    if (auto sky = pictures_.Load("Pics/SystemBg.jpg", false))
+        system_->SetBackdrop(*sky);
 
     const std::pair<QPushButton*, const char*> glyphs[] = {
         {status_->btnStarMap(), "Pics/btnMap.bmp"},

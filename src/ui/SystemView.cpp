@@ -8,6 +8,7 @@
 #include <QLabel>
 
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <algorithm>
 
@@ -76,6 +77,20 @@ SystemView::SystemView(QWidget* parent) : QFrame(parent) {
     // A click on the ship tells about the first planet, as the ship stands before it.
     connect(seroShip_, &TClickLabel::clicked, this, [this] { Post(TCommandKind::Planet, 0); });
     connect(seroShip_, &TClickLabel::doubleClicked, this, &SystemView::headquarterVisit);
+}
+
+void SystemView::SetBackdrop(const QImage& picture) {
+    backdrop_ = QPixmap::fromImage(picture);
+    update();
+}
+
+void SystemView::paintEvent(QPaintEvent* event) {
+    if (!backdrop_.isNull()) {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawPixmap(rect(), backdrop_);
+    }
+    QFrame::paintEvent(event);
 }
 
 QLabel* SystemView::imgSun() const {

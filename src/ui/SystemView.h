@@ -4,6 +4,7 @@
 
 #include <QFrame>
 #include <QImage>
+#include <QPixmap>
 
 #include <array>
 #include <vector>
@@ -29,6 +30,8 @@ class SystemView : public QFrame {
     // A planet picture with its dark backdrop faded out, so it sits on the
     // black page without a visible square.
     static QImage PlanetPicture(const QImage& picture);
+    // A faint sky behind the system, drawn to the page's size; a null picture leaves it black.
+    void SetBackdrop(const QImage& picture);
     // Places and shows the current system's planets and the SERO ship.
     void Sync(const TSession& session, const std::vector<QImage>& imlPlanets);
 
@@ -45,11 +48,13 @@ class SystemView : public QFrame {
 
   protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
   private:
     void Post(TCommandKind kind, int number = -1);
 
     TGame* game_ = nullptr;
+    QPixmap backdrop_;
     TClickLabel* sun_;
     std::array<TClickLabel*, 6> planets_{};
     TClickLabel* seroShip_;
