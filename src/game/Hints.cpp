@@ -115,9 +115,11 @@ std::optional<THint> TakeHint(TGameOptions& options, const std::vector<THint>& s
 }
 
 TInfoLine WithHint(const std::optional<TInfoLine>& written, const std::string& hint) {
-    if (!written || written->Text.empty())
+    const std::size_t end = written ? written->Text.find_last_not_of(' ') : std::string::npos;
+    if (end == std::string::npos)
         return {hint, kWhite};
-    return {written->Text + "   " + hint, written->Colour};
+    // Some lines end in blanks of their own ("Scanning completed.   " with no artefact report).
+    return {written->Text.substr(0, end + 1) + "   " + hint, written->Colour};
 }
 
 } // namespace veltrane

@@ -31,94 +31,43 @@ TEST_P(Steps, EachChangeIsTheStepItStandsFor) {
 using K = TCommandKind;
 using S = THintSnapshot;
 
-INSTANTIATE_TEST_SUITE_P(
-    Hints, Steps,
-    ::testing::Values(
-        StepCase{"StartUp", K::Options, [](S& b, S&) { b.StartupDone = false; }, {THint::Map}},
-        StepCase{"Flight", K::Fly, [](S&, S& a) { a.Passage = TPassage::StarFlight; }, {THint::Flight}},
-        StepCase{"Arrival",
-                 K::Tick,
-                 [](S& b, S& a) {
-                     b.Passage = TPassage::StarFlight;
-                     a.View = TView::System;
-                 },
-                 {THint::Arrival}},
-        StepCase{"ArrivalOnLastReservesEnergyIsLowFirst",
-                 K::Tick,
-                 [](S& b, S& a) {
-                     b.Passage = TPassage::StarFlight;
-                     a.View = TView::System;
-                     a.Energy = kLowEnergy - 1;
-                 },
-                 {THint::LowEnergy, THint::Arrival}},
-        StepCase{"EnergyJustEnoughIsNotLow", K::Tick, [](S&, S& a) { a.Energy = kLowEnergy; }, {}},
-        StepCase{"TunnelUnderWayIsNoArrival",
-                 K::Tick,
-                 [](S& b, S& a) { b.Passage = a.Passage = TPassage::Tunnel; },
-                 {}},
-        StepCase{"Scan",
-                 K::Scan,
-                 [](S& b, S& a) {
-                     b.View = a.View = TView::System;
-                     a.ScannedHere = 3;
-                 },
-                 {THint::Scan}},
-        StepCase{"ScannedElsewhereIsNoScan",
-                 K::Fly,
-                 [](S&, S& a) {
-                     a.System = 8;
-                     a.ScannedHere = 3;
-                 },
-                 {}},
-        StepCase{"Landing",
-                 K::Land,
-                 [](S& b, S& a) {
-                     b.View = TView::System;
-                     a.View = TView::Landscape;
-                 },
-                 {THint::Landing}},
-        StepCase{"BackFromTheCityIsNoLanding",
-                 K::Back,
-                 [](S& b, S& a) {
-                     b.View = TView::City;
-                     a.View = TView::Landscape;
-                 },
-                 {}},
-        StepCase{"Artefact", K::Pickup, [](S&, S& a) { a.Cargo = 1; }, {THint::Artefact}},
-        StepCase{"City",
-                 K::City,
-                 [](S& b, S& a) { b.View = TView::Landscape, a.View = TView::City; },
-                 {THint::City}},
-        StepCase{"HeadquarterInView",
-                 K::System,
-                 [](S&, S& a) {
-                     a.View = TView::System;
-                     a.HeadquarterHere = true;
-                 },
-                 {THint::Headquarter}},
-        StepCase{"HeadquarterSeenAlreadyOnThisPage",
-                 K::Planet,
-                 [](S& b, S& a) {
-                     b.View = a.View = TView::System;
-                     b.HeadquarterHere = a.HeadquarterHere = true;
-                 },
-                 {}},
-        StepCase{"Transport", K::Accept, [](S&, S& a) { a.Transport = 2; }, {THint::Transport}},
-        StepCase{"Hyperdrive", K::Install, [](S&, S& a) { a.Hyperdrive = 1; }, {THint::Hyperdrive}},
-        StepCase{"ABetterHyperdriveIsNoNews",
-                 K::Install,
-                 [](S& b, S& a) { b.Hyperdrive = 1, a.Hyperdrive = 2; },
-                 {}},
-        StepCase{"ALoadedGameIsNoStep",
-                 K::Load,
-                 [](S&, S& a) {
-                     a.Cargo = 3;
-                     a.Hyperdrive = 2;
-                     a.Transport = 1;
-                 },
-                 {}},
-        StepCase{"ANewGameIsNoStep", K::NewGame, [](S& b, S& a) { b.Energy = 5, a.Energy = 0; }, {}}),
+constexpr TPassage kFlight = TPassage::StarFlight;
+constexpr TView kSystem = TView::System;
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Hints, Steps, ::testing::Values(
+    StepCase{"StartUp", K::Options, [](S& b, S&) { b.StartupDone = false; }, {THint::Map}},
+    StepCase{"Flight", K::Fly, [](S&, S& a) { a.Passage = kFlight; }, {THint::Flight}},
+    StepCase{"Arrival", K::Tick, [](S& b, S& a) { b.Passage = kFlight, a.View = kSystem; }, {THint::Arrival}},
+    StepCase{"ArrivalOnLowEnergyTellsThatFirst", K::Tick,
+             [](S& b, S& a) { b.Passage = kFlight, a.View = kSystem, a.Energy = kLowEnergy - 1; },
+             {THint::LowEnergy, THint::Arrival}},
+    StepCase{"EnergyJustEnoughIsNotLow", K::Tick, [](S&, S& a) { a.Energy = kLowEnergy; }, {}},
+    StepCase{"TunnelIsNoArrival", K::Tick,
+             [](S& b, S& a) { b.Passage = TPassage::Tunnel, a.View = kSystem; }, {}},
+    StepCase{"Scan", K::Scan, [](S& b, S& a) { b.View = a.View = kSystem, a.ScannedHere = 3; },
+             {THint::Scan}},
+    StepCase{"ScannedElsewhereIsNoScan", K::Fly, [](S&, S& a) { a.System = 8, a.ScannedHere = 3; }, {}},
+    StepCase{"Landing", K::Land, [](S& b, S& a) { b.View = kSystem, a.View = TView::Landscape; },
+             {THint::Landing}},
+    StepCase{"BackFromTheCityIsNoLanding", K::Back,
+             [](S& b, S& a) { b.View = TView::City, a.View = TView::Landscape; }, {}},
+    StepCase{"Artefact", K::Pickup, [](S&, S& a) { a.Cargo = 1; }, {THint::Artefact}},
+    StepCase{"City", K::City, [](S& b, S& a) { b.View = TView::Landscape, a.View = TView::City; },
+             {THint::City}},
+    StepCase{"Headquarter", K::System, [](S&, S& a) { a.View = kSystem, a.HeadquarterHere = true; },
+             {THint::Headquarter}},
+    StepCase{"HeadquarterOnTheSamePage", K::Planet,
+             [](S& b, S& a) { b.View = a.View = kSystem, b.HeadquarterHere = a.HeadquarterHere = true; }, {}},
+    StepCase{"Transport", K::Accept, [](S&, S& a) { a.Transport = 2; }, {THint::Transport}},
+    StepCase{"Hyperdrive", K::Install, [](S&, S& a) { a.Hyperdrive = 1; }, {THint::Hyperdrive}},
+    StepCase{"ABetterHyperdriveIsNoNews", K::Install,
+             [](S& b, S& a) { b.Hyperdrive = 1, a.Hyperdrive = 2; }, {}},
+    StepCase{"ALoadedGameIsNoStep", K::Load,
+             [](S&, S& a) { a.Cargo = 3, a.Hyperdrive = 2, a.Transport = 1; }, {}},
+    StepCase{"ANewGameIsNoStep", K::NewGame, [](S& b, S& a) { b.Energy = 50, a.Energy = 0; }, {}}),
     [](const auto& param) { return std::string(param.param.Name); });
+// clang-format on
 
 TEST(TakeHint, OnceEachWhileOnAndNeverWhenOff) {
     TGameOptions options;
@@ -133,6 +82,7 @@ TEST(TakeHint, OnceEachWhileOnAndNeverWhenOff) {
 
 TEST(WithHint, FollowsTheCommandsOwnLineInItsColour) {
     EXPECT_EQ(WithHint(TInfoLine{"Found!", kGreen}, "Tip: x").Text, "Found!   Tip: x");
+    EXPECT_EQ(WithHint(TInfoLine{"Scanned.   ", kWhite}, "Tip: x").Text, "Scanned.   Tip: x");
     EXPECT_EQ(WithHint(TInfoLine{"Found!", kGreen}, "Tip: x").Colour, kGreen);
     EXPECT_EQ(WithHint(std::nullopt, "Tip: x").Text, "Tip: x") << "not after an older command's line";
     EXPECT_EQ(WithHint(TInfoLine{"", kRed}, "Tip: x").Colour, kWhite);

@@ -47,6 +47,8 @@ TEST_F(GuidePass, F1OpensTheGuideAndTheOptionsSwitchTheHintsOff) {
             shown->grab().save(QString("%1/guide-900x700.png").arg(dir));
             shown->resize(1400, 1000);
             shown->grab().save(QString("%1/guide-1400x1000.png").arg(dir));
+            shown->txtGuide()->scrollToAnchor("city");
+            shown->grab().save(QString("%1/guide-1400x1000-cities.png").arg(dir));
         }
         QTest::keyClick(shown->txtGuide(), Qt::Key_Escape);
     });
@@ -74,6 +76,8 @@ TEST_F(GuidePass, F1OpensTheGuideAndTheOptionsSwitchTheHintsOff) {
             return;
         dialog->pgcOptions()->setCurrentWidget(dialog->tabInfo());
         QTest::mouseClick(dialog->Guide()->chbHints(), Qt::LeftButton);
+        if (const char* dir = std::getenv("VELTRANE_SHOTS"))
+            dialog->grab().save(QString("%1/guide-options.png").arg(dir));
         dialog->close();
     });
     QTest::keyClick(window.get(), Qt::Key_F2);
