@@ -157,6 +157,10 @@ struct TGameOptions {
     std::uint8_t WindowType = 0; // 1 = standard window, anything else = full screen
     // Base address of the server holding the version file and the installer.
     std::string UpdateHost = "http://veltrane.invalid";
+    // The first-time hints of the info line belong to the player, not to one
+    // game: switched on or off, and the ones already shown (by name).
+    bool Hints = true;
+    std::vector<std::string> HintsSeen;
 
     bool operator==(const TGameOptions&) const = default;
 };

@@ -20,6 +20,7 @@
 #include "persist/FileIo.h"
 #include "persist/GameList.h"
 #include "persist/SavedGame.h"
+#include "persist/Settings.h"
 
 #include <algorithm>
 #include <optional>
@@ -40,6 +41,8 @@ std::vector<std::string> ReportLines(const TCommandReport& report) {
 
 void TGame::TWindowRelay::ShowInfoLine(const std::string& text, TColor colour) {
     Info = text;
+    Colour = colour;
+    ++Writes;
     inner_.ShowInfoLine(text, colour);
 }
 
@@ -355,9 +358,12 @@ TCommandReport TGame::Run(const TCommand& command) {
     journal_.Record(PrintCommand(command));
     messages_.Lines.clear();
     TCommandReport report;
+    const THintSnapshot before = TakeHintSnapshot(session_);
+    const int writesBefore = window_.Writes;
     report.Outcome = Dispatch(command);
     if (command.Kind != TCommandKind::Tick || !session_.InFlight())
         AnnounceStranded();
+    OfferHint(command.Kind, before, writesBefore);
     report.InfoLine = window_.Info;
     report.Messages = std::move(messages_.Lines);
     messages_.Lines.clear();
@@ -638,6 +644,22 @@ bool TGame::Stranded() const {
         }
     }
     return true;
+}
+
+void TGame::OfferHint(TCommandKind kind, const THintSnapshot& before, int writesBefore) {
+    const std::optional<THint> hint =
+        TakeHint(options_, StepsTaken(kind, before, TakeHintSnapshot(session_)));
+    if (!hint)
+        return;
+    std::optional<TInfoLine> written;
+    if (window_.Writes != writesBefore)
+        written = TInfoLine{window_.Info, window_.Colour};
+    const TInfoLine line = WithHint(written, HintText(current_, *hint));
+    window_.ShowInfoLine(line.Text, line.Colour);
+    // Seen is seen in every later game too, however this run ends.
+    if (!setup_.UserFolder.empty())
+        if (const Status kept = SaveGuideSettings(setup_.UserFolder, options_); !kept)
+            Report(kept.error().message);
 }
 
 void TGame::AnnounceStranded() {

@@ -14,6 +14,7 @@
 #include "game/Command.h"
 #include "game/Context.h"
 #include "game/Headquarter.h"
+#include "game/Hints.h"
 #include "game/Journal.h"
 #include "game/Session.h"
 #include "lang/TextSource.h"
@@ -131,6 +132,8 @@ class TGame {
         void OptionsDue() override { inner_.OptionsDue(); }
         void ShowClock(int seconds) override { inner_.ShowClock(seconds); }
         std::string Info;
+        TColor Colour = kWhite;
+        int Writes = 0;
 
       private:
         IWindowPort& inner_;
@@ -176,6 +179,8 @@ class TGame {
     void AfterOptions();
     void ShowTick(bool startupDue);
     void AnnounceStranded();
+    // A first-time hint for the steps the command took, after what it wrote itself.
+    void OfferHint(TCommandKind kind, const THintSnapshot& before, int writesBefore);
     void Report(const std::string& problem);
 
     TGameOptions& options_;

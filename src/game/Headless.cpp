@@ -52,6 +52,8 @@ TGameSetup THeadlessGame::Complete(TGameSetup setup, std::uint64_t seed,
 THeadlessGame::THeadlessGame(std::uint64_t seed, std::shared_ptr<const ITextSource> script, TGameSetup setup)
     : script_(script ? std::move(script) : std::make_shared<TNoScript>()),
       game_(options_, TGamePorts{Window, Messages, Sound, Clock}, Complete(std::move(setup), seed, script_)) {
+    // Tests, bots and replays see the rules' own info lines; the tool switches hints on when asked.
+    options_.Hints = false;
 }
 
 Status THeadlessGame::NewGame() {

@@ -1,5 +1,7 @@
 #include "lang/TextCatalogue.h"
 
+#include "lang/GuideTexts.h"
+
 #include <algorithm>
 #include <cctype>
 
@@ -256,6 +258,7 @@ const std::vector<TText>& AllTexts() {
         family("AlienSpeciality", texts::AlienSpeciality);
         family("PoliceGoodText", texts::PoliceGoodText);
         family("PoliceBadText", texts::PoliceBadText);
+        AddGuideTexts(v);
         return v;
     }();
     return all;

@@ -3,6 +3,7 @@
 #include "IniSyntax.h"
 #include "ProfileFile.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <optional>
 
@@ -43,6 +44,9 @@ TGameOptions LoadSettings(const std::string& userFolder) {
     if (const auto v = ReadInteger(file, "General", "Window type"))
         options.WindowType = LowByte(*v);
     options.UpdateHost = file.ReadDef("Network", "UpdateHost", options.UpdateHost);
+    if (const auto v = ReadInteger(file, kGuideSection, "Hints"))
+        options.Hints = *v != 0;
+    options.HintsSeen = SplitHintNames(file.ReadDef(kGuideSection, "Seen", ""));
     return options;
 }
 
@@ -61,6 +65,37 @@ Status SaveSettings(const std::string& userFolder, const TGameOptions& options) 
     file.Write("General", "Window type", std::to_string(options.WindowType));
     file.Write("Network", "UpdateHost", options.UpdateHost);
     return file.Save(SettingsPath(userFolder));
+}
+
+Status SaveGuideSettings(const std::string& userFolder, const TGameOptions& options) {
+    if (Status folder = EnsureUserFolder(userFolder); !folder)
+        return folder;
+    auto opened = TProfileFile::Open(SettingsPath(userFolder));
+    if (!opened)
+        return opened.error();
+    TProfileFile& file = *opened;
+    file.Write(kGuideSection, "Hints", options.Hints ? "1" : "0");
+    std::string seen;
+    for (const std::string& name : options.HintsSeen)
+        seen += (seen.empty() ? "" : ",") + name;
+    file.Write(kGuideSection, "Seen", seen);
+    return file.Save(SettingsPath(userFolder));
+}
+
+std::vector<std::string> SplitHintNames(std::string_view text) {
+    std::vector<std::string> names;
+    while (!text.empty()) {
+        const std::size_t comma = text.find(',');
+        std::string_view name = text.substr(0, comma);
+        text = comma == std::string_view::npos ? std::string_view() : text.substr(comma + 1);
+        const std::size_t first = name.find_first_not_of(" \t");
+        if (first == std::string_view::npos)
+            continue;
+        name = name.substr(first, name.find_last_not_of(" \t") - first + 1);
+        if (std::find(names.begin(), names.end(), name) == names.end())
+            names.emplace_back(name);
+    }
+    return names;
 }
 
 Status EnsureUserFolder(const std::string& path) {

@@ -1,5 +1,6 @@
 #include "CommandKeys.h"
 
+#include "FormGuide.h"
 #include "SectorMapView.h"
 
 #include <QKeySequence>
@@ -32,6 +33,11 @@ CommandKeys::CommandKeys(QWidget& window, TGame& game, std::vector<TKey> command
             });
         }
     connect(new QShortcut(QKeySequence::Save, &window), &QShortcut::activated, this, std::move(save));
+    // F1: how to play. It only looks; the game goes on as it was when it closes.
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), &window), &QShortcut::activated, this, [this, &window] {
+        FormGuide guide(game_, {}, &window);
+        guide.Run();
+    });
 
     const std::pair<Qt::Key, TArrow> arrows[] = {{Qt::Key_Left, TArrow::Left},
                                                  {Qt::Key_Right, TArrow::Right},

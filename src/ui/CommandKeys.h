@@ -18,8 +18,8 @@ namespace veltrane {
 class SectorMapView;
 
 // The main window's keys: one per command button (the button's hint names
-// it), Ctrl+S for the saved games, and on the sector map the arrows that move
-// a selection from system to system with Enter to fly there.
+// it), Ctrl+S for the saved games, F1 for the guide, and on the sector map the
+// arrows that move a selection from system to system with Enter to fly there.
 class CommandKeys : public QObject {
     Q_OBJECT
   public:

@@ -5,6 +5,7 @@
 #include "VersionCheck.h"
 
 #include "ClickLabel.h"
+#include "GuideOptions.h"
 #include "RadioGroup.h"
 #include "SavedGamesPage.h"
 #include "TranslateForm.h"
@@ -274,6 +275,7 @@ void FormOptions::BuildInfoPage() {
         if (services_.CheckVersion && script_)
             services_.CheckVersion(*script_);
     });
+    guide_ = new GuideOptions(panel, game_, services_.LoadPicture, services_.Click);
 }
 
 void FormOptions::updCaptainClick(int position) {
@@ -313,6 +315,7 @@ void FormOptions::ApplyLanguage() {
     SetLanguageFile(path);
     script_ = std::make_unique<TScriptFile>(path);
     services_.Translate(this, *script_);
+    guide_->Retext(*script_);
     president_->setPlainText(QString::fromStdString(Lookup(*script_, texts::Welcome)));
 }
 
@@ -361,7 +364,10 @@ void FormOptions::done(int r) {
         options_.Effects = effects_->isChecked();
         if (randomEvents_->value() != options_.RandomEvents)
             game_.Execute(MakeCommand(TCommandKind::Events, {randomEvents_->value()}));
-        if (const Status saved = SaveSettings(services_.UserFolder, options_); !saved)
+        Status saved = SaveSettings(services_.UserFolder, options_);
+        if (Status guide = guide_->Apply(services_.UserFolder); saved)
+            saved = std::move(guide);
+        if (!saved)
             game_.Ctx().Messages.ShowMessDlg(saved.error().message, "", TMessageKind::Info);
         HandOverCaptain();
         game_.Ctx().Time.StartTimer(TTimer::Main);

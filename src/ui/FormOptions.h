@@ -24,6 +24,7 @@ class QTabWidget;
 
 namespace veltrane {
 
+class GuideOptions;
 class SavedGamesPage;
 class TRadioGroup;
 
@@ -91,6 +92,7 @@ class FormOptions : public QDialog {
     TRadioGroup* rbxWindowType() const { return windowType_; }
     QPushButton* btnStart() const { return start_; }
     QPushButton* btnCheckVersion() const { return checkVersion_; }
+    GuideOptions* Guide() const { return guide_; }
 
     void done(int r) override;
 
@@ -131,6 +133,7 @@ class FormOptions : public QDialog {
     TRadioGroup* windowType_;
     QPushButton* start_;
     QPushButton* checkVersion_;
+    GuideOptions* guide_ = nullptr;
 };
 
 } // namespace veltrane

@@ -109,6 +109,37 @@ TEST_F(SettingsTest, SavingFailureIsReported) {
     EXPECT_NE(saved.error().message.find("blocker"), std::string::npos);
 }
 
+TEST_F(SettingsTest, AFileWithoutTheGuideSectionLoadsAsBeforeWithHintsOn) {
+    const TGameOptions options = LoadFrom("[Sounds]\nBackground=0\n[General]\nRandomEvents=7\n");
+    TGameOptions expected;
+    expected.Background = false;
+    expected.RandomEvents = 7;
+    EXPECT_EQ(options, expected);
+    EXPECT_TRUE(options.Hints);
+    EXPECT_TRUE(options.HintsSeen.empty());
+}
+
+TEST_F(SettingsTest, TheGuideSectionRoundTripsBesideTheRest) {
+    TGameOptions options;
+    options.Effects = false;
+    options.Hints = false;
+    options.HintsSeen = {"Map", "Scan", "FromANewerVersion"};
+    ASSERT_TRUE(SaveSettings(folder.str(), options));
+    ASSERT_TRUE(SaveGuideSettings(folder.str(), options));
+    EXPECT_EQ(LoadSettings(folder.str()), options);
+    // The rest of the file is kept when only the hints are written.
+    options.HintsSeen.clear();
+    ASSERT_TRUE(SaveGuideSettings(folder.str(), options));
+    EXPECT_EQ(LoadSettings(folder.str()), options);
+}
+
+TEST_F(SettingsTest, SeenHintsAreTrimmedNamesOnce) {
+    EXPECT_EQ(LoadFrom("[guide]\nseen= Scan ,,Landing,Scan, \nHints=word\n").HintsSeen,
+              (std::vector<std::string>{"Scan", "Landing"}));
+    EXPECT_TRUE(LoadFrom("[Guide]\nHints=word\n").Hints) << "not an integer: absent";
+    EXPECT_FALSE(LoadFrom("[Guide]\nHints=0\n").Hints);
+}
+
 TEST(UserFolder, IsCreatedWithItsParents) {
     TempFolder folder;
     const std::string path = (folder / "Documents" / "Brindle" / "Veltrane").string() + "/";

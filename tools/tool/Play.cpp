@@ -37,10 +37,11 @@ int Fail(const std::string& message) {
 
 int PlayUsage(const char* problem) {
     std::cerr << "veltrane-tool: " << problem << "\n"
-              << "usage: veltrane-tool play --seed N [--in GAME] [--home DIR] [--journal FILE] --out GAME "
-                 "[SCRIPT]\n"
-              << "       veltrane-tool play --replay JOURNAL [--in GAME] [--home DIR] [--journal FILE] --out "
-                 "GAME\n"
+              << "usage: veltrane-tool play --seed N [--in GAME] [--home DIR] [--journal FILE] [--hints] "
+                 "--out GAME [SCRIPT]\n"
+              << "       veltrane-tool play --replay JOURNAL [--in GAME] [--home DIR] [--journal FILE] "
+                 "[--hints] --out GAME\n"
+              << "  --hints: the first-time hints a new player sees in the info line, each once\n"
               << "  commands, one a line (# starts a comment): " << CommandHelp() << "\n";
     return kUsage;
 }
@@ -48,6 +49,7 @@ int PlayUsage(const char* problem) {
 struct TPlayArgs {
     std::optional<std::uint64_t> Seed;
     std::string In, Out, Script, Home, Journal, Replay;
+    bool Hints = false;
 };
 
 } // namespace
@@ -73,6 +75,8 @@ int RunPlay(int argc, char** argv) {
                 args.Replay = value;
             else if (!(args.Seed = ParseWholeNumber(value)))
                 return PlayUsage("--seed takes a whole number");
+        } else if (arg == "--hints") {
+            args.Hints = true;
         } else if (args.Script.empty() && !arg.starts_with("--")) {
             args.Script = arg;
         } else {
@@ -95,6 +99,9 @@ int RunPlay(int argc, char** argv) {
     setup.ReportProblem = [](const std::string& problem) { std::cerr << "problem: " << problem << "\n"; };
     THeadlessGame headless(args.Seed.value_or(0), nullptr, std::move(setup));
     TGame& game = headless.Game();
+    // Hints are a newcomer's view of the game: a replay shows them only when asked, as for a player
+    // who has seen none yet. They never change the game played.
+    game.Options().Hints = args.Hints;
 
     std::ifstream file;
     const std::string commandsPath = replay ? args.Replay : args.Script;
