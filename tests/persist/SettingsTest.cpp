@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <utility>
 
 namespace veltrane {
 namespace {
@@ -87,15 +86,6 @@ TEST_F(SettingsTest, SaveThenLoadGivesTheSameOptions) {
     options.Scaling = TScaling::Sharp;
     ASSERT_TRUE(SaveSettings(folder.str(), options));
     EXPECT_EQ(LoadSettings(folder.str()), options);
-}
-
-TEST_F(SettingsTest, ScalingIsSharpOnlyWhenSaidSoAnyCase) {
-    for (const auto& [stored, sharp] :
-         {std::pair{"", false}, std::pair{"[Display]\nScaling=Sharp\n", true},
-          std::pair{"[Display]\nScaling=blurry\n", false}, std::pair{"[General]\nScaling=sharp\n", false}}) {
-        WriteBytes(folder / kSettingsFileName, stored);
-        EXPECT_EQ(LoadSettings(folder.str()).Scaling == TScaling::Sharp, sharp) << stored;
-    }
 }
 
 TEST_F(SettingsTest, SavingKeepsForeignEntriesAndReplacesInPlace) {
