@@ -148,6 +148,10 @@ struct TModulePlacement {
     bool operator==(const TModulePlacement&) const = default;
 };
 
+// How a play area larger than designed is drawn: smoothly to fill the screen,
+// or by whole steps only, every picture pixel an even block.
+enum class TScaling : std::uint8_t { Smooth, Sharp };
+
 struct TGameOptions {
     bool Background = true;
     bool Effects = true;
@@ -155,6 +159,7 @@ struct TGameOptions {
     std::string Language = "English.lng";
     std::string Resolution;      // written, never set
     std::uint8_t WindowType = 0; // 1 = standard window, anything else = full screen
+    TScaling Scaling = TScaling::Smooth;
     // Base address of the server holding the version file and the installer.
     std::string UpdateHost = "http://veltrane.invalid";
     // The first-time hints of the info line belong to the player, not to one

@@ -21,6 +21,13 @@ std::optional<std::int32_t> ReadInteger(const TProfileFile& file, const char* se
     return ParseIniInt(*text);
 }
 
+std::string AsciiLower(std::string text) {
+    for (char& c : text)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return text;
+}
+
 std::uint8_t LowByte(std::int32_t value) {
     return static_cast<std::uint8_t>(value & 0xFF);
 }
@@ -47,6 +54,9 @@ TGameOptions LoadSettings(const std::string& userFolder) {
     if (const auto v = ReadInteger(file, kGuideSection, "Hints"))
         options.Hints = *v != 0;
     options.HintsSeen = SplitHintNames(file.ReadDef(kGuideSection, "Seen", ""));
+    // Anything but "sharp" keeps the smooth default, so a file from before the choice loads as it did.
+    if (AsciiLower(file.ReadDef("Display", "Scaling", "")) == "sharp")
+        options.Scaling = TScaling::Sharp;
     return options;
 }
 
@@ -64,6 +74,7 @@ Status SaveSettings(const std::string& userFolder, const TGameOptions& options) 
     file.Write("General", "Resolution", "");
     file.Write("General", "Window type", std::to_string(options.WindowType));
     file.Write("Network", "UpdateHost", options.UpdateHost);
+    file.Write("Display", "Scaling", options.Scaling == TScaling::Sharp ? "sharp" : "smooth");
     return file.Save(SettingsPath(userFolder));
 }
 

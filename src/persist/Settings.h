@@ -1,8 +1,8 @@
 #pragma once
 
 // The user's settings in UserFolder + "Veltrane.ini": music, effects, the
-// random-event rarity, the language script, the window type and the server
-// the version check asks.
+// random-event rarity, the language script, the window type, the server
+// the version check asks and how a larger screen is filled.
 
 #include "core/Result.h"
 #include "core/World.h"
@@ -19,7 +19,7 @@ inline constexpr const char* kSettingsFileName = "Veltrane.ini";
 // integer where one is expected. Never fails.
 TGameOptions LoadSettings(const std::string& userFolder);
 
-// Writes all seven keys (the "Resolution" entry empty), keeping whatever else
+// Writes all eight keys (the "Resolution" entry empty), keeping whatever else
 // the file holds. The previous file stays intact when writing fails.
 Status SaveSettings(const std::string& userFolder, const TGameOptions& options);
 

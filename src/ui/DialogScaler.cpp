@@ -8,34 +8,92 @@
 #include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
 #include <QGraphicsView>
+#include <QPointer>
 #include <QScreen>
+
+#include <cmath>
+#include <vector>
 
 namespace veltrane {
 
 namespace {
 
 // The window a dialog belongs to, which keeps its larger window above it.
+// The window a dialog without a parent belongs to: the active one. Between
+// one dialog closing and the window system activating its owner again none is
+// active; the game's window, the one that scales a play area, takes it then.
+QWidget* DefaultOwner() {
+    if (QWidget* active = QApplication::activeWindow())
+        return active;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->isVisible() && top->property(kPlayAreaScaleProperty).isValid() &&
+            !top->graphicsProxyWidget() && dynamic_cast<TScaledDialogHost*>(top) == nullptr)
+            return top;
+    return nullptr;
+}
+
 QWidget* OwnerWindow(const QDialog& dialog) {
     if (const QWidget* parent = dialog.parentWidget())
         return parent->window();
-    return QApplication::activeWindow();
+    return DefaultOwner();
 }
+
+// The top-level window that takes the keys for `widget`: a dialog drawn in a
+// graphics view takes them through the view's window.
+QWidget* KeyWindow(QWidget* widget) {
+    if (widget == nullptr)
+        return nullptr;
+    QWidget* window = widget->window();
+    if (const QGraphicsProxyWidget* proxy = window->graphicsProxyWidget())
+        if (proxy->scene() && !proxy->scene()->views().isEmpty())
+            return proxy->scene()->views().front()->window();
+    return window;
+}
+
+// Remembers who had the keys when a dialog opened and hands them back when it
+// has ended. A window manager may or may not activate the owner again on its
+// own, and without one nobody does.
+class TKeysReturn {
+  public:
+    // The owner and the windows it belongs to in turn: a dialog opened as
+    // another one was closing may find that one still active, and gone after.
+    explicit TKeysReturn(const QDialog& dialog) : focus_(QApplication::focusWidget()) {
+        for (QWidget* window = KeyWindow(OwnerWindow(dialog)); window != nullptr;
+             window = KeyWindow(window->parentWidget()))
+            windows_.emplace_back(window);
+    }
+
+    void operator()() const {
+        for (const QPointer<QWidget>& window : windows_) {
+            if (!window || !window->isVisible())
+                continue;
+            window->activateWindow();
+            if (focus_ && focus_->isVisible() && focus_->window() == window)
+                focus_->setFocus(Qt::ActiveWindowFocusReason);
+            return;
+        }
+    }
+
+  private:
+    std::vector<QPointer<QWidget>> windows_;
+    QPointer<QWidget> focus_;
+};
 
 } // namespace
 
-int PlayAreaScaleFor(const QWidget* widget) {
+double PlayAreaScaleFor(const QWidget* widget) {
     if (widget == nullptr)
-        widget = QApplication::activeWindow();
+        widget = DefaultOwner();
     for (; widget != nullptr; widget = widget->parentWidget()) {
         const QWidget* window = widget->window();
         if (const QVariant marked = window->property(kPlayAreaScaleProperty); marked.isValid())
-            return marked.toInt();
+            return marked.toDouble();
         widget = window;
     }
     return 1;
 }
 
-TScaledDialogHost::TScaledDialogHost(QDialog& dialog, int scale)
+TScaledDialogHost::TScaledDialogHost(QDialog& dialog, double scale)
     : QWidget(OwnerWindow(dialog), Qt::Dialog), dialog_(&dialog), parent_(dialog.parentWidget()),
       flags_(dialog.windowFlags()), scale_(scale) {
     setObjectName("ScaledDialogHost");
@@ -49,6 +107,8 @@ TScaledDialogHost::TScaledDialogHost(QDialog& dialog, int scale)
     view_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     view_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     view_->setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+    // Pictures blend at a factor between whole steps, as the play area's do.
+    view_->setRenderHint(QPainter::SmoothPixmapTransform, scale != std::floor(scale));
     view_->scale(scale, scale);
 
     // A proxy takes only a widget without a parent; the dialog's own font and
@@ -64,9 +124,12 @@ TScaledDialogHost::TScaledDialogHost(QDialog& dialog, int scale)
     // move itself about: the window follows.
     connect(proxy_, &QGraphicsWidget::geometryChanged, this, &TScaledDialogHost::Fit);
     dialog.installEventFilter(this);
-    // Keys go where the dialog's own focus is, through the view.
+    // Keys go where the dialog's own focus is, through the view. A drop-down
+    // list closing takes the scene's focus along; the next key brings it back
+    // to the dialog, or Enter and Escape would reach nothing until a click.
     setFocusProxy(view_);
     proxy_->setFocus();
+    view_->installEventFilter(this);
     Fit();
 }
 
@@ -106,6 +169,10 @@ void TScaledDialogHost::closeEvent(QCloseEvent* event) {
 }
 
 bool TScaledDialogHost::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == view_ &&
+        (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) && proxy_ &&
+        scene_->focusItem() == nullptr)
+        proxy_->setFocus(Qt::OtherFocusReason);
     if (watched == dialog_) {
         if (event->type() == QEvent::Hide) {
             hide();
@@ -118,18 +185,25 @@ bool TScaledDialogHost::eventFilter(QObject* watched, QEvent* event) {
 }
 
 int ExecDialog(QDialog& dialog) {
-    const int scale = PlayAreaScaleFor(dialog.parentWidget());
-    if (scale <= 1)
-        return dialog.exec();
-    dialog.setModal(true);
-    TScaledDialogHost host(dialog, scale);
-    host.show();
-    host.activateWindow();
-    return dialog.exec();
+    const TKeysReturn keysBack(dialog);
+    const double scale = PlayAreaScaleFor(dialog.parentWidget());
+    int result = 0;
+    if (scale <= 1) {
+        result = dialog.exec();
+    } else {
+        dialog.setModal(true);
+        TScaledDialogHost host(dialog, scale);
+        host.show();
+        host.activateWindow();
+        result = dialog.exec();
+    }
+    keysBack();
+    return result;
 }
 
 void ShowDialog(QDialog& dialog) {
-    const int scale = PlayAreaScaleFor(dialog.parentWidget());
+    QObject::connect(&dialog, &QDialog::finished, &dialog, [keysBack = TKeysReturn(dialog)] { keysBack(); });
+    const double scale = PlayAreaScaleFor(dialog.parentWidget());
     if (scale <= 1) {
         dialog.show();
         return;

@@ -11,15 +11,19 @@ class QGraphicsView;
 namespace veltrane {
 
 // A dialog over a play area drawn larger is drawn larger too, by the same
-// whole factor, so it is not a postage stamp in the middle of a big screen:
-// it lives as a proxy in a graphics view, as the play area does, inside a
-// window of its own that size larger. At scale 1 (the standard window, an
-// ordinary screen) dialogs are shown as they are.
+// factor, so it is not a postage stamp in the middle of a big screen: it
+// lives as a proxy in a graphics view, as the play area does, inside a window
+// of its own that much larger. Up to scale 1 (the standard window as it
+// opens, a window made smaller) dialogs are shown as they are.
+//
+// Either way, when a dialog ends the keys go back to the window it was
+// opened from and to the control that had them there, so the window's
+// command keys work at once after Escape, without a click.
 
 // The play area's scale of the window `widget` belongs to, or of the active
 // window when it belongs to none; dialogs opened from a scaled dialog follow
 // it. 1 when nothing is scaled.
-int PlayAreaScaleFor(const QWidget* widget);
+double PlayAreaScaleFor(const QWidget* widget);
 
 // QDialog::exec(), scaled like the window the dialog belongs to.
 int ExecDialog(QDialog& dialog);
@@ -31,7 +35,7 @@ void ShowDialog(QDialog& dialog);
 // window manager's close button) closes the dialog, as the dialog's own would.
 class TScaledDialogHost : public QWidget {
   public:
-    TScaledDialogHost(QDialog& dialog, int scale);
+    TScaledDialogHost(QDialog& dialog, double scale);
     ~TScaledDialogHost() override;
 
     QDialog* Dialog() const { return dialog_; }
@@ -49,7 +53,7 @@ class TScaledDialogHost : public QWidget {
     QPointer<QDialog> dialog_;
     QPointer<QWidget> parent_;
     Qt::WindowFlags flags_;
-    int scale_;
+    double scale_;
     bool endWithDialog_ = false;
     QGraphicsScene* scene_ = nullptr;
     QGraphicsView* view_ = nullptr;

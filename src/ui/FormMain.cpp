@@ -484,29 +484,8 @@ void FormMain::UpdateSectorThumbnails() {
 void FormMain::ApplyWindowType() {
     background_->setFrameStyle(QFrame::Panel | QFrame::Raised);
     background_->resize(900, 700);
-    const bool wasVisible = isVisible();
-    if (IsStandardWindow(options_.WindowType)) {
-        // A plain fixed-size window: title, minimise and close, no maximise.
-        setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                       Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-        setWindowState(Qt::WindowNoState);
-        setFixedSize(1024, 768);
-    } else {
-        // Full screen on the desktop as it is; the play area sits in the middle.
-        setMinimumSize(0, 0);
-        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        resize(1024, 768);
-        setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-        // Without a window manager the full-screen state is only a hint: cover the screen ourselves
-        // first (setting a geometry afterwards would clear the state again).
-        if (const QScreen* display = screen())
-            setGeometry(display->geometry());
-        setWindowState(Qt::WindowFullScreen);
-    }
-    scaler_->Fit(!IsStandardWindow(options_.WindowType));
+    scaler_->ApplyWindowType(IsStandardWindow(options_.WindowType), options_.Scaling, QSize(1024, 768));
     top_->PlaceExitButton();
-    if (wasVisible)
-        show();
 }
 
 void FormMain::timMainTimer() {
@@ -601,11 +580,6 @@ void FormMain::StartAudio() {
     audioStarted_ = true;
     if (services_.InitAudio)
         services_.InitAudio();
-}
-
-void FormMain::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    scaler_->Fit(!IsStandardWindow(options_.WindowType));
 }
 
 void FormMain::showEvent(QShowEvent* event) {

@@ -17,6 +17,7 @@
 #include "persist/Settings.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
 #include <QInputDialog>
@@ -133,6 +134,7 @@ FormOptions::FormOptions(TGame& game, TOptionsServices services, QWidget* parent
     FillLanguages();
     ApplyLanguage();
     windowType_->setItemIndex(options_.WindowType == 1 ? 1 : 0);
+    scaling_->setCurrentIndex(options_.Scaling == TScaling::Sharp ? 1 : 0);
 }
 
 FormOptions::~FormOptions() = default;
@@ -209,7 +211,15 @@ void FormOptions::BuildSettingsPage() {
     connect(windowType_, &TRadioGroup::clicked, this,
             [this](int index) { options_.WindowType = static_cast<std::uint8_t>(index); });
 
-    start_ = MakeButton(tabSettings_, "btnStart", "START", QRect(246, 298, 227, 42));
+    // The window follows the choice when the dialog has closed, as it does the window type.
+    scaling_ = new QComboBox(tabSettings_);
+    scaling_->setObjectName("cbxScaling");
+    scaling_->setGeometry(246, 291, 227, 22);
+    scaling_->addItems({"Smooth scaling", "Sharp scaling (whole steps)"});
+    connect(scaling_, &QComboBox::activated, this,
+            [this](int index) { options_.Scaling = index == 1 ? TScaling::Sharp : TScaling::Smooth; });
+
+    start_ = MakeButton(tabSettings_, "btnStart", "START", QRect(246, 316, 227, 24));
     start_->setFont(ArialFont(16, true));
     connect(start_, &QPushButton::clicked, this, [this] {
         if (services_.Click)

@@ -13,6 +13,7 @@
 #include <string>
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -62,7 +63,7 @@ inline constexpr const char* kMailAddress = "";
 inline constexpr const char* kDonationUrl = "";
 
 // The options dialog: the president's welcome, the captain's name and
-// portrait, sound, random events, language and window type; the saved games;
+// portrait, sound, random events, language, window type and scaling; the saved games;
 // and the information page. The game clock stands still while it is open.
 // What changes the game goes to it as commands: saving, loading and deleting
 // games, a new game, and on closing the captain, the rarity of events and the
@@ -90,6 +91,7 @@ class FormOptions : public QDialog {
     QScrollBar* scbRandomEvents() const { return randomEvents_; }
     QListWidget* lbxLanguage() const { return languages_; }
     TRadioGroup* rbxWindowType() const { return windowType_; }
+    QComboBox* cbxScaling() const { return scaling_; }
     QPushButton* btnStart() const { return start_; }
     QPushButton* btnCheckVersion() const { return checkVersion_; }
     GuideOptions* Guide() const { return guide_; }
@@ -131,6 +133,7 @@ class FormOptions : public QDialog {
     QScrollBar* randomEvents_;
     QListWidget* languages_;
     TRadioGroup* windowType_;
+    QComboBox* scaling_;
     QPushButton* start_;
     QPushButton* checkVersion_;
     GuideOptions* guide_ = nullptr;

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "core/World.h"
+
 #include <QObject>
+#include <QRect>
 #include <QSize>
 
 class QGraphicsProxyWidget;
@@ -11,31 +14,50 @@ class QWidget;
 namespace veltrane {
 
 // The window (and a scaled dialog) says by this property how much larger its
-// play area is drawn; dialogs opened over it are drawn as large.
+// play area is drawn (a double); dialogs opened over it are drawn as large.
 inline constexpr const char* kPlayAreaScaleProperty = "veltranePlayAreaScale";
 
-// Full screen on a large screen draws the play area larger: by the largest
-// whole number that fits, so every picture pixel becomes an even block and
-// text is drawn afresh at the larger size, letterboxed in black. While it is
-// scaled the play area lives in a graphics view as a proxy widget, so clicks,
-// keys and tooltips land where they are drawn. At scale 1 (the standard
-// window, or a screen too small for more) it is a plain child of the window
-// again and costs nothing. The desktop's own scale factor (high-DPI) is
-// Qt's and comes on top of this.
+// Where the play area is drawn in a window: its factor and its rectangle in
+// window pixels; what lies around it are the bars.
+struct TLetterbox {
+    double Scale = 1;
+    QRect Area;
+
+    bool operator==(const TLetterbox&) const = default;
+};
+
+// The play area fills the window it is in, keeping its aspect, with bars
+// where the window is wider or taller. While it is drawn at any other size
+// than its own it lives in a graphics view as a proxy widget, so clicks, keys
+// and tooltips land where they are drawn and text is drawn afresh at the
+// larger size, never magnified from a bitmap. At exactly its own size (the
+// standard window as it opens) it is a plain child of the window again and
+// costs nothing. The desktop's own scale factor (high-DPI) is Qt's and comes
+// on top of this.
 class PlayAreaScaler : public QObject {
   public:
     // `playArea` is a child of `window`, which owns it whether scaled or not.
     PlayAreaScaler(QWidget& window, QWidget& playArea);
 
-    // Fits the play area to the window as it now is; `enlarge` is false for
-    // the standard window, which keeps the designed size.
-    void Fit(bool enlarge);
-    int Scale() const { return scale_; }
+    // Makes `window` a standard window (resizable, opening at `designed`) or
+    // full screen, and fits the play area to it; again on every resize.
+    void ApplyWindowType(bool standard, TScaling scaling, QSize designed);
+    // Fits the play area to the window as it now is.
+    void Fit();
+    double Scale() const { return fit_.Scale; }
+    // The play area as drawn, in window pixels.
+    QRect Area() const { return fit_.Area; }
     // The view showing the scaled play area; null before the first scaling.
     QGraphicsView* View() const { return view_; }
 
-    // The largest whole factor that fits `playArea` into `available`, at least 1.
-    static int ScaleFor(QSize available, QSize playArea);
+    // Fits `frame` into `available` and says where `playArea`, in the middle
+    // of the frame, is drawn. Smooth scaling takes any factor; sharp scaling
+    // the largest whole one, unless even once is too large, where shrinking
+    // smoothly beats cutting the play area off.
+    static TLetterbox Letterbox(QSize available, QSize playArea, QSize frame, TScaling scaling);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void Embed();
@@ -46,7 +68,11 @@ class PlayAreaScaler : public QObject {
     QGraphicsScene* scene_ = nullptr;
     QGraphicsView* view_ = nullptr;
     QGraphicsProxyWidget* proxy_ = nullptr;
-    int scale_ = 1;
+    TLetterbox fit_;
+    TScaling scaling_ = TScaling::Smooth;
+    // The standard window fits its designed size, the play area with its margin.
+    QSize frame_;
+    bool standard_ = true;
 };
 
 } // namespace veltrane

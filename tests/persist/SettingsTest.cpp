@@ -71,7 +71,8 @@ TEST_F(SettingsTest, SavingAFreshFileWritesEveryKeyInOrder) {
     EXPECT_EQ(ReadBytes(folder / kSettingsFileName), "[Sounds]\nBackground=0\nEffects=1\n\n"
                                                      "[General]\nRandomEvents=7\nLanguage=German.lng\n"
                                                      "Resolution=\nWindow type=1\n\n"
-                                                     "[Network]\nUpdateHost=http://veltrane.invalid\n");
+                                                     "[Network]\nUpdateHost=http://veltrane.invalid\n\n"
+                                                     "[Display]\nScaling=smooth\n");
 }
 
 TEST_F(SettingsTest, SaveThenLoadGivesTheSameOptions) {
@@ -82,6 +83,7 @@ TEST_F(SettingsTest, SaveThenLoadGivesTheSameOptions) {
     options.Language = "Français.lng";
     options.WindowType = 1;
     options.UpdateHost = "http://127.0.0.1:8080";
+    options.Scaling = TScaling::Sharp;
     ASSERT_TRUE(SaveSettings(folder.str(), options));
     EXPECT_EQ(LoadSettings(folder.str()), options);
 }
@@ -93,7 +95,7 @@ TEST_F(SettingsTest, SavingKeepsForeignEntriesAndReplacesInPlace) {
     EXPECT_EQ(ReadBytes(folder / kSettingsFileName),
               "; tuned by hand\n[General]\nLanguage=English.lng\nVolume=3\nRandomEvents=50\nResolution=\n"
               "Window type=0\n\n[Sounds]\nEffects=1\nBackground=1\n\n"
-              "[Network]\nUpdateHost=http://veltrane.invalid\n");
+              "[Network]\nUpdateHost=http://veltrane.invalid\n\n[Display]\nScaling=smooth\n");
 }
 
 TEST_F(SettingsTest, SavingCreatesAMissingUserFolder) {

@@ -1,5 +1,6 @@
 #include "FormMainFixture.h"
 #include "game/Views.h"
+#include "ui/PlayAreaScaler.h"
 
 #include "ui/CityView.h"
 #include "ui/SectorMapView.h"
@@ -46,13 +47,13 @@ TEST_F(Lifecycle, ArtworkOfTheWaitingCommandPanelKeepsItsColours) {
     EXPECT_EQ(shown.pixelColor(shown.rect().center()), captain->pixmap().toImage().pixelColor(4, 4));
 }
 
-TEST_F(Lifecycle, StandardWindowIsFixedAtTheGamesSize) {
+TEST_F(Lifecycle, StandardWindowOpensAtTheGamesSizeAndResizes) {
     EXPECT_EQ(Window().size(), QSize(1024, 768));
-    EXPECT_EQ(Window().minimumSize(), QSize(1024, 768));
-    EXPECT_EQ(Window().maximumSize(), QSize(1024, 768));
-    EXPECT_FALSE(Window().windowFlags() & Qt::WindowMaximizeButtonHint);
-    EXPECT_TRUE(Window().windowFlags() & Qt::WindowMinimizeButtonHint);
     EXPECT_EQ(Find<QWidget>("pnlBackground")->geometry(), QRect(62, 34, 900, 700));
+    Window().show();
+    Window().resize(2048, 1536);
+    Window().ApplyWindowType(); // as the options dialog closes: the player's size stays
+    EXPECT_EQ(Window().Scaler().Scale(), 2);
 }
 
 TEST_F(Lifecycle, OtherWindowTypesAskForFullScreen) {
@@ -67,12 +68,12 @@ TEST_F(Lifecycle, OtherWindowTypesAskForFullScreen) {
     EXPECT_EQ(Window().size(), QSize(1024, 768));
 }
 
-TEST_F(Lifecycle, PlayAreaStaysCentredWhenTheWindowIsResized) {
+TEST_F(Lifecycle, PlayAreaFillsTheWidthOfAnSxgaScreenCentred) {
     options.WindowType = 0;
     Window().resize(1280, 1024);
     QResizeEvent resize(QSize(1280, 1024), QSize(1024, 768));
     QCoreApplication::sendEvent(&Window(), &resize);
-    EXPECT_EQ(Find<QWidget>("pnlBackground")->pos(), QPoint(190, 162));
+    EXPECT_EQ(Window().Scaler().Area(), QRect(0, 14, 1280, 996));
 }
 
 TEST_F(Lifecycle, AnsweringNoKeepsTheGameAndTheWindow) {
