@@ -43,7 +43,7 @@ int main(int argc, char** argv) {
     FormMain window(options, sound, std::move(services));
     ExitAfterFirstPaint exitAfterPaint;
     if (ExitAfterFirstPaint::Wanted(argc, argv))
-        window.installEventFilter(&exitAfterPaint);
+        app.installEventFilter(&exitAfterPaint); // the window, or the view that scales it
     window.show();
     return QApplication::exec();
 }

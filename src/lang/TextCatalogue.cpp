@@ -361,6 +361,8 @@ std::vector<TControlText> OptionsControls() {
         // The language list is filled from the folder: no design items to translate.
         C(f, "lbxLanguage", K::ListBox, kHintOnly, {}),
         C(f, "rbxWindowType", K::RadioGroup, kCap | kPropItems, "Window type", {}, "Full screen,Standard"),
+        C(f, "cbxScaling", K::ListBox, kHintOnly | kPropItems, {}, {},
+          "Smooth scaling,Sharp scaling (whole steps)"),
         C(f, "btnStart", K::Button, kCap, "START"),
         C(f, "tabGameList", K::Page, kCap, "Saved games"),
         C(f, "gbxSavedGames", K::GroupBox, kCap, "Saved Games"),

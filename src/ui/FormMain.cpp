@@ -49,14 +49,6 @@
 
 namespace veltrane {
 
-namespace {
-
-QPixmap Pixmap(const QImage& image) {
-    return QPixmap::fromImage(image);
-}
-
-} // namespace
-
 FormMain::FormMain(TGameOptions& options, ISoundPort& sound, TFormMainServices services, QWidget* parent)
     : QWidget(parent), options_(options),
       cosmetic_(services.CosmeticSeed ? TRandom(*services.CosmeticSeed) : TRandom()), sound_(sound),
@@ -216,7 +208,7 @@ void FormMain::SetPicture(QWidget* target, const std::string& relative, bool tra
     if (!label)
         return;
     if (auto picture = pictures_.Load(relative, transparent))
-        label->setPixmap(Pixmap(*picture));
+        label->setPixmap(QPixmap::fromImage(*picture));
 }
 
 namespace {
@@ -248,7 +240,7 @@ void FormMain::LoadDesignPictures() {
     };
     for (const auto& [button, file] : glyphs)
         if (auto picture = pictures_.Load(file, true))
-            button->setIcon(QIcon(Pixmap(*picture)));
+            button->setIcon(QIcon(QPixmap::fromImage(*picture)));
 
     lists_.LoadIcons();
     city_->SetEquipmentPictures(lists_.Equipment);
@@ -364,7 +356,7 @@ void FormMain::RefreshStatus() {
 
     auto equipment = [this](int index) {
         return index >= 1 && index < static_cast<int>(lists_.Equipment.size())
-                   ? Pixmap(lists_.Equipment[static_cast<std::size_t>(index)])
+                   ? QPixmap::fromImage(lists_.Equipment[static_cast<std::size_t>(index)])
                    : QPixmap();
     };
     storageBar_->picture()->setPixmap(equipment(v.StoragePicture));
@@ -501,7 +493,8 @@ void FormMain::timStarFlightTimer() {
         // The four frames loop every 80 ms.
         if (!lists_.Tunnel.empty()) {
             tunnelFrame_ %= static_cast<int>(lists_.Tunnel.size());
-            tunnel_->picture()->setPixmap(Pixmap(lists_.Tunnel[static_cast<std::size_t>(tunnelFrame_++)]));
+            tunnel_->picture()->setPixmap(
+                QPixmap::fromImage(lists_.Tunnel[static_cast<std::size_t>(tunnelFrame_++)]));
         }
     } else {
         starFlight_->StepStarfield(cosmetic_);
@@ -568,6 +561,16 @@ void FormMain::closeEvent(QCloseEvent* event) {
 void FormMain::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     backgroundPainter_->Paint(painter, size());
+    FramePainted();
+}
+
+bool FormMain::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Paint)
+        FramePainted();
+    return QWidget::eventFilter(watched, event);
+}
+
+void FormMain::FramePainted() {
     if (!audioStarted_)
         QTimer::singleShot(0, this, &FormMain::StartAudio);
     if (listsDue_)

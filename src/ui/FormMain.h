@@ -105,6 +105,8 @@ class FormMain : public QWidget, public IWindowPort {
   protected:
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    // The frames the scaling view draws, as the window's own.
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
   private:
@@ -117,6 +119,8 @@ class FormMain : public QWidget, public IWindowPort {
     void EnsurePictureLists();
     // Opens the audio device once; the first frame does not wait for it.
     void StartAudio();
+    // After a frame: what waits for the first one (audio, the picture lists) comes next.
+    void FramePainted();
     void SetPicture(QWidget* label, const std::string& relative, bool transparent = false);
     void ShowCaptain();
     void ShowGalaxyName();

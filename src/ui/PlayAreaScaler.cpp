@@ -115,6 +115,8 @@ void PlayAreaScaler::Embed() {
         // The star field and the tunnel repaint every 20 ms: only what changed is drawn again.
         view_->setViewportUpdateMode(QGraphicsView::SmartViewportUpdate);
         view_->setCacheMode(QGraphicsView::CacheNone);
+        // The window learns of the frames drawn here as of its own.
+        view_->viewport()->installEventFilter(&window_);
     }
     const bool hadFocus = playArea_.isAncestorOf(QApplication::focusWidget());
     // A proxy takes only a widget without a parent; the window's font and

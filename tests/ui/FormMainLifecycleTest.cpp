@@ -39,6 +39,15 @@ TEST_F(Lifecycle, CreationStartsAGameAndOpensAudioOnlyAfterTheFirstFrame) {
     EXPECT_FALSE(Find<QWidget>("pnlBottom")->isEnabled());
 }
 
+TEST_F(Lifecycle, AFullScreenScaledInAViewOpensAudioAfterItsFirstFrameToo) {
+    options.WindowType = 0;
+    Window().show();
+    Window().resize(1920, 1080); // the play area is drawn scaled, in a view over the window
+    ASSERT_NE(Window().Scaler().Scale(), 1.0);
+    Window().grab();
+    EXPECT_TRUE(QTest::qWaitFor([this] { return audioInits == 1; }, 1000));
+}
+
 TEST_F(Lifecycle, ArtworkOfTheWaitingCommandPanelKeepsItsColours) {
     const auto* captain = Find<QLabel>("imgCaptain");
     ASSERT_FALSE(captain->isEnabled());
