@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <optional>
 
 namespace veltrane {
@@ -60,37 +61,42 @@ TGameOptions LoadSettings(const std::string& userFolder) {
     return options;
 }
 
-Status SaveSettings(const std::string& userFolder, const TGameOptions& options) {
+namespace {
+
+// Rewrites the settings file with `write`'s values, keeping every other line as it stands.
+Status UpdateSettingsFile(const std::string& userFolder, const std::function<void(TProfileFile&)>& write) {
     if (Status folder = EnsureUserFolder(userFolder); !folder)
         return folder;
     auto opened = TProfileFile::Open(SettingsPath(userFolder));
     if (!opened)
         return opened.error();
-    TProfileFile& file = *opened;
-    file.Write("Sounds", "Background", options.Background ? "1" : "0");
-    file.Write("Sounds", "Effects", options.Effects ? "1" : "0");
-    file.Write("General", "RandomEvents", std::to_string(options.RandomEvents));
-    file.Write("General", "Language", options.Language);
-    file.Write("General", "Resolution", "");
-    file.Write("General", "Window type", std::to_string(options.WindowType));
-    file.Write("Network", "UpdateHost", options.UpdateHost);
-    file.Write("Display", "Scaling", options.Scaling == TScaling::Sharp ? "sharp" : "smooth");
-    return file.Save(SettingsPath(userFolder));
+    write(*opened);
+    return opened->Save(SettingsPath(userFolder));
+}
+
+} // namespace
+
+Status SaveSettings(const std::string& userFolder, const TGameOptions& options) {
+    return UpdateSettingsFile(userFolder, [&options](TProfileFile& file) {
+        file.Write("Sounds", "Background", options.Background ? "1" : "0");
+        file.Write("Sounds", "Effects", options.Effects ? "1" : "0");
+        file.Write("General", "RandomEvents", std::to_string(options.RandomEvents));
+        file.Write("General", "Language", options.Language);
+        file.Write("General", "Resolution", "");
+        file.Write("General", "Window type", std::to_string(options.WindowType));
+        file.Write("Network", "UpdateHost", options.UpdateHost);
+        file.Write("Display", "Scaling", options.Scaling == TScaling::Sharp ? "sharp" : "smooth");
+    });
 }
 
 Status SaveGuideSettings(const std::string& userFolder, const TGameOptions& options) {
-    if (Status folder = EnsureUserFolder(userFolder); !folder)
-        return folder;
-    auto opened = TProfileFile::Open(SettingsPath(userFolder));
-    if (!opened)
-        return opened.error();
-    TProfileFile& file = *opened;
-    file.Write(kGuideSection, "Hints", options.Hints ? "1" : "0");
-    std::string seen;
-    for (const std::string& name : options.HintsSeen)
-        seen += (seen.empty() ? "" : ",") + name;
-    file.Write(kGuideSection, "Seen", seen);
-    return file.Save(SettingsPath(userFolder));
+    return UpdateSettingsFile(userFolder, [&options](TProfileFile& file) {
+        file.Write(kGuideSection, "Hints", options.Hints ? "1" : "0");
+        std::string seen;
+        for (const std::string& name : options.HintsSeen)
+            seen += (seen.empty() ? "" : ",") + name;
+        file.Write(kGuideSection, "Seen", seen);
+    });
 }
 
 std::vector<std::string> SplitHintNames(std::string_view text) {
