@@ -22,6 +22,7 @@
 #include "StatusPanel.h"
 #include "SystemView.h"
 #include "TitleBar.h"
+#include "TranslateForm.h"
 #include "WidgetKit.h"
 #include "game/Course.h"
 #include "game/Flight.h"
@@ -143,6 +144,7 @@ int FormMain::BackgroundTilesDecoded() const {
 void FormMain::BuildFrame() {
     background_ = new QFrame(this);
     background_->setObjectName("pnlBackground");
+    background_->setProperty(kTranslationSectionProperty, "FormMain"); // its controls are the window's
     background_->resize(900, 700);
     background_->setAutoFillBackground(true);
     background_->setPalette(MetalPalette(background_->palette()));
@@ -412,8 +414,11 @@ void FormMain::WorldReplaced(TWorldChange change) {
 }
 
 void FormMain::ContentLoaded() {
-    if (services_.Translate && game_)
+    if (services_.Translate && game_) {
         services_.Translate(this, Script());
+        if (!isAncestorOf(background_)) // scaled, the play area lives in the view's scene
+            services_.Translate(background_, Script());
+    }
     keys_->AppendHints();
     city_->Sync(Session());
 }

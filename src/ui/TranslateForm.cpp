@@ -195,7 +195,8 @@ Status TranslateForm(QWidget* form, const ITextSource& script,
                      const std::function<void(const QString&)>& showError) {
     if (!form)
         return Status::Ok();
-    const std::string section = form->objectName().toStdString();
+    const QVariant named = form->property(kTranslationSectionProperty);
+    const std::string section = (named.isValid() ? named.toString() : form->objectName()).toStdString();
     if (const auto title = script.Lookup(section, "Caption"))
         form->setWindowTitle(QString::fromStdString(*title));
 

@@ -32,6 +32,10 @@ Status TranslateForm(QWidget* form, const ITextSource& script,
 // The same, showing a fault in a plain message box over the window.
 Status TranslateForm(QWidget* form, const ITextSource& script);
 
+// A part of a window shown apart from it (the play area scaled in a view)
+// names the window's section in this property, and is translated as the window.
+inline constexpr const char* kTranslationSectionProperty = "translationSection";
+
 // The message every translation fault shows to the player.
 inline constexpr const char* kTranslationErrorText = "Error in Translation script!";
 

@@ -48,6 +48,18 @@ TEST_F(Lifecycle, AFullScreenScaledInAViewOpensAudioAfterItsFirstFrameToo) {
     EXPECT_TRUE(QTest::qWaitFor([this] { return audioInits == 1; }, 1000));
 }
 
+TEST_F(Lifecycle, AScaledPlayAreaIsTranslatedAsTheWindow) {
+    WriteScript("Klingon.lng", "[FormMain]\nbtnOptions.Caption=tlhIngan\n");
+    options.Language = "Klingon.lng";
+    options.WindowType = 0;
+    Window().resize(1920, 1080);
+    Window().show();
+    ASSERT_NE(Window().Scaler().Scale(), 1.0);
+    ASSERT_FALSE(Window().isAncestorOf(Window().Background()));
+    Window().Post(MakeCommand(TCommandKind::Options)); // the dialog closed: the script is read again
+    EXPECT_EQ(Window().Background()->findChild<QPushButton*>("btnOptions")->text(), "tlhIngan");
+}
+
 TEST_F(Lifecycle, ArtworkOfTheWaitingCommandPanelKeepsItsColours) {
     const auto* captain = Find<QLabel>("imgCaptain");
     ASSERT_FALSE(captain->isEnabled());
