@@ -196,7 +196,7 @@ void FormMain::BuildPages() {
 
 void FormMain::WireCommands() {
     connect(top_->btnOptions(), &QPushButton::clicked, this, [this] { btnOptionsClick(); });
-    connect(top_->btnExit(), &QPushButton::clicked, this, &FormMain::btnExitClick);
+    connect(top_->btnExit(), &QPushButton::clicked, this, &QWidget::close);
     const auto post = [this](TCommandKind kind) { return [this, kind] { Post(MakeCommand(kind)); }; };
     connect(status_->btnStarMap(), &QPushButton::clicked, this, post(TCommandKind::Map));
     connect(status_->btnSystem(), &QPushButton::clicked, this, post(TCommandKind::System));
@@ -538,10 +538,6 @@ void FormMain::VisitHeadquarterDialog() {
         const bool yes = messages_->ShowMessDlg(Lookup(Script(), texts::StartNew), "", TMessageKind::Confirm);
         Post(MakeCommand(TCommandKind::NewGame, {}, yes ? "yes" : "no"));
     }
-}
-
-void FormMain::btnExitClick() {
-    close();
 }
 
 void FormMain::closeEvent(QCloseEvent* event) {

@@ -100,7 +100,6 @@ class FormMain : public QWidget, public IWindowPort {
     void btnSectorClick();
     void VisitHeadquarterDialog();
     void btnOptionsClick(TOptionsPage page = TOptionsPage::Settings);
-    void btnExitClick();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
