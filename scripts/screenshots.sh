@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Captures the main pages of the game into docs/ for the README: the pass
 # tests drive the real window offscreen and save what the player sees.
+# VELTRANE_PASS_SIZE=1920x1080 (and VELTRANE_PASS_FULL_SCREEN=1) takes them at that size.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${VELTRANE_BUILD_DIR:-$root/build}

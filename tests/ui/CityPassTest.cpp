@@ -29,7 +29,7 @@ TEST_F(CityPass, SellRefuelUpgradeCarryAPassengerAndWin) {
     TGameState& world = window->World();
     CityView* city = window->CityPage();
     auto click = [&](const char* name) {
-        auto* button = window->findChild<QPushButton*>(name);
+        auto* button = Control<QPushButton>(name);
         ASSERT_NE(button, nullptr) << name;
         ASSERT_TRUE(button->isVisible() && button->isEnabled()) << name;
         QTest::mouseClick(button, Qt::LeftButton);
@@ -131,13 +131,12 @@ TEST_F(CityPass, SellRefuelUpgradeCarryAPassengerAndWin) {
     const std::string galaxy = world.GalaxyName;
     bool greeted = false;
     QTimer::singleShot(0, [&] {
-        auto* dialog = qobject_cast<FormHeadQuarter*>(QApplication::activeModalWidget());
+        auto* dialog = testing::ModalDialog<FormHeadQuarter>();
         ASSERT_NE(dialog, nullptr);
         EXPECT_EQ(dialog->lvwHQArtefacts()->topLevelItemCount(), 4);
         greeted = dialog->lblMessage()->text().contains("Congratulation");
         EXPECT_TRUE(dialog->timScroller()->isActive()) << "the greeting rises";
-        if (const char* dir = std::getenv("VELTRANE_SHOTS"))
-            dialog->grab().save(QString("%1/headquarter.png").arg(dir));
+        ShotOf(QApplication::activeModalWidget(), "headquarter");
         QTest::mouseClick(dialog->btnHQYes(), Qt::LeftButton);
     });
     QTest::mouseDClick(ship, Qt::LeftButton);

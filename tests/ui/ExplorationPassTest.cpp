@@ -124,15 +124,14 @@ TEST_F(ExplorationPass, NavigatorListsTheSectorAndSetsACourseAtLevelThree) {
     int chosen = 0;
     // The dialog is modal: look at it and answer it from inside its own loop.
     QTimer::singleShot(0, [&] {
-        auto* dialog = qobject_cast<FormNavigator*>(QApplication::activeModalWidget());
+        auto* dialog = testing::ModalDialog<FormNavigator>();
         ASSERT_NE(dialog, nullptr);
         QTreeWidget* list = dialog->lvwSystemList();
         EXPECT_EQ(list->topLevelItemCount(), kSystemsPerSector);
         EXPECT_TRUE(dialog->btnSetCourse()->isVisible());
         EXPECT_TRUE(dialog->imgNavPic(3)->isVisible());
         EXPECT_NE(dialog->lblTitle()->text().toStdString().find("1"), std::string::npos);
-        if (const char* dir = std::getenv("VELTRANE_SHOTS"))
-            dialog->grab().save(QString("%1/navigator.png").arg(dir));
+        ShotOf(QApplication::activeModalWidget(), "navigator");
         for (int r = 0; r < list->topLevelItemCount() && chosen == 0; ++r) {
             const int k = list->topLevelItem(r)->data(0, Qt::UserRole + 1).toInt();
             if (k != world.CurrentSystem && list->topLevelItem(r)->text(3) == "X") {

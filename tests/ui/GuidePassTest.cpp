@@ -37,18 +37,15 @@ TEST_F(GuidePass, F1OpensTheGuideAndTheOptionsSwitchTheHintsOff) {
     int pictures = 0;
     bool clockStood = false;
     QTimer::singleShot(0, [&] {
-        shown = qobject_cast<FormGuide*>(QApplication::activeModalWidget());
+        shown = testing::ModalDialog<FormGuide>();
         if (!shown)
             return;
         pictures = shown->Pictures();
         clockStood = !clock.TimerRunning(TTimer::Main);
-        if (const char* dir = std::getenv("VELTRANE_SHOTS")) {
-            shown->resize(900, 700);
-            shown->grab().save(QString("%1/guide-900x700.png").arg(dir));
-            shown->resize(1400, 1000);
-            shown->grab().save(QString("%1/guide-1400x1000.png").arg(dir));
+        if (std::getenv("VELTRANE_SHOTS")) {
+            ShotOf(shown, "guide");
             shown->txtGuide()->scrollToAnchor("city");
-            shown->grab().save(QString("%1/guide-1400x1000-cities.png").arg(dir));
+            ShotOf(shown, "guide-cities");
         }
         QTest::keyClick(shown->txtGuide(), Qt::Key_Escape);
     });
@@ -71,13 +68,12 @@ TEST_F(GuidePass, F1OpensTheGuideAndTheOptionsSwitchTheHintsOff) {
     EXPECT_NE(std::find(seen.begin(), seen.end(), "Headquarter"), seen.end()) << "kept for the next game";
 
     QTimer::singleShot(0, [&] {
-        auto* dialog = qobject_cast<FormOptions*>(QApplication::activeModalWidget());
+        auto* dialog = testing::ModalDialog<FormOptions>();
         if (!dialog)
             return;
         dialog->pgcOptions()->setCurrentWidget(dialog->tabInfo());
         QTest::mouseClick(dialog->Guide()->chbHints(), Qt::LeftButton);
-        if (const char* dir = std::getenv("VELTRANE_SHOTS"))
-            dialog->grab().save(QString("%1/guide-options.png").arg(dir));
+        ShotOf(QApplication::activeModalWidget(), "guide-options");
         dialog->close();
     });
     QTest::keyClick(window.get(), Qt::Key_F2);
@@ -85,7 +81,7 @@ TEST_F(GuidePass, F1OpensTheGuideAndTheOptionsSwitchTheHintsOff) {
     EXPECT_FALSE(LoadSettings(user).Hints);
     QApplication::setActiveWindow(window.get());
     QTest::keyClick(window.get(), Qt::Key_S);
-    QTest::mouseClick(window->findChild<QPushButton*>("btnScan"), Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>("btnScan"), Qt::LeftButton);
     EXPECT_FALSE(Has(Info(), Lookup(script, texts::HintPrefix))) << Info();
 }
 

@@ -39,7 +39,7 @@ TEST_F(JourneyPass, AHyperdriveJumpRunsThroughTheTunnelToTheNextSector) {
     EXPECT_EQ(sound.effects.back(), "trance.mp3");
     for (int i = 0; i < 6; ++i)
         window->timStarFlightTimer();
-    auto* tunnel = window->findChild<QLabel*>("imgTunnel");
+    auto* tunnel = Control<QLabel>("imgTunnel");
     EXPECT_FALSE(tunnel->pixmap().isNull());
     Shot("tunnel");
     for (int t = 0; t < 4; ++t)
@@ -90,21 +90,21 @@ TEST_F(JourneyPass, ALoadedGameShowsItsOwnCargoJobsModulesAndMarkers) {
     window->World().Cargo.clear();
 
     QTimer::singleShot(0, [&] {
-        auto* dialog = qobject_cast<FormOptions*>(QApplication::activeModalWidget());
+        auto* dialog = testing::ModalDialog<FormOptions>();
         ASSERT_NE(dialog, nullptr);
         SavedGamesPage* page = dialog->tabGameList();
         ASSERT_EQ(page->lvwGameList()->topLevelItemCount(), 1);
         page->lvwGameList()->setCurrentItem(page->lvwGameList()->topLevelItem(0));
-        if (const char* dir = std::getenv("VELTRANE_SHOTS")) {
+        if (std::getenv("VELTRANE_SHOTS")) {
             for (int tab = 0; tab < dialog->pgcOptions()->count(); ++tab) {
                 dialog->pgcOptions()->setCurrentIndex(tab);
-                dialog->grab().save(QString("%1/options%2.png").arg(dir).arg(tab));
+                ShotOf(QApplication::activeModalWidget(), QString("options%1").arg(tab));
             }
         }
         QTest::mouseClick(page->btnLoadGame(), Qt::LeftButton);
         QTest::mouseClick(dialog->btnStart(), Qt::LeftButton);
     });
-    QTest::mouseClick(window->findChild<QPushButton*>("btnOptions"), Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>("btnOptions"), Qt::LeftButton);
     EXPECT_EQ(window->World().GameSeconds, 5000);
     QTreeWidget* cargo = window->StatusArea()->lvwCargo();
     ASSERT_EQ(cargo->topLevelItemCount(), 2);
@@ -130,8 +130,7 @@ TEST_F(JourneyPass, AnIncomingMessageAsThePlayerSeesIt) {
         QWidget* shown = QApplication::activeModalWidget();
         ASSERT_NE(shown, nullptr);
         seen = true;
-        if (const char* dir = std::getenv("VELTRANE_SHOTS"))
-            shown->grab().save(QString("%1/message.png").arg(dir));
+        ShotOf(QApplication::activeModalWidget(), "message");
         shown->close();
     });
     port.ShowIncomingMessage(window->Tables().EventTexts.at(0), 21);

@@ -1,4 +1,5 @@
 #include "FormMainFixture.h"
+#include "ModalDriver.h"
 
 #include "persist/FileIo.h"
 #include "persist/SavedGame.h"
@@ -49,7 +50,7 @@ TEST_F(FormMainTest, KeyboardPassWithAutosaves) {
 
     world.Captain.Navigator = 3;
     QTimer::singleShot(0, [] {
-        auto* navigator = qobject_cast<FormNavigator*>(QApplication::activeModalWidget());
+        auto* navigator = testing::ModalDialog<FormNavigator>();
         ASSERT_NE(navigator, nullptr);
         navigator->lvwSystemList()->setCurrentItem(navigator->lvwSystemList()->topLevelItem(0));
         QTest::keyClick(navigator, Qt::Key_Escape);

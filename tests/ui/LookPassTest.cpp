@@ -5,6 +5,7 @@
 
 #include "ui/CityView.h"
 #include "ui/LandscapeView.h"
+#include "ui/PlayAreaScaler.h"
 #include "ui/SystemView.h"
 
 #include <QPushButton>
@@ -21,11 +22,11 @@ TEST_F(LookPass, AcceptWithNothingSelectedSaysWhyInRed) {
     QTest::mouseClick(window->LandscapePage()->imgCity(1), Qt::LeftButton);
     QTest::mouseDClick(window->LandscapePage()->imgCity(1), Qt::LeftButton);
     ASSERT_EQ(window->CurrentView(), TView::City);
-    QTest::mouseClick(window->findChild<QPushButton*>("btnTransport"), Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>("btnTransport"), Qt::LeftButton);
     const std::size_t jobs = window->World().Transport.size();
     const std::string before = Info();
 
-    auto* accept = window->findChild<QPushButton*>("btnAcceptTransport");
+    auto* accept = Control<QPushButton>("btnAcceptTransport");
     ASSERT_TRUE(accept->isVisible() && accept->isEnabled());
     QTest::mouseClick(accept, Qt::LeftButton);
     Shot("look-accept-nothing");
@@ -38,8 +39,8 @@ TEST_F(LookPass, AcceptWithNothingSelectedSaysWhyInRed) {
 
     // The greyed-out sell wish, pressed with an empty hold, answers as well.
     window->World().Cargo.clear();
-    QTest::mouseClick(window->findChild<QPushButton*>("btnGoBack6"), Qt::LeftButton);
-    auto* sell = window->findChild<QPushButton*>("btnSellArtefacts");
+    QTest::mouseClick(Control<QPushButton>("btnGoBack6"), Qt::LeftButton);
+    auto* sell = Control<QPushButton>("btnSellArtefacts");
     ASSERT_FALSE(sell->isEnabled());
     const std::string accepted = Info();
     QTest::mouseClick(sell, Qt::LeftButton);
@@ -47,12 +48,14 @@ TEST_F(LookPass, AcceptWithNothingSelectedSaysWhyInRed) {
 }
 
 TEST_F(LookPass, TheSkyKeepsItsPatternAcrossTheOptionsDialog) {
-    const QRect play = window->Background()->geometry();
+    options.WindowType = 1; // the sky shows round the play area of a standard window
+    window->ApplyWindowType();
+    const QRect play = window->Scaler().Area();
     ASSERT_GT(play.top(), 8) << "a standard window shows a margin of sky";
     const QRect margin(0, 0, window->width(), play.top());
     const QImage before = window->grab(margin).toImage();
     QTimer::singleShot(0, [] {
-        if (auto* dialog = qobject_cast<FormOptions*>(QApplication::activeModalWidget()))
+        if (auto* dialog = testing::ModalDialog<FormOptions>())
             QTest::mouseClick(dialog->btnStart(), Qt::LeftButton);
     });
     window->btnOptionsClick();

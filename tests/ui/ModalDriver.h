@@ -4,6 +4,8 @@
 // window is up, hands it to `action`, and closes it after a while if the
 // action left it open, so a failing test fails instead of hanging.
 
+#include "ui/DialogScaler.h"
+
 #include <QApplication>
 #include <QPointer>
 #include <QTimer>
@@ -35,6 +37,14 @@ inline void WhenModal(std::function<void(QWidget*)> action) {
         });
     });
     poll->start();
+}
+
+// The dialog of type T shown modally now, drawn as it is or in a larger window of its own.
+template <class T> T* ModalDialog() {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (auto* host = dynamic_cast<TScaledDialogHost*>(modal))
+        return qobject_cast<T*>(host->Dialog());
+    return qobject_cast<T*>(modal);
 }
 
 } // namespace veltrane::testing

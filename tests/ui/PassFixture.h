@@ -4,15 +4,20 @@
 // dialogs and sounds recorded: a pass through the game as a player plays it.
 
 #include "FormMainFixture.h"
+#include "ModalDriver.h"
 
 #include "core/MediaPaths.h"
 #include "game/Headless.h"
+#include "ui/DialogScaler.h"
 #include "ui/FormOptions.h"
 #include "ui/GameServices.h"
 #include "ui/MetalStyle.h"
 #include "ui/StatusPanel.h"
 
 #include <QApplication>
+#include <QGraphicsProxyWidget>
+#include <QGraphicsScene>
+#include <QGraphicsView>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -29,8 +34,8 @@ class ShippedPass : public ::testing::Test {
         if (!UseShippedProgramFolder())
             GTEST_FAIL() << "the pictures and scripts are not built into " VELTRANE_PROGRAM_DIR;
         InstallMetalStyle(*qApp); // as the program does at start
-        // Screenshots at the screen's own size: VELTRANE_SHOTS_FULL_SCREEN runs the passes full screen.
-        options.WindowType = std::getenv("VELTRANE_SHOTS_FULL_SCREEN") ? 0 : 1;
+        // VELTRANE_PASS_FULL_SCREEN runs the passes full screen, on a screen of VELTRANE_PASS_SIZE.
+        options.WindowType = std::getenv("VELTRANE_PASS_FULL_SCREEN") ? 0 : 1;
         options.RandomEvents = 100; // no chance events in this pass
         TFormMainServices services = DefaultFormMainServices([] {});
         services.UserFolder =
@@ -52,26 +57,53 @@ class ShippedPass : public ::testing::Test {
         window->timMainTimer();
         // The start-up step opens the real options dialog; the captain starts right away.
         QTimer::singleShot(0, [] {
-            if (auto* dialog = qobject_cast<FormOptions*>(QApplication::activeModalWidget()))
+            if (auto* dialog = testing::ModalDialog<FormOptions>())
                 QTest::mouseClick(dialog->btnStart(), Qt::LeftButton);
         });
         window->timMainTimer();
+        ResizeForShots();
     }
     void TearDown() override {
         window.reset();
         SetProgramFolder("");
     }
 
-    void Shot(const char* name) {
-        if (const char* dir = std::getenv("VELTRANE_SHOTS"))
-            window->grab().save(QString("%1/%2.png").arg(dir, name));
+    // Passes at another size: VELTRANE_PASS_SIZE=1920x1080 gives the window that size, the play
+    // area scaled into it as on such a screen.
+    void ResizeForShots() {
+        const char* wanted = std::getenv("VELTRANE_PASS_SIZE");
+        const QStringList parts = QString(wanted ? wanted : "").split('x');
+        if (parts.size() != 2)
+            return;
+        const QSize size(parts[0].toInt(), parts[1].toInt());
+        const QSize old = window->size();
+        window->resize(size);
+        QResizeEvent resize(size, old);
+        QCoreApplication::sendEvent(window.get(), &resize);
+    }
+
+    void Shot(const char* name) { ShotOf(window.get(), name); }
+    // A picture of the window `shown` is drawn in (a scaled dialog's larger window) as the player sees it.
+    static void ShotOf(QWidget* shown, const QString& name) {
+        const char* dir = std::getenv("VELTRANE_SHOTS");
+        if (!dir)
+            return;
+        QWidget* drawnIn = shown->window();
+        if (const QGraphicsProxyWidget* proxy = drawnIn->graphicsProxyWidget())
+            drawnIn = proxy->scene()->views().front()->window();
+        drawnIn->grab().save(QString("%1/%2.png").arg(dir, name));
+    }
+
+    // A control of the play area, wherever the play area is drawn.
+    template <class T> T* Control(const char* name) const {
+        return window->Background()->findChild<T*>(name);
     }
 
     // Scans the current system through the window and makes the first planet
     // one can land on inhabited by `lifeform`, its first city the capital.
     int ScanAndMakeACapital(int lifeform) {
         QTest::mouseClick(window->StatusArea()->btnSystem(), Qt::LeftButton);
-        QTest::mouseClick(window->findChild<QPushButton*>("btnScan"), Qt::LeftButton);
+        QTest::mouseClick(Control<QPushButton>("btnScan"), Qt::LeftButton);
         auto& planets = window->World().Here().Planets;
         int p = 0;
         while (planets[static_cast<std::size_t>(p)].Surface == kGasSurface)
