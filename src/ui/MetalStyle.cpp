@@ -396,6 +396,8 @@ int MetalStyle::pixelMetric(PixelMetric metric, const QStyleOption* option, cons
     case PM_ButtonShiftHorizontal:
     case PM_ButtonShiftVertical:
         return 1; // a pressed face sinks a pixel
+    case PM_ToolTipLabelFrameWidth:
+        return 5; // a tip's text keeps off its border
     default:
         return QProxyStyle::pixelMetric(metric, option, widget);
     }

@@ -6,6 +6,7 @@
 #include <QGraphicsScene>
 #include <QGraphicsView>
 #include <QScreen>
+#include <QToolTip>
 #include <QWidget>
 
 #include <algorithm>
@@ -14,8 +15,13 @@
 namespace veltrane {
 
 PlayAreaScaler::PlayAreaScaler(QWidget& window, QWidget& playArea)
-    : QObject(&window), window_(window), playArea_(playArea) {
+    : QObject(&window), window_(window), playArea_(playArea), tipFont_(playArea.font()),
+      ownTipFont_(QToolTip::font()) {
     window_.installEventFilter(this);
+}
+
+PlayAreaScaler::~PlayAreaScaler() {
+    QToolTip::setFont(ownTipFont_);
 }
 
 TLetterbox PlayAreaScaler::Letterbox(QSize available, QSize playArea, QSize frame, TScaling scaling) {
@@ -74,6 +80,15 @@ void PlayAreaScaler::Fit() {
     const QSize frame = standard_ && frame_.isValid() ? frame_ : playArea_.size();
     fit_ = Letterbox(window_.size(), playArea_.size(), frame, scaling_);
     window_.setProperty(kPlayAreaScaleProperty, fit_.Scale);
+    // Tooltips are windows of their own, never drawn in the view: they speak in the play area's
+    // font and grow with it, or a tip over a large play area would be the smallest text on the screen.
+    QFont tip = tipFont_;
+    const double grown = std::max(1.0, fit_.Scale);
+    if (tipFont_.pixelSize() > 0)
+        tip.setPixelSize(int(std::lround(tipFont_.pixelSize() * grown)));
+    else
+        tip.setPointSizeF(tipFont_.pointSizeF() * grown);
+    QToolTip::setFont(tip);
     if (fit_.Scale == 1.0) {
         Release();
         playArea_.move(fit_.Area.topLeft());

@@ -2,6 +2,7 @@
 
 #include "core/World.h"
 
+#include <QFont>
 #include <QObject>
 #include <QRect>
 #include <QSize>
@@ -38,6 +39,8 @@ class PlayAreaScaler : public QObject {
   public:
     // `playArea` is a child of `window`, which owns it whether scaled or not.
     PlayAreaScaler(QWidget& window, QWidget& playArea);
+    // Gives the tooltips their own size back.
+    ~PlayAreaScaler() override;
 
     // Makes `window` a standard window (resizable, opening at `designed`) or
     // full screen, and fits the play area to it; again on every resize.
@@ -73,6 +76,9 @@ class PlayAreaScaler : public QObject {
     // The standard window fits its designed size, the play area with its margin.
     QSize frame_;
     bool standard_ = true;
+    // The tooltips' font at the play area's own size, and theirs before the window came.
+    QFont tipFont_;
+    QFont ownTipFont_;
 };
 
 } // namespace veltrane

@@ -20,6 +20,7 @@
 #include <QResizeEvent>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolTip>
 #include <QWindow>
 
 #include <string>
@@ -104,7 +105,10 @@ TEST_F(ScaledFullScreen, DoubleClickOnADrawnMarkerFliesThere) {
 
 TEST_F(ScaledFullScreen, StandardWindowTakesThePlayAreaBack) {
     FullScreenAt(QSize(3840, 2160));
+    const int tipPixels = Window().font().pixelSize(); // tips speak as the play area
     EXPECT_GT(Window().Scaler().Scale(), 3);
+    EXPECT_NEAR(QToolTip::font().pixelSize(), tipPixels * Window().Scaler().Scale(), 1)
+        << "tooltips, windows of their own, grow with the play area";
     // dialogs follow it
     EXPECT_DOUBLE_EQ(Window().property(kPlayAreaScaleProperty).toDouble(), Window().Scaler().Scale());
     EXPECT_EQ(Window().Background()->parentWidget(), nullptr);
@@ -114,6 +118,7 @@ TEST_F(ScaledFullScreen, StandardWindowTakesThePlayAreaBack) {
     EXPECT_EQ(Window().Background()->parentWidget(), &Window());
     EXPECT_EQ(Window().Background()->geometry(), QRect(62, 34, 900, 700));
     EXPECT_FALSE(Window().Scaler().View()->isVisible());
+    EXPECT_EQ(QToolTip::font().pixelSize(), tipPixels);
     // Clicks reach the play area directly again.
     QTest::mouseClick(Window().StatusArea()->btnStarMap(), Qt::LeftButton);
     EXPECT_EQ(Window().CurrentView(), TView::Sector1);
