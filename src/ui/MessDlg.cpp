@@ -1,6 +1,7 @@
 #include "ui/MessDlg.h"
 
 #include "ui/DialogScaler.h"
+#include "ui/MessageSigns.h"
 #include "ui/MetalStyle.h"
 
 #include <QAbstractButton>
@@ -291,6 +292,12 @@ bool ShowMessDlg(const QString& text, const QString& caption, const QString& kin
         box->setStandardButtons(QMessageBox::Ok);
         break;
     }
+    // Our own signs, painted as large as the dialog will be drawn.
+    const TMessageSign sign = type == TMessDlgKind::Confirmation ? TMessageSign::Question
+                              : type == TMessDlgKind::Warning    ? TMessageSign::Warning
+                                                                 : TMessageSign::Information;
+    box->setIconPixmap(PaintMessageSign(sign, box->style()->pixelMetric(QStyle::PM_MessageBoxIconSize),
+                                        PlayAreaScaleFor(box->parentWidget())));
     for (QAbstractButton* b : box->buttons())
         b->setText(QString::fromStdString(captions.OK));
     if (type == TMessDlgKind::Confirmation) {

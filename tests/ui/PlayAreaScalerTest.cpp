@@ -16,6 +16,8 @@
 #include <QGraphicsProxyWidget>
 #include <QGraphicsView>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QTemporaryDir>
@@ -218,9 +220,12 @@ TEST(DialogScaler, DialogsAreDrawnAsLargeAsThePlayAreaOfTheirWindow) {
     window.setProperty(kPlayAreaScaleProperty, 2);
     window.resize(1800, 1400);
     window.show();
-    // A message box sizes itself as it is shown; Enter reaches its button.
+    // A message box sizes itself as it is shown, its sign painted as large; Enter reaches its button.
     testing::WhenModal([](QWidget* modal) {
         EXPECT_TRUE(QTest::qWaitFor([modal] { return modal->isAncestorOf(QApplication::focusWidget()); }));
+        const auto* sign = testing::ModalDialog<QMessageBox>()->findChild<QLabel*>("qt_msgboxex_icon_label");
+        ASSERT_NE(sign, nullptr);
+        EXPECT_EQ(sign->pixmap().devicePixelRatio(), 2) << "every drawn pixel painted";
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     });
     TDlgCaptions captions;
