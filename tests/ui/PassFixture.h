@@ -34,7 +34,7 @@ class ShippedPass : public ::testing::Test {
         if (!UseShippedProgramFolder())
             GTEST_FAIL() << "the pictures and scripts are not built into " VELTRANE_PROGRAM_DIR;
         InstallMetalStyle(*qApp); // as the program does at start
-        // VELTRANE_PASS_FULL_SCREEN runs the passes full screen, on a screen of VELTRANE_PASS_SIZE.
+        // VELTRANE_PASS_FULL_SCREEN runs the passes full screen, on whatever screen the platform has.
         options.WindowType = std::getenv("VELTRANE_PASS_FULL_SCREEN") ? 0 : 1;
         options.RandomEvents = 100; // no chance events in this pass
         TFormMainServices services = DefaultFormMainServices([] {});
@@ -61,25 +61,10 @@ class ShippedPass : public ::testing::Test {
                 QTest::mouseClick(dialog->btnStart(), Qt::LeftButton);
         });
         window->timMainTimer();
-        ResizeForShots();
     }
     void TearDown() override {
         window.reset();
         SetProgramFolder("");
-    }
-
-    // Passes at another size: VELTRANE_PASS_SIZE=1920x1080 gives the window that size, the play
-    // area scaled into it as on such a screen.
-    void ResizeForShots() {
-        const char* wanted = std::getenv("VELTRANE_PASS_SIZE");
-        const QStringList parts = QString(wanted ? wanted : "").split('x');
-        if (parts.size() != 2)
-            return;
-        const QSize size(parts[0].toInt(), parts[1].toInt());
-        const QSize old = window->size();
-        window->resize(size);
-        QResizeEvent resize(size, old);
-        QCoreApplication::sendEvent(window.get(), &resize);
     }
 
     void Shot(const char* name) { ShotOf(window.get(), name); }
