@@ -211,6 +211,29 @@ void MetalStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* opt
         }
         QProxyStyle::drawPrimitive(element, option, painter, widget);
         return;
+    case PE_IndicatorRadioButton: {
+        // A round well in the metal with a cyan rim and a lit dot when chosen; painted as a shape,
+        // so it stays round and whole on a play area scaled to any size.
+        const QRectF r = QRectF(option->rect).adjusted(1, 1, -1, -1);
+        const double d = std::min(r.width(), r.height());
+        const QRectF circle(r.center() - QPointF(d / 2, d / 2), QSizeF(d, d));
+        const bool on = option->state & State_On;
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->setPen(QPen(enabled && (on || (option->state & State_MouseOver))
+                                 ? kCyan
+                                 : WithAlpha(kCyan, enabled ? 90 : 40),
+                             1));
+        painter->setBrush(kWell);
+        painter->drawEllipse(circle);
+        if (on) {
+            painter->setPen(Qt::NoPen);
+            painter->setBrush(enabled ? kCyan : kDimText);
+            painter->drawEllipse(circle.center(), d * 0.24, d * 0.24);
+        }
+        painter->restore();
+        return;
+    }
     case PE_IndicatorArrowUp:
     case PE_IndicatorArrowDown:
     case PE_IndicatorArrowLeft:
