@@ -8,17 +8,6 @@
 
 namespace veltrane::assetgen {
 
-namespace {
-
-QPainterPath line(QPointF a, QPointF b) {
-    QPainterPath path;
-    path.moveTo(a);
-    path.lineTo(b);
-    return path;
-}
-
-} // namespace
-
 void RelicPainting::vessel() {
     if (is("bowl") || is("nest")) {
         QPainterPath body;
@@ -41,7 +30,7 @@ void RelicPainting::vessel() {
         } else {
             p_.setBrush(lit(QRectF(14, 31, 12, 5), accent_));
             p_.drawRoundedRect(QRectF(14, 31, 12, 4), 2, 2);
-            groove(line({8, 26}, {32, 26}), 0.9);
+            groove(segment({8, 26}, {32, 26}), 0.9);
         }
         sparkle(9, 22, 2.4);
         return;
@@ -67,7 +56,7 @@ void RelicPainting::vessel() {
             small.closeSubpath();
             p_.setBrush(lit(small));
             p_.drawPath(small);
-            stroke(line({38, 27}, {39, 31}), lit(small), 1.6);
+            stroke(segment({38, 27}, {39, 31}), lit(small), 1.6);
         } else {
             glow(QPointF(cx, 14), 3, accent_.base, 255);
         }
@@ -112,7 +101,7 @@ void RelicPainting::vessel() {
             handle.quadTo(20 + side * 15, 4, 20 + side * 10, 17);
             stroke(handle, lit(QRectF(4, 2, 32, 18)), 2.2);
         }
-        groove(line({11, 22}, {29, 22}), 1.0);
+        groove(segment({11, 22}, {29, 22}), 1.0);
     }
     sparkle(13, 20, 2.6);
 }
@@ -190,7 +179,7 @@ void RelicPainting::feather() {
         barb.lineTo(i % 2 ? 5 : -5, y - 1);
         stroke(barb, (mat_.base * 0.55).toColor(170), 0.6);
     }
-    stroke(line({0, -17}, {0, 20}), lit(QRectF(-2, -20, 4, 40), accent_), 1.2);
+    stroke(segment({0, -17}, {0, 20}), lit(QRectF(-2, -20, 4, 40), accent_), 1.2);
     if (is("quill")) {
         p_.setBrush((accent_.base * 0.4).toColor());
         p_.drawPolygon(QPolygonF{{-1.2, 19}, {1.2, 19}, {0, 23}});
@@ -215,7 +204,7 @@ void RelicPainting::ring() {
         return;
     }
     if (is("pin")) {
-        stroke(line({6, 34}, {33, 8}), lit(QRectF(5, 6, 30, 30)), 1.6);
+        stroke(segment({6, 34}, {33, 8}), lit(QRectF(5, 6, 30, 30)), 1.6);
         p_.setBrush(lit(QRectF(26, 2, 12, 12), accent_));
         p_.drawEllipse(QPointF(32, 8), 5.5, 5.5);
         glow(QPointF(31, 7), 2.2, Rgb{1, 1, 1}, 200);
@@ -310,7 +299,7 @@ void RelicPainting::horn() {
         // Bands along the horn, and a bell-mouth at its wide end.
         for (int i = 0; i < 4; ++i) {
             const double t = 0.2 + i * 0.16;
-            groove(line(QPointF(3 + 12 * t, 30 - 20 * t + 6), QPointF(13 + 8 * t, 38 - 22 * t)), 1.0);
+            groove(segment(QPointF(3 + 12 * t, 30 - 20 * t + 6), QPointF(13 + 8 * t, 38 - 22 * t)), 1.0);
         }
         p_.setBrush(lit(QRectF(2, 27, 12, 12), accent_));
         p_.drawEllipse(QPointF(8, 34), 5.5, 4.5);
@@ -332,7 +321,7 @@ void RelicPainting::scroll() {
         return;
     }
     if (is("banner")) {
-        stroke(line({6, 2}, {34, 2}), lit(QRectF(4, 0, 32, 4), accent_), 2.4);
+        stroke(segment({6, 2}, {34, 2}), lit(QRectF(4, 0, 32, 4), accent_), 2.4);
         QPainterPath cloth;
         cloth.moveTo(9, 3);
         cloth.lineTo(31, 3);
@@ -400,27 +389,27 @@ void RelicPainting::rod() {
             p_.drawEllipse(QPointF(-6 + i * 4.5, -0.5), 1.1, 1.1);
         }
     } else if (is("spindle") || is("shuttle")) {
-        stroke(line({-19, 0}, {19, 0}), lit(along), 2);
+        stroke(segment({-19, 0}, {19, 0}), lit(along), 2);
         QPainterPath wound;
         wound.addEllipse(QRectF(-10, -6, 20, 12));
         p_.setBrush(is("shuttle") ? lit(wound) : lit(wound.boundingRect(), accent_));
         p_.drawPath(wound);
         for (int i = 0; i < 6; ++i) {
-            groove(line(QPointF(-6 + i * 2.4, -5), QPointF(-8 + i * 2.4, 5)), 0.6);
+            groove(segment(QPointF(-6 + i * 2.4, -5), QPointF(-8 + i * 2.4, 5)), 0.6);
         }
         if (is("shuttle")) {
             glow(QPointF(0, 0), 3.5, Rgb{0.9, 0.95, 1}, 255);
         }
     } else {
         // Sceptre or staff: a shaft with a head.
-        stroke(line({-19, 0}, {13, 0}), lit(along), is("staff") ? 3.2 : 2.2);
+        stroke(segment({-19, 0}, {13, 0}), lit(along), is("staff") ? 3.2 : 2.2);
         if (is("staff")) {
             QPainterPath hook;
             hook.moveTo(12, 0);
             hook.cubicTo(20, 0, 20, -8, 14, -7);
             stroke(hook, lit(QRectF(10, -9, 10, 10)), 3.2);
             for (int i = 0; i < 4; ++i) {
-                groove(line(QPointF(-14 + i * 6, -1.2), QPointF(-14 + i * 6, 1.2)), 0.8);
+                groove(segment(QPointF(-14 + i * 6, -1.2), QPointF(-14 + i * 6, 1.2)), 0.8);
             }
         } else {
             p_.setBrush(lit(QRectF(9, -5, 10, 10), accent_));
@@ -433,10 +422,10 @@ void RelicPainting::rod() {
 
 void RelicPainting::bell() {
     if (is("chime")) {
-        stroke(line({5, 5}, {35, 5}), lit(QRectF(4, 3, 32, 4), accent_), 2.4);
+        stroke(segment({5, 5}, {35, 5}), lit(QRectF(4, 3, 32, 4), accent_), 2.4);
         for (int i = 0; i < 4; ++i) {
             const double x = 9 + i * 7.3, len = 30 - std::abs(i - 1.5) * 6;
-            stroke(line({x, 5}, {x, 8}), QColor(80, 70, 60), 0.7);
+            stroke(segment({x, 5}, {x, 8}), QColor(80, 70, 60), 0.7);
             p_.setBrush(lit(QRectF(x - 2, 8, 4, len)));
             p_.drawRoundedRect(QRectF(x - 2, 8, 4, len), 1.5, 1.5);
         }
@@ -474,7 +463,7 @@ void RelicPainting::bell() {
     p_.drawEllipse(QRectF(6, 29.5, 28, 5));
     p_.setBrush(lit(QRectF(17, 32, 6, 6), accent_));
     p_.drawEllipse(QPointF(20, 35.5), 2.6, 2.6);
-    groove(line({10, 25}, {30, 25}), 0.9);
+    groove(segment({10, 25}, {30, 25}), 0.9);
     sparkle(14, 14, 2.4);
 }
 
@@ -597,13 +586,13 @@ void RelicPainting::creature() {
     p_.drawEllipse(QRectF(14.5, 4, 11, 9));
     p_.setBrush(lit(QRectF(9, 10, 22, 28)));
     p_.drawEllipse(QRectF(9, 10, 22, 28));
-    groove(line({20, 12}, {20, 37}), 0.9);
+    groove(segment({20, 12}, {20, 37}), 0.9);
     sparkle(14, 17, 2.6);
 }
 
 void RelicPainting::plant() {
     if (is("rose")) {
-        stroke(line({20, 22}, {22, 40}), QColor(60, 120, 70), 1.8);
+        stroke(segment({20, 22}, {22, 40}), QColor(60, 120, 70), 1.8);
         p_.setBrush(QColor(60, 130, 70));
         p_.drawEllipse(QRectF(22, 28, 8, 4));
         for (int i = 0; i < 4; ++i) {
@@ -641,7 +630,7 @@ void RelicPainting::plant() {
     stroke(sprout, QColor(90, 170, 80), 1.6);
     p_.setBrush(QColor(100, 180, 90));
     p_.drawEllipse(QRectF(23, 1, 6, 3.5));
-    groove(line({20, 14}, {20, 33}), 0.8);
+    groove(segment({20, 14}, {20, 33}), 0.8);
     sparkle(15, 19, 3);
 }
 

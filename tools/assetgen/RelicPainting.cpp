@@ -19,17 +19,12 @@ RelicPainting::RelicPainting(int n, const QString& name, const ArtefactLore::Mot
     variant_ = rnd_.below(10);
 }
 
-namespace {
-
-// A straight stroke from `from` to `to`.
-QPainterPath Segment(QPointF from, QPointF to) {
+QPainterPath RelicPainting::segment(QPointF from, QPointF to) {
     QPainterPath path;
     path.moveTo(from);
     path.lineTo(to);
     return path;
 }
-
-} // namespace
 
 QImage RelicPainting::paint() {
     using Subject = ArtefactLore::Subject;
@@ -287,7 +282,7 @@ void RelicPainting::idol() {
     if (is("soldier")) {
         p_.setBrush(lit(QRectF(12, 1, 16, 8), accent_));
         p_.drawChord(QRectF(12.5, 2, 15, 12), 0, 180 * 16);
-        stroke(Segment({33, 38}, {33, 4}), lit(QRectF(30, 0, 6, 40), accent_), 1.6);
+        stroke(segment({33, 38}, {33, 4}), lit(QRectF(30, 0, 6, 40), accent_), 1.6);
         p_.setBrush(lit(QRectF(31, 0, 4, 6), accent_));
         p_.drawPolygon(QPolygonF{{33, 0}, {35, 5}, {31, 5}});
     } else if (variant_ % 3 == 1) {
@@ -511,7 +506,7 @@ void RelicPainting::device() {
         frame.moveTo(5, 30);
         frame.quadTo(20, 38, 35, 30);
         stroke(frame, lit(QRectF(4, 3, 32, 36)), 2.6);
-        stroke(Segment({20, 4}, {26, 33}), lit(QRectF(18, 2, 10, 34), accent_), 1.6);
+        stroke(segment({20, 4}, {26, 33}), lit(QRectF(18, 2, 10, 34), accent_), 1.6);
         p_.setBrush(lit(QRectF(15, 8, 10, 6), accent_));
         p_.drawRoundedRect(QRectF(14, 12, 12, 5), 2, 2);
         sparkle(18, 6, 2.2);
@@ -755,7 +750,7 @@ void RelicPainting::eye() {
         crack.lineTo(15, 21);
         crack.lineTo(22, 26);
         stroke(crack, QColor(255, 255, 255, 200), 0.8);
-        stroke(Segment({27, 27}, {37, 37}), lit(QRectF(26, 26, 12, 12), accent_), 4);
+        stroke(segment({27, 27}, {37, 37}), lit(QRectF(26, 26, 12, 12), accent_), 4);
         return;
     }
     // A carved almond with a great iris, looking slightly down at the beholder.

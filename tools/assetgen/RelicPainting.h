@@ -30,6 +30,8 @@ class RelicPainting {
     // A line cut into the surface: dark, with a lit lower-right lip.
     void groove(const QPainterPath& path, double width);
     void stroke(const QPainterPath& path, const QBrush& brush, double width);
+    // A straight stroke from `from` to `to`, for groove() and stroke().
+    static QPainterPath segment(QPointF from, QPointF to);
     void glow(QPointF at, double r, const Rgb& colour, int alpha = 200);
     bool is(const char* word) const { return word_ == QLatin1String(word); }
     // A word anywhere in the name, for details ("Platinum Gear Crown" is a crown of gears).
