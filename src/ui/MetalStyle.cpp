@@ -329,15 +329,15 @@ void MetalStyle::drawScrollBar(const QStyleOptionComplex* option, QPainter* pain
     const bool horizontal = bar->orientation == Qt::Horizontal;
     PaintWell(painter, bar->rect);
 
+    const bool canMove = enabled && bar->maximum > bar->minimum;
     const auto partLook = [&](SubControl part) {
         const bool active = bar->activeSubControls & part;
         return TFaceLook{active && (bar->state & State_Sunken), active && (bar->state & State_MouseOver),
-                         enabled && bar->maximum > bar->minimum, false, 2};
+                         canMove, false, 2};
     };
     const QRect sub = subControlRect(CC_ScrollBar, bar, SC_ScrollBarSubLine, widget);
     const QRect add = subControlRect(CC_ScrollBar, bar, SC_ScrollBarAddLine, widget);
     const QRect handle = subControlRect(CC_ScrollBar, bar, SC_ScrollBarSlider, widget);
-    const bool canMove = enabled && bar->maximum > bar->minimum;
     for (const auto& [rect, part, direction] :
          {std::tuple{sub, SC_ScrollBarSubLine, horizontal ? Qt::LeftArrow : Qt::UpArrow},
           std::tuple{add, SC_ScrollBarAddLine, horizontal ? Qt::RightArrow : Qt::DownArrow}}) {
